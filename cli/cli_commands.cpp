@@ -1,0 +1,30 @@
+#include "cli/cli_commands.h"
+
+#include "core/rom/load_rom.h"
+#include "core/rom/rom_kind_text.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: quillon-cli info IMAGE\n";
+
+int Info(const std::string& imagePath, std::FILE* out, std::FILE* err) {
+  std::FILE* image = std::fopen(imagePath.c_str(), "rb");
+  if (!image) {
+    std::fprintf(err, "quillon-cli: cannot open %s\n", imagePath.c_str());
+    return 1;
+  }
+  const RomKind kind = IdentifyRom(image);
+  const std::int32_t size = GetRomSize(image);
+  std::fclose(image);
+  std::fprintf(out, "%s%u bytes\n", RomKindText(kind), static_cast<unsigned>(size));
+  return 0;
+}
+
+}  // namespace
+
+int RunCliCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+  if (args.size() == 2 && args[0] == "info") return Info(args[1], out, err);
+  std::fputs(kUsage, err);
+  return 2;
+}

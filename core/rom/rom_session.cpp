@@ -1,0 +1,62 @@
+#include "core/rom/rom_session.h"
+
+#include <cstring>
+
+namespace {
+
+bool SeekTo(std::FILE* image, std::uint32_t offset) {
+  return std::fseek(image, static_cast<long>(offset), SEEK_SET) == 0;
+}
+
+}  // namespace
+
+RomKind IdentifyRom(std::FILE* image) {
+  char title[kRomTitleCompareLength + 1] = {};
+  if (SeekTo(image, kRomTitleOffset)) {
+    const std::size_t got = std::fread(title, 1, kRomTitleCompareLength, image);
+    title[got] = '\0';
+  }
+  if (std::strcmp(title, "EARTH BOUND (J)") == 0) return RomKind::EarthBoundRom;
+  if (std::strcmp(title, "MOTHER-2       ") == 0) return RomKind::Mother2Rom;
+  return RomKind::UnrecognizedRom;
+}
+
+std::int32_t GetRomSize(std::FILE* image) {
+  if (std::fseek(image, 0, SEEK_END) != 0) return 0;
+  const long size = std::ftell(image);
+  return size < 0 ? 0 : static_cast<std::int32_t>(size);
+}
+
+std::uint8_t ReadRomByte(std::FILE* image, std::uint32_t offset) {
+  if (!SeekTo(image, offset)) return 0xFF;
+  return static_cast<std::uint8_t>(std::fgetc(image));
+}
+
+bool ReadRomBytes(std::FILE* image, std::uint32_t offset, std::uint8_t* out, std::size_t count) {
+  if (!SeekTo(image, offset)) return false;
+  return std::fread(out, 1, count, image) == count;
+}
+
+bool WriteRomBytes(std::FILE* image, std::uint32_t offset, const std::uint8_t* bytes, std::size_t count) {
+  if (!SeekTo(image, offset)) return false;
+  if (std::fflush(image) != 0) return false;
+  return std::fwrite(bytes, 1, count, image) == count;
+}
+
+bool WriteRomValue(std::FILE* image, std::uint32_t offset, std::uint32_t value, unsigned width) {
+  std::uint8_t bytes[4];
+  for (unsigned i = 0; i < width && i < 4; ++i) bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
+  return WriteRomBytes(image, offset, bytes, width < 4 ? width : 4);
+}
+
+bool FlushRom(std::FILE* image) {
+  return std::fflush(image) == 0;
+}
+
+void CloseRom(RomSession& session) {
+  if (session.romLoaded && session.romFile) std::fclose(session.romFile);
+  session.romFile = nullptr;
+  session.romLoaded = 0;
+  session.romKind = RomKind::NoRom;
+  session.romSize = 0;
+}

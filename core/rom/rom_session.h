@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+// Every offset in the program is a file offset that counts the copier header.
+constexpr std::uint32_t kCopierHeaderSize = 512;
+
+enum class RomKind : std::int32_t {
+  NoRom = -1,
+  UnrecognizedRom = 0,
+  EarthBoundRom = 1,
+  Mother2Rom = 2,
+};
+
+// The one open image: opened "r+b" by LoadRom, closed by CloseRom.
+struct RomSession {
+  std::FILE* romFile = nullptr;
+  std::uint8_t romLoaded = 0;
+  RomKind romKind = RomKind::NoRom;
+  std::int32_t romSize = 0;
+};
+
+// Title bytes compared by IdentifyRom (the cartridge header at cartridge offset 0xFFC0).
+constexpr std::uint32_t kRomTitleOffset = 0xFFC0 + kCopierHeaderSize;
+constexpr std::uint32_t kRomTitleCompareLength = 15;
+
+RomKind IdentifyRom(std::FILE* image);
+std::int32_t GetRomSize(std::FILE* image);
+
+// Positions the stream and reads one byte; past the end it yields the low byte of EOF (0xFF).
+std::uint8_t ReadRomByte(std::FILE* image, std::uint32_t offset);
+// Reads count bytes at offset into out; false when the file ends before them.
+bool ReadRomBytes(std::FILE* image, std::uint32_t offset, std::uint8_t* out, std::size_t count);
+
+// Positions the stream, flushes, then writes the bytes; false when any step fails.
+bool WriteRomBytes(std::FILE* image, std::uint32_t offset, const std::uint8_t* bytes, std::size_t count);
+// Writes value little-endian in width bytes (1 to 4).
+bool WriteRomValue(std::FILE* image, std::uint32_t offset, std::uint32_t value, unsigned width);
+// Pushes buffered writes to the file, so an Apply is on disk when it returns.
+bool FlushRom(std::FILE* image);
+
+void CloseRom(RomSession& session);

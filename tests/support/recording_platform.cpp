@@ -1,0 +1,32 @@
+#include "tests/support/recording_platform.h"
+
+namespace {
+constexpr int kIdOk = 1;
+}
+
+int RecordingPlatform::ShowMessage(const std::string& text, const std::string& title, unsigned flags,
+                                   TextEncoding encoding) {
+  messages.push_back({text, title, flags, encoding});
+  if (messageAnswers.empty()) return kIdOk;
+  const int answer = messageAnswers.front();
+  messageAnswers.pop_front();
+  return answer;
+}
+
+bool RecordingPlatform::ChooseFile(FileDialog dialog, FileDialogMode mode, std::string& path) {
+  fileChoices.push_back({dialog, mode, path});
+  if (fileAnswers.empty()) return false;
+  const std::string answer = fileAnswers.front();
+  fileAnswers.pop_front();
+  if (answer.empty()) return false;
+  path = answer;
+  return true;
+}
+
+void RecordingPlatform::PlaySound(SoundId sound) {
+  sounds.push_back(sound);
+}
+
+void RecordingPlatform::OpenHelpFile() {
+  ++helpOpened;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "core/platform/platform.h"
+
+// Records every modal interaction and answers from a script, in order.
+class RecordingPlatform : public Platform {
+ public:
+  struct Message {
+    std::string text;
+    std::string title;
+    unsigned flags;
+    TextEncoding encoding;
+  };
+  struct FileChoice {
+    FileDialog dialog;
+    FileDialogMode mode;
+    std::string startPath;
+  };
+
+  int ShowMessage(const std::string& text, const std::string& title, unsigned flags,
+                  TextEncoding encoding) override;
+  bool ChooseFile(FileDialog dialog, FileDialogMode mode, std::string& path) override;
+  void PlaySound(SoundId sound) override;
+  void OpenHelpFile() override;
+
+  // Answers for the next message boxes (IDOK when none is left).
+  std::deque<int> messageAnswers;
+  // Paths for the next file dialogs; an empty string cancels (cancel when none is left).
+  std::deque<std::string> fileAnswers;
+
+  std::vector<Message> messages;
+  std::vector<FileChoice> fileChoices;
+  std::vector<SoundId> sounds;
+  int helpOpened = 0;
+};

@@ -1,0 +1,7 @@
+#include <windows.h>
+
+#include "win32/app/quillon_app.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+  return RunQuillon(instance, showCommand);
+}

@@ -1,0 +1,3 @@
+#pragma once
+
+#define IDD_EDITOR_HOST 738
