@@ -1,0 +1,21 @@
+#pragma once
+
+// Command IDs shared by the menus and the tool bars.
+enum CommandId : int {
+  kCmdLoadRom = 1,
+  kCmdCloseRom = 2,
+  kCmdExit = 3,
+  kCmdAbout = 4,
+  kCmdHelp = 5,
+  kCmdFind = 12,
+  kCmdEditorHelp = 13,
+  kCmdEditorCloseRom = 15,
+  kCmdListByName = 16,
+  kCmdListByGameOrderOrType = 17,
+  kCmdListByOriginalOrder = 18,
+  kCmdMakeIps = 19,
+  kCmdDumpToText = 20,
+  kCmdQuiz = 21,
+  kCmdRecentRom0 = 100,
+  kCmdRecentRom4 = 104,
+};
