@@ -1,0 +1,54 @@
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include "core/platform/platform.h"
+#include "core/rom/rom_session.h"
+#include "core/settings/recent_roms.h"
+#include "core/tables/game_tables.h"
+
+// Process-wide state of the running program, in one place. Start-up creates it; tests
+// create it the same way and may swap the platform for a recording one.
+
+extern HINSTANCE programInstance;
+extern Platform* platform;
+
+extern RomSession romSession;
+extern GameTables gameTables;
+extern ListOrders listOrders;
+extern RecentRoms recentRoms;
+// Remembered list positions of the enemy and item editors.
+extern int EnemySelection;
+extern int ItemSelection;
+
+extern HFONT smallFont;
+extern HFONT normalFont;
+extern HFONT titleFont;
+// Indexed by icon number 1 to 18; entry 0 is unused.
+extern HICON programIcons[19];
+extern HIMAGELIST treeImageList;
+
+extern HMENU mainMenu;
+extern HMENU fileMenu;
+extern HMENU helpMenu;
+extern HMENU editorFileMenu;
+extern HMENU enemyEditorMenu;
+extern HMENU enemyViewMenu;
+extern HMENU itemEditorMenu;
+extern HMENU itemViewMenu;
+extern HMENU psiEditorMenu;
+extern HMENU textEditorMenu;
+
+extern HWND mainWindow;
+extern HWND statusBar;
+extern HWND mainToolBar;
+extern HWND treeView;
+
+extern OPENFILENAMEA romFileDialog;
+extern OPENFILENAMEA textFileDialog;
+extern OPENFILENAMEA ipsFileDialog;
+extern char romPathBuffer[260];
+
+extern HBITMAP backgroundBitmap;
