@@ -1,0 +1,37 @@
+#include "core/io/replacing_file.h"
+
+ReplacingFile::ReplacingFile(const std::string& targetPath)
+    : targetPath_(targetPath), tempPath_(targetPath + ".new") {
+  stream_ = std::fopen(tempPath_.c_str(), "wb");
+}
+
+ReplacingFile::~ReplacingFile() {
+  if (stream_) {
+    std::fclose(stream_);
+    std::remove(tempPath_.c_str());
+  }
+}
+
+bool ReplacingFile::Write(const void* data, std::size_t size) {
+  if (!stream_ || failed_) return false;
+  failed_ = std::fwrite(data, 1, size, stream_) != size;
+  return !failed_;
+}
+
+bool ReplacingFile::Commit() {
+  if (!stream_) return false;
+  const bool written = !failed_ && std::fflush(stream_) == 0;
+  const bool closed = std::fclose(stream_) == 0;
+  stream_ = nullptr;
+  if (!written || !closed) {
+    std::remove(tempPath_.c_str());
+    return false;
+  }
+  if (std::rename(tempPath_.c_str(), targetPath_.c_str()) == 0) return true;
+  // Windows will not rename over an existing file: the new file is complete by now, so
+  // the old one can go first.
+  std::remove(targetPath_.c_str());
+  if (std::rename(tempPath_.c_str(), targetPath_.c_str()) == 0) return true;
+  std::remove(tempPath_.c_str());
+  return false;
+}
