@@ -1,0 +1,48 @@
+#include "core/quiz/possession_quiz.h"
+
+#include "core/rom/possession.h"
+#include "core/rom/rom_session.h"
+
+const char* const kQuizTitle = "Quiz";
+const char* const kQuizQuestion =
+    "OK, Pop Quiz.  \"My favourite old song is called XXXterday.\"\nCan you fill the blanks?";
+const char* const kMarkerNotWrittenMessage =
+    "The changes could not be written to the ROM file.  The disk may be full or the file may have become read-only.";
+
+namespace {
+
+const char* const kWrongAnswer = "Buzzzzt. \"My favourite old song is called Noterday.\"  Wrong!";
+
+bool WriteMarker(std::FILE* romFile, MarkerChange change) {
+  return change == MarkerChange::Possess ? PossessRom(romFile) : UnpossessRom(romFile);
+}
+
+SoundId MarkerSound(MarkerChange change) {
+  return change == MarkerChange::Possess ? SoundId::RomPossessed : SoundId::RomUnpossessed;
+}
+
+}  // namespace
+
+QuizOutcome DecideQuizOutcome(bool answeredYes, bool possessed) {
+  if (possessed) {
+    if (answeredYes) return {"Unpossessing...", "Uaahg.  You got me!", MarkerChange::Unpossess};
+    return {"Boo!", kWrongAnswer, MarkerChange::None};
+  }
+  if (answeredYes) return {"Hehehe....", "That's correct.  I'm impressed!", MarkerChange::None};
+  return {"Boo!", std::string(kWrongAnswer) + "  I will now possess your ROM!", MarkerChange::Possess};
+}
+
+void PlayPossessionQuiz(std::FILE* romFile, Platform& platform) {
+  if (IdentifyRom(romFile) == RomKind::UnrecognizedRom) return;
+  const bool answeredYes =
+      platform.ShowMessage(kQuizQuestion, kQuizTitle, kQuizQuestionFlags, TextEncoding::Ansi) == kQuizAnswerYes;
+  // The marker is read only now, so the outcome follows the file as it is after the question.
+  const QuizOutcome outcome = DecideQuizOutcome(answeredYes, IsRomPossessed(romFile));
+  platform.ShowMessage(outcome.text, outcome.title, kWarningBoxFlags, TextEncoding::Ansi);
+  if (outcome.markerChange == MarkerChange::None) return;
+  if (WriteMarker(romFile, outcome.markerChange)) {
+    platform.PlaySound(MarkerSound(outcome.markerChange));
+  } else {
+    ShowWarning(platform, kMarkerNotWrittenMessage);
+  }
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "core/platform/platform.h"
+
+// The ghost button's joke: a wrong answer possesses the image (a marker in its cartridge
+// title), a right one while possessed frees it again.
+
+extern const char* const kQuizTitle;
+extern const char* const kQuizQuestion;
+// MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL.
+constexpr unsigned kQuizQuestionFlags = 0x2024;
+// IDYES, the right answer.
+constexpr int kQuizAnswerYes = 6;
+extern const char* const kMarkerNotWrittenMessage;
+
+enum class MarkerChange { None, Possess, Unpossess };
+
+// The box that answers the user, and what then happens to the image.
+struct QuizOutcome {
+  std::string title;
+  std::string text;
+  MarkerChange markerChange;
+};
+
+QuizOutcome DecideQuizOutcome(bool answeredYes, bool possessed);
+
+// Asks the question (unless the image is unrecognized) and carries out the outcome: the
+// answer box, then the marker write and its sound, or a "Warning" when the write fails.
+// The caller refreshes the status line afterwards.
+void PlayPossessionQuiz(std::FILE* romFile, Platform& platform);
