@@ -46,9 +46,25 @@ extern HWND statusBar;
 extern HWND mainToolBar;
 extern HWND treeView;
 
+// The nine items of the editor tree.
+struct MainTreeItems {
+  HTREEITEM root;
+  HTREEITEM enemies;
+  HTREEITEM items;
+  HTREEITEM psi;
+  HTREEITEM names;
+  HTREEITEM teleport;
+  HTREEITEM text;
+  HTREEITEM about;
+  HTREEITEM help;
+};
+extern MainTreeItems treeItems;
+
 extern OPENFILENAMEA romFileDialog;
 extern OPENFILENAMEA textFileDialog;
 extern OPENFILENAMEA ipsFileDialog;
 extern char romPathBuffer[260];
+extern char textPathBuffer[260];
+extern char ipsPathBuffer[260];
 
 extern HBITMAP backgroundBitmap;

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "core/platform/platform.h"
+
+// The platform of the running program: real message boxes, file dialogs, sounds and shell.
+class WindowsPlatform : public Platform {
+ public:
+  int ShowMessage(const std::string& text, const std::string& title, unsigned flags,
+                  TextEncoding encoding) override;
+  bool ChooseFile(FileDialog dialog, FileDialogMode mode, std::string& path) override;
+  void PlaySound(SoundId sound) override;
+  void OpenHelpFile() override;
+};
