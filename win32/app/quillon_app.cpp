@@ -1,34 +1,33 @@
 #include "win32/app/quillon_app.h"
 
-namespace {
+#include "win32/app/app_state.h"
+#include "win32/app/ctl3d.h"
+#include "win32/app/main_toolbar_and_tree.h"
+#include "win32/app/main_window.h"
+#include "win32/app/menus.h"
+#include "win32/app/message_loop.h"
+#include "win32/app/modal_windows.h"
+#include "win32/app/program_icons.h"
+#include "win32/app/recent_rom_list.h"
+#include "win32/app/shell_fonts.h"
 
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_CLOSE) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
+bool CreateMainWindow(HINSTANCE instance) {
+  // Icons and the recent list come before the instance is kept, so both read from it.
+  programInstance = instance;
+  CreateShellFonts();
+  LoadProgramIcons();
+  BuildMenus();
+  RestoreRecentRoms();
+  RegisterCtl3d(instance);
+  if (!RegisterMainWindowClass()) return false;
+  CreateMainWindowAndChildren();
+  return true;
 }
 
-}  // namespace
-
 int RunQuillon(HINSTANCE instance, int showCommand) {
-  WNDCLASSA windowClass = {};
-  windowClass.style = CS_HREDRAW | CS_VREDRAW;
-  windowClass.lpfnWndProc = MainWindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_MENU + 1);
-  windowClass.lpszClassName = "QuillonWindow";
-  if (!RegisterClassA(&windowClass)) return 1;
-  HWND window = CreateWindowExA(0, "QuillonWindow", "Quillon!", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                                0, 0, 400, 375 + 2 * GetSystemMetrics(SM_CYCAPTION), nullptr, nullptr, instance,
-                                nullptr);
-  ShowWindow(window, showCommand);
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0)) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  return static_cast<int>(message.wParam);
+  if (!CreateMainWindow(instance)) return 1;
+  ShowSplash();
+  ShowWindow(mainWindow, showCommand);
+  SetUpMainToolBarAndTree();
+  return RunMessageLoop();
 }

@@ -1,0 +1,133 @@
+#include "tests/win32/shell_fixture.h"
+
+#include "core/rom/possession.h"
+#include "tests/support/fixture_image.h"
+#include "win32/app/app_state.h"
+#include "win32/app/main_toolbar_and_tree.h"
+#include "win32/app/message_loop.h"
+#include "win32/app/quillon_app.h"
+
+namespace {
+
+std::vector<SeenModalWindow>* seenWindows = nullptr;
+
+std::wstring WideText(HWND window) {
+  wchar_t text[1024] = {};
+  GetWindowTextW(window, text, 1024);
+  return text;
+}
+
+BOOL CALLBACK CollectChildText(HWND child, LPARAM list) {
+  reinterpret_cast<std::vector<std::wstring>*>(list)->push_back(WideText(child));
+  return TRUE;
+}
+
+BOOL CALLBACK CloseOwnedModalWindow(HWND window, LPARAM) {
+  char className[32] = {};
+  GetClassNameA(window, className, sizeof(className));
+  if (std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
+  if (GetWindow(window, GW_OWNER) != mainWindow) return TRUE;
+  SeenModalWindow seen{reinterpret_cast<DLGPROC>(GetWindowLongPtrA(window, DWLP_DLGPROC)), WideText(window), {}};
+  EnumChildWindows(window, CollectChildText, reinterpret_cast<LPARAM>(&seen.texts));
+  seenWindows->push_back(seen);
+  if (GetDlgItem(window, IDOK)) {
+    PostMessageA(window, WM_COMMAND, IDOK, 0);
+  } else {
+    PostMessageA(window, WM_CLOSE, 0, 0);
+  }
+  // Hidden until it ends, so the next tick does not see it again.
+  ShowWindow(window, SW_HIDE);
+  return TRUE;
+}
+
+void CALLBACK WatchTick(HWND, UINT, UINT_PTR, DWORD) {
+  EnumThreadWindows(GetCurrentThreadId(), CloseOwnedModalWindow, 0);
+}
+
+StartUpSnapshot startUpSnapshot;
+
+bool IsExpanded(HTREEITEM item) {
+  return (SendMessageA(treeView, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) &
+          TVIS_EXPANDED) != 0;
+}
+
+}  // namespace
+
+void StartShellOnce() {
+  static bool started = false;
+  if (started) return;
+  started = true;
+  ASSERT_TRUE(CreateMainWindow(GetModuleHandleA(nullptr)));
+  ShowWindow(mainWindow, SW_SHOWNOACTIVATE);
+  SetUpMainToolBarAndTree();
+  PumpMessages();
+  startUpSnapshot = {IsExpanded(treeItems.root), IsExpanded(treeItems.psi), WindowText(statusBar)};
+}
+
+const StartUpSnapshot& ShellAtStartUp() {
+  return startUpSnapshot;
+}
+
+void PumpMessages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ProcessLoopMessage(message);
+}
+
+std::vector<SeenModalWindow> WatchModalWindows(const std::function<void()>& action) {
+  std::vector<SeenModalWindow> seen;
+  seenWindows = &seen;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, WatchTick);
+  action();
+  KillTimer(nullptr, timer);
+  seenWindows = nullptr;
+  return seen;
+}
+
+std::string WindowText(HWND window) {
+  char text[512] = {};
+  GetWindowTextA(window, text, sizeof(text));
+  return text;
+}
+
+std::string StatusLine() {
+  return WindowText(statusBar);
+}
+
+void SelectTreeItem(HTREEITEM item) {
+  SendMessageA(treeView, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+}
+
+std::string StatusLineFor(HTREEITEM item) {
+  // Selecting nothing first makes every selection a change the tree reports.
+  SelectTreeItem(nullptr);
+  SelectTreeItem(item);
+  return StatusLine();
+}
+
+void SendCommand(int command) {
+  SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+}
+
+std::string WriteFixtureRom(const std::string& name, RomKind kind, bool possessed) {
+  FixtureImage image;
+  image.SetKind(kind);
+  if (possessed) image.Put(kPossessionMarkerOffset, {'B', 'o', 'o', '!'});
+  const std::string path = TempPath(name);
+  image.WriteTo(path);
+  return path;
+}
+
+void ShellTest::SetUp() {
+  StartShellOnce();
+  previousPlatform = platform;
+  platform = &recorder;
+  CloseRom(romSession);
+  recentRoms = {};
+  SelectTreeItem(treeItems.root);
+}
+
+void ShellTest::TearDown() {
+  CloseRom(romSession);
+  PumpMessages();
+  platform = previousPlatform;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/rom/rom_session.h"
+#include "tests/support/recording_platform.h"
+
+// Builds the shell once per test process as the program does, without the splash and
+// without entering the loop, and shows the main window.
+void StartShellOnce();
+
+// What the shell looked like right after start-up, before any test touched it.
+struct StartUpSnapshot {
+  bool rootExpanded;
+  bool psiExpanded;
+  std::string statusLine;
+};
+const StartUpSnapshot& ShellAtStartUp();
+
+// Runs the program's loop step over every message waiting in the queue.
+void PumpMessages();
+
+// A modal window that opened during WatchModalWindows: its procedure and texts.
+struct SeenModalWindow {
+  DLGPROC procedure;
+  std::wstring title;
+  std::vector<std::wstring> texts;
+};
+
+// Runs action; every modal window owned by the main window that appears meanwhile is
+// recorded and closed (IDOK for message boxes, WM_CLOSE for dialogs).
+std::vector<SeenModalWindow> WatchModalWindows(const std::function<void()>& action);
+
+std::string WindowText(HWND window);
+std::string StatusLine();
+// Selects the item as a user would; the tree then notifies the main window.
+void SelectTreeItem(HTREEITEM item);
+// Selects the item afresh and returns the status line it leads to.
+std::string StatusLineFor(HTREEITEM item);
+void SendCommand(int command);
+// Writes a fixture image of the kind to a fresh path and returns it.
+std::string WriteFixtureRom(const std::string& name, RomKind kind, bool possessed = false);
+
+// Each test starts with the shell up, no ROM loaded, an empty recent list and the
+// recording platform in place.
+class ShellTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  RecordingPlatform recorder;
+
+ private:
+  Platform* previousPlatform = nullptr;
+};

@@ -1,0 +1,30 @@
+#include "win32/app/file_dialog_records.h"
+
+#include "win32/app/app_state.h"
+
+namespace {
+
+// The record size of the first Win32 version, which every Windows accepts.
+constexpr DWORD kOpenFileNameSize = 76;
+
+void FillRecord(OPENFILENAMEA& record, const char* filter, char* buffer, const char* defaultExtension) {
+  record = {};
+  record.lStructSize = kOpenFileNameSize;
+  record.hwndOwner = mainWindow;
+  record.hInstance = programInstance;
+  record.lpstrFilter = filter;
+  record.nFilterIndex = 1;
+  record.lpstrFile = buffer;
+  record.nMaxFile = 260;
+  record.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+  record.lpstrDefExt = defaultExtension;
+}
+
+}  // namespace
+
+void FillFileDialogRecords() {
+  FillRecord(romFileDialog, "SNES ROM (*.smc, *.sfc, *.fig)\0*.smc;*.sfc;*.fig\0All files\0*.*\0", romPathBuffer,
+             "smc");
+  FillRecord(textFileDialog, "Text files\0*.txt\0All files\0*.*\0", textPathBuffer, "txt");
+  FillRecord(ipsFileDialog, "IPS files\0*.ips\0All files\0*.*\0", ipsPathBuffer, "ips");
+}

@@ -1,0 +1,77 @@
+#include "win32/app/menus.h"
+
+#include "core/settings/recent_roms.h"
+#include "win32/app/app_state.h"
+#include "win32/app/command_ids.h"
+
+namespace {
+
+void AppendCommand(HMENU menu, int command, const char* text, UINT extraFlags = 0) {
+  AppendMenuA(menu, MF_STRING | extraFlags, static_cast<UINT_PTR>(command), text);
+}
+
+void AppendPopup(HMENU menu, HMENU popup, const char* text) {
+  AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), text);
+}
+
+void AppendSeparator(HMENU menu) {
+  AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+}
+
+void BuildMainMenu() {
+  fileMenu = CreatePopupMenu();
+  AppendCommand(fileMenu, kCmdLoadRom, "&Load ROM");
+  AppendCommand(fileMenu, kCmdCloseRom, "&Close ROM");
+  AppendSeparator(fileMenu);
+  for (int entry = 0; entry < static_cast<int>(kRecentRomCount); ++entry) {
+    AppendCommand(fileMenu, kCmdRecentRom0 + entry, "");
+  }
+  AppendSeparator(fileMenu);
+  AppendCommand(fileMenu, kCmdMakeIps, "&Make IPS");
+  AppendSeparator(fileMenu);
+  AppendCommand(fileMenu, kCmdExit, "&Exit");
+
+  helpMenu = CreatePopupMenu();
+  AppendCommand(helpMenu, kCmdHelp, "&Help");
+  AppendCommand(helpMenu, kCmdAbout, "&About");
+
+  mainMenu = CreateMenu();
+  AppendPopup(mainMenu, fileMenu, "&File");
+  AppendPopup(mainMenu, helpMenu, "&Help");
+}
+
+HMENU BuildViewMenu(const char* byNameText, const char* byGameOrderOrTypeText) {
+  HMENU view = CreatePopupMenu();
+  AppendCommand(view, kCmdFind, "&Find");
+  AppendSeparator(view);
+  AppendCommand(view, kCmdListByOriginalOrder, "List by &Original Order");
+  AppendCommand(view, kCmdListByName, byNameText, MF_CHECKED);
+  AppendCommand(view, kCmdListByGameOrderOrType, byGameOrderOrTypeText);
+  AppendSeparator(view);
+  AppendCommand(view, kCmdDumpToText, "&Dump To Text");
+  return view;
+}
+
+HMENU BuildEditorMenu(HMENU viewMenu) {
+  HMENU bar = CreateMenu();
+  AppendPopup(bar, editorFileMenu, "&File");
+  if (viewMenu) AppendPopup(bar, viewMenu, "&View");
+  AppendCommand(bar, kCmdEditorHelp, "&Help");
+  return bar;
+}
+
+}  // namespace
+
+void BuildMenus() {
+  BuildMainMenu();
+
+  editorFileMenu = CreatePopupMenu();
+  AppendCommand(editorFileMenu, kCmdEditorCloseRom, "Close &ROM");
+
+  enemyViewMenu = BuildViewMenu("List by Enemy &Name", "List by Game &Order");
+  enemyEditorMenu = BuildEditorMenu(enemyViewMenu);
+  itemViewMenu = BuildViewMenu("List by Item &Name", "&List by &Type");
+  itemEditorMenu = BuildEditorMenu(itemViewMenu);
+  psiEditorMenu = BuildEditorMenu(nullptr);
+  textEditorMenu = BuildEditorMenu(nullptr);
+}

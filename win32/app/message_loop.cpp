@@ -1,0 +1,52 @@
+#include "win32/app/message_loop.h"
+
+#include "win32/app/app_state.h"
+#include "win32/app/modal_windows.h"
+#include "win32/editors/enemy_editor_window.h"
+#include "win32/editors/item_editor_window.h"
+#include "win32/editors/misc_text_editor_window.h"
+#include "win32/editors/psi_name_editor_window.h"
+#include "win32/editors/teleport_editor_window.h"
+
+namespace {
+
+HTREEITEM TreeItemAt(LPARAM position) {
+  TVHITTESTINFO hit = {};
+  hit.pt.x = static_cast<short>(LOWORD(position));
+  hit.pt.y = static_cast<short>(HIWORD(position));
+  return reinterpret_cast<HTREEITEM>(SendMessageA(treeView, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+}
+
+DLGPROC EditorOfItem(HTREEITEM item) {
+  if (item == treeItems.enemies) return EnemyEditorProc;
+  if (item == treeItems.items) return ItemEditorProc;
+  if (item == treeItems.names) return PsiNameEditorProc;
+  if (item == treeItems.teleport) return TeleportEditorProc;
+  if (item == treeItems.text) return MiscTextEditorProc;
+  return nullptr;
+}
+
+void OpenTreeItem(HTREEITEM item) {
+  if (!item) return;
+  if (item == treeItems.about) {
+    ShowAboutBox();
+  } else if (item == treeItems.help) {
+    platform->OpenHelpFile();
+  } else if (DLGPROC editor = EditorOfItem(item); editor && romSession.romLoaded) {
+    OpenEditorWindow(editor);
+  }
+}
+
+}  // namespace
+
+void ProcessLoopMessage(const MSG& message) {
+  if (message.message == WM_LBUTTONDBLCLK && message.hwnd == treeView) OpenTreeItem(TreeItemAt(message.lParam));
+  TranslateMessage(&message);
+  DispatchMessageA(&message);
+}
+
+int RunMessageLoop() {
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) ProcessLoopMessage(message);
+  return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,31 @@
+#include "win32/app/modal_windows.h"
+
+#include "win32/app/about_dialog.h"
+#include "win32/app/app_state.h"
+#include "win32/app/splash_dialog.h"
+#include "win32/ips/create_ips_dialog.h"
+#include "win32/resources/resource.h"
+
+namespace {
+
+void ShowModal(int templateId, DLGPROC procedure) {
+  DialogBoxParamA(programInstance, MAKEINTRESOURCEA(templateId), mainWindow, procedure, 0);
+}
+
+}  // namespace
+
+void ShowSplash() {
+  ShowModal(IDD_SPLASH, SplashDialogProc);
+}
+
+void ShowAboutBox() {
+  ShowModal(IDD_ABOUT, AboutDialogProc);
+}
+
+void ShowCreateIpsDialog() {
+  ShowModal(IDD_CREATE_IPS, CreateIpsDialogProc);
+}
+
+void OpenEditorWindow(DLGPROC editorProc) {
+  ShowModal(IDD_EDITOR_HOST, editorProc);
+}
