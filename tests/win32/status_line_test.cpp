@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/fixture_image.h"
+#include "tests/win32/shell_fixture.h"
+#include "win32/app/app_state.h"
+#include "win32/app/command_ids.h"
+
+namespace {
+
+struct Description {
+  HTREEITEM MainTreeItems::*item;
+  const char* text;
+};
+
+// Every item but the root, which carries the ROM state instead.
+const Description kDescriptions[] = {
+    {&MainTreeItems::enemies, "Modify Enemy Attributes"},
+    {&MainTreeItems::items, "Modify Item Attributes"},
+    {&MainTreeItems::psi, "Modify PSI and PSI-related attributes"},
+    {&MainTreeItems::names, "Modify PSI names"},
+    {&MainTreeItems::teleport, "Modify teleport location and names"},
+    {&MainTreeItems::text, "Modify game text"},
+    {&MainTreeItems::about, "About Quillon"},
+    {&MainTreeItems::help, "View the Quillon help file"},
+};
+
+class StatusLineText : public ShellTest {
+ protected:
+  void LoadFromRecentEntry(const std::string& path) {
+    recentRoms[0] = path;
+    SendCommand(kCmdRecentRom0);
+  }
+};
+
+TEST_F(StatusLineText, DescribesEveryItemWithoutRom) {
+  for (const Description& d : kDescriptions) EXPECT_EQ(StatusLineFor(treeItems.*d.item), d.text);
+  EXPECT_EQ(StatusLineFor(treeItems.root), "Quillon! - No ROM loaded - 0 bytes");
+  EXPECT_EQ(StatusLineFor(nullptr), "Quillon!");
+}
+
+TEST_F(StatusLineText, RootShowsTheKindAndSizeOfTheLoadedRom) {
+  struct Case {
+    RomKind kind;
+    const char* expected;
+  } cases[] = {
+      {RomKind::EarthBoundRom, "Quillon! - EarthBound ROM - 3146240 bytes"},
+      {RomKind::Mother2Rom, "Quillon! - Mother 2 ROM - 3146240 bytes"},
+      {RomKind::UnrecognizedRom, "Quillon! - Unrecognized ROM - 3146240 bytes"},
+  };
+  for (const Case& c : cases) {
+    LoadFromRecentEntry(WriteFixtureRom("kind.smc", c.kind));
+    ASSERT_TRUE(romSession.romLoaded) << c.expected;
+    EXPECT_EQ(StatusLineFor(treeItems.root), c.expected);
+    EXPECT_EQ(StatusLineFor(treeItems.enemies), "Modify Enemy Attributes") << c.expected;
+  }
+}
+
+TEST_F(StatusLineText, PossessedRomAddsTheSuffixToEveryItem) {
+  LoadFromRecentEntry(WriteFixtureRom("possessed.smc", RomKind::EarthBoundRom, true));
+  ASSERT_TRUE(romSession.romLoaded);
+  for (const Description& d : kDescriptions) {
+    EXPECT_EQ(StatusLineFor(treeItems.*d.item), std::string(d.text) + " - Possessed!");
+  }
+  EXPECT_EQ(StatusLineFor(treeItems.root), "Quillon! - EarthBound ROM - 3146240 bytes - Possessed!");
+  EXPECT_EQ(StatusLineFor(nullptr), "Quillon! - Possessed!");
+
+  StatusLineFor(treeItems.items);
+  SendCommand(kCmdCloseRom);
+  EXPECT_EQ(StatusLine(), "Modify Item Attributes");
+}
+
+TEST_F(StatusLineText, LoadRefreshesTheLineOfTheSelectedItem) {
+  StatusLineFor(treeItems.root);
+  LoadFromRecentEntry(WriteFixtureRom("refresh.smc", RomKind::EarthBoundRom, true));
+  EXPECT_EQ(StatusLine(), "Quillon! - EarthBound ROM - 3146240 bytes - Possessed!");
+}
+
+TEST_F(StatusLineText, FailedLoadLeavesNoRomAndTheLineUntouched) {
+  LoadFromRecentEntry(WriteFixtureRom("first.smc", RomKind::EarthBoundRom));
+  ASSERT_TRUE(romSession.romLoaded);
+  const std::string before = StatusLineFor(treeItems.root);
+  LoadFromRecentEntry(TempPath("missing.smc"));
+  EXPECT_FALSE(romSession.romLoaded);
+  EXPECT_EQ(StatusLine(), before);
+  EXPECT_EQ(StatusLineFor(treeItems.root), "Quillon! - No ROM loaded - 0 bytes");
+  ASSERT_FALSE(recorder.messages.empty());
+  EXPECT_EQ(recorder.messages.back().text, "Error reading file.");
+}
+
+}  // namespace

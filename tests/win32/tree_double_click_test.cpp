@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include "tests/win32/shell_fixture.h"
+#include "win32/app/about_dialog.h"
+#include "win32/app/app_state.h"
+#include "win32/app/command_ids.h"
+#include "win32/editors/enemy_editor_window.h"
+#include "win32/editors/item_editor_window.h"
+#include "win32/editors/misc_text_editor_window.h"
+#include "win32/editors/psi_name_editor_window.h"
+#include "win32/editors/teleport_editor_window.h"
+
+namespace {
+
+class TreeDoubleClick : public ShellTest {
+ protected:
+  // Double-clicks the middle of the item's text as the loop receives it; returns the
+  // modal windows that opened.
+  std::vector<SeenModalWindow> DoubleClick(HTREEITEM item) {
+    SendMessageA(treeView, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+    RECT rect = {};
+    *reinterpret_cast<HTREEITEM*>(&rect) = item;
+    EXPECT_TRUE(SendMessageA(treeView, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect)));
+    const LPARAM point = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    return WatchModalWindows([point] {
+      PostMessageA(treeView, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+      PumpMessages();
+    });
+  }
+
+  void LoadRom() {
+    recentRoms[0] = WriteFixtureRom("tree.smc", RomKind::EarthBoundRom);
+    SendCommand(kCmdRecentRom0);
+    ASSERT_TRUE(romSession.romLoaded);
+  }
+};
+
+struct EditorCase {
+  HTREEITEM MainTreeItems::*item;
+  DLGPROC procedure;
+  const char* name;
+};
+
+const EditorCase kEditors[] = {
+    {&MainTreeItems::enemies, EnemyEditorProc, "Enemies"},
+    {&MainTreeItems::items, ItemEditorProc, "Items"},
+    {&MainTreeItems::names, PsiNameEditorProc, "Names"},
+    {&MainTreeItems::teleport, TeleportEditorProc, "Teleport"},
+    {&MainTreeItems::text, MiscTextEditorProc, "Text"},
+};
+
+TEST_F(TreeDoubleClick, EditorsOpenNothingWithoutRom) {
+  for (const EditorCase& e : kEditors) {
+    EXPECT_TRUE(DoubleClick(treeItems.*e.item).empty()) << e.name;
+  }
+  EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(TreeDoubleClick, EditorsOpenTheirWindowsWithARom) {
+  LoadRom();
+  for (const EditorCase& e : kEditors) {
+    const auto opened = DoubleClick(treeItems.*e.item);
+    ASSERT_EQ(opened.size(), 1u) << e.name;
+    EXPECT_EQ(opened[0].procedure, e.procedure) << e.name;
+  }
+}
+
+TEST_F(TreeDoubleClick, RootAndPsiOpenNothingAndPsiToggles) {
+  LoadRom();
+  EXPECT_TRUE(DoubleClick(treeItems.root).empty());
+  SendMessageA(treeView, TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(treeItems.psi));
+  EXPECT_TRUE(DoubleClick(treeItems.psi).empty());
+  const auto state = SendMessageA(treeView, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(treeItems.psi), TVIS_EXPANDED);
+  EXPECT_TRUE(state & TVIS_EXPANDED);
+}
+
+TEST_F(TreeDoubleClick, HelpOpensTheHelpFile) {
+  EXPECT_TRUE(DoubleClick(treeItems.help).empty());
+  EXPECT_EQ(recorder.helpOpened, 1);
+}
+
+}  // namespace
