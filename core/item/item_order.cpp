@@ -1,0 +1,89 @@
+#include "core/item/item_order.h"
+
+#include <cstring>
+#include <utility>
+
+namespace {
+
+// The name as a sort key: capitals for a to z, zeros from the terminator on, so comparing
+// whole keys bytewise puts a prefix before the longer name.
+struct NameKey {
+  unsigned char bytes[kNameFieldLength + 1];
+};
+
+NameKey KeyOf(const ItemRecord& item) {
+  NameKey key{};
+  for (std::size_t i = 0; i < kNameFieldLength && item.name[i] != '\0'; ++i) {
+    const auto c = static_cast<unsigned char>(item.name[i]);
+    key.bytes[i] = c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 'a' + 'A') : c;
+  }
+  return key;
+}
+
+int CompareKeys(const NameKey& a, const NameKey& b) {
+  return std::memcmp(a.bytes, b.bytes, sizeof a.bytes);
+}
+
+// A table position with the key of the record now at it.
+struct SortEntry {
+  NameKey key;
+  const ItemRecord* item;
+};
+
+// For i from the start: the first best record from i on is exchanged into place i.
+template <typename Better>
+void SelectionSort(ItemTable& items, Better better) {
+  // Keys are made once and travel with their records, so a comparison touches no text.
+  SortEntry entries[kItemCount];
+  for (std::size_t n = 0; n < kItemCount; ++n) entries[n] = {KeyOf(items[n]), &items[n]};
+  for (std::size_t i = 0; i + 1 < kItemCount; ++i) {
+    std::size_t best = i;
+    for (std::size_t j = i + 1; j < kItemCount; ++j) {
+      if (better(entries[j], entries[best])) best = j;
+    }
+    if (best != i) {
+      ExchangeItemRecords(items[i], items[best]);
+      std::swap(entries[i].key, entries[best].key);
+    }
+  }
+}
+
+}  // namespace
+
+void ExchangeItemRecords(ItemRecord& a, ItemRecord& b) {
+  std::swap(a, b);
+}
+
+void SortItemsByName(ItemTable& items) {
+  SelectionSort(items, [](const SortEntry& j, const SortEntry& best) {
+    const int order = CompareKeys(j.key, best.key);
+    return order < 0 || (order == 0 && j.item->itemNumber < best.item->itemNumber);
+  });
+}
+
+void SortItemsByType(ItemTable& items) {
+  SelectionSort(items, [](const SortEntry& j, const SortEntry& best) {
+    if (j.item->type != best.item->type) return j.item->type < best.item->type;
+    return CompareKeys(j.key, best.key) < 0;
+  });
+}
+
+void SortItemsByNumber(ItemTable& items) {
+  SelectionSort(items, [](const SortEntry& j, const SortEntry& best) {
+    return j.item->itemNumber < best.item->itemNumber;
+  });
+}
+
+void SortItems(ItemTable& items, ListOrder order) {
+  switch (order) {
+    case ListOrder::ByType:
+      SortItemsByType(items);
+      break;
+    case ListOrder::Original:
+      SortItemsByNumber(items);
+      break;
+    default:
+      SortItemsByName(items);
+      break;
+  }
+}

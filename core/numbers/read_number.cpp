@@ -1,0 +1,85 @@
+#include "core/numbers/read_number.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+
+#include "core/text/edit_text.h"
+
+namespace {
+
+constexpr long double kTwoToThe32 = 4294967296.0L;
+
+bool IsSpace(char c) {
+  return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
+
+int DigitValue(char c, int base) {
+  const auto u = static_cast<unsigned char>(c);
+  int value = base;
+  if (std::isdigit(u)) value = u - '0';
+  if (std::isxdigit(u) && !std::isdigit(u)) value = std::toupper(u) - 'A' + 10;
+  return value < base ? value : -1;
+}
+
+// The 32-bit unsigned string-to-number conversion: white space, a sign, an optional "0x"
+// in base 16, then digits; a number past 32 bits gives 0xFFFFFFFF whatever its sign.
+std::uint32_t ReadUnsigned32(const std::string& text, int base) {
+  std::size_t i = 0;
+  while (i < text.size() && IsSpace(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (base == 16 && i + 2 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X') &&
+      DigitValue(text[i + 2], base) >= 0) {
+    i += 2;
+  }
+  std::uint64_t value = 0;
+  bool overflow = false;
+  for (; i < text.size() && DigitValue(text[i], base) >= 0; ++i) {
+    value = value * static_cast<unsigned>(base) + static_cast<unsigned>(DigitValue(text[i], base));
+    if (value > 0xFFFFFFFFu) {
+      overflow = true;
+      value = 0xFFFFFFFFu;
+    }
+  }
+  if (overflow) return 0xFFFFFFFFu;
+  const auto result = static_cast<std::uint32_t>(value);
+  return negative ? 0u - result : result;
+}
+
+}  // namespace
+
+std::uint32_t ReadNumberClamped(const std::string& text, std::uint32_t maximum) {
+  const long double value = std::strtold(EditText(text).c_str(), nullptr);
+  if (value > maximum) return maximum;
+  // Only "nan" and "-inf" get here without a finite value; neither names a number.
+  if (!std::isfinite(value)) return 0;
+  // The low 32 bits of the whole number, so a negative value keeps its two's complement.
+  long double low = std::fmod(std::trunc(value), kTwoToThe32);
+  if (low < 0) low += kTwoToThe32;
+  return static_cast<std::uint32_t>(low);
+}
+
+std::int32_t ReadIntClamped(const std::string& text, std::int32_t maximum) {
+  const std::string typed = EditText(text);
+  std::size_t i = 0;
+  while (i < typed.size() && IsSpace(typed[i])) ++i;
+  bool negative = false;
+  if (i < typed.size() && (typed[i] == '+' || typed[i] == '-')) negative = typed[i++] == '-';
+  // Held just past the 32-bit range, so a long run of digits saturates instead of wrapping
+  // round to a small or negative number.
+  constexpr std::int64_t kCeiling = std::int64_t{1} << 31;
+  std::int64_t magnitude = 0;
+  for (; i < typed.size() && DigitValue(typed[i], 10) >= 0; ++i) {
+    magnitude = magnitude * 10 + DigitValue(typed[i], 10);
+    if (magnitude > kCeiling) magnitude = kCeiling;
+  }
+  const std::int64_t value = negative ? -magnitude : magnitude;
+  return value > maximum ? maximum : static_cast<std::int32_t>(value);
+}
+
+std::uint32_t ReadDecOrHex(const std::string& text) {
+  const std::string typed = EditText(text);
+  if (!typed.empty() && typed[0] == '$') return ReadUnsigned32(typed.substr(1), 16);
+  return ReadUnsigned32(typed, 10);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The readings of the editors' number boxes. Each looks at the first 24 characters of the
+// typed text only, and text without a number reads as 0.
+
+// A decimal number, fraction and exponent allowed; above maximum gives maximum, anything
+// else is truncated toward zero. Negative numbers are not raised: they come back as their
+// 32-bit two's complement, so the writer stores their low bytes.
+std::uint32_t ReadNumberClamped(const std::string& text, std::uint32_t maximum);
+
+// A decimal integer with an optional sign; above maximum gives maximum.
+std::int32_t ReadIntClamped(const std::string& text, std::int32_t maximum);
+
+// "$" and hexadecimal, otherwise decimal; no cap. A number that does not fit 32 bits reads
+// as 0xFFFFFFFF; a minus sign gives the two's complement.
+std::uint32_t ReadDecOrHex(const std::string& text);

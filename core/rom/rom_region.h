@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+// Reads a whole table in one go; bytes the file does not hold read as zero, so a short
+// image yields zero-filled records rather than stale ones.
+std::vector<std::uint8_t> ReadRomRegion(std::FILE* romFile, std::uint32_t offset, std::size_t count);
+
+// A little-endian value of width bytes (1 to 4) starting at bytes.
+inline std::uint32_t LittleEndianValue(const std::uint8_t* bytes, unsigned width) {
+  std::uint32_t value = 0;
+  for (unsigned i = width; i-- > 0;) value = (value << 8) | bytes[i];
+  return value;
+}

@@ -1,0 +1,59 @@
+#include "core/text/misc_text_tables.h"
+
+#include "core/rom/rom_region.h"
+#include "core/rom/rom_session.h"
+#include "core/text/edit_text.h"
+
+namespace {
+
+template <std::size_t kCount>
+void LoadShortTexts(std::FILE* romFile, std::uint32_t offset, std::array<ShortTextRecord, kCount>& records) {
+  const std::vector<std::uint8_t> table = ReadRomRegion(romFile, offset, kCount * kShortTextFieldLength);
+  for (std::size_t i = 0; i < kCount; ++i) {
+    records[i].fileOffset = offset + static_cast<std::uint32_t>(i * kShortTextFieldLength);
+    DecodeGameText(table.data() + i * kShortTextFieldLength, kShortTextFieldLength, records[i].text);
+  }
+}
+
+bool WriteShortText(ShortTextRecord& record, std::FILE* romFile, const std::string& text) {
+  return EncodeGameText(romFile, record.fileOffset, kShortTextFieldLength, EditText(text), record.text);
+}
+
+}  // namespace
+
+void LoadPhoneList(std::FILE* romFile, PhoneListTable& phones) {
+  const std::vector<std::uint8_t> table = ReadRomRegion(romFile, kPhoneListOffset, kPhoneCount * kPhoneEntrySize);
+  for (std::size_t i = 0; i < kPhoneCount; ++i) {
+    const std::uint8_t* entry = table.data() + i * kPhoneEntrySize;
+    PhoneRecord& record = phones[i];
+    record.fileOffset = kPhoneListOffset + static_cast<std::uint32_t>(i) * kPhoneEntrySize;
+    DecodeGameText(entry, kNameFieldLength, record.name);
+    record.name[kNameFieldLength] = '\0';
+    record.pointer = LittleEndianValue(entry + kPhonePointerField, 4);
+  }
+}
+
+void LoadAilmentNames(std::FILE* romFile, AilmentNameTable& ailments) {
+  LoadShortTexts(romFile, kAilmentNameOffset, ailments);
+}
+
+void LoadBattleMenu(std::FILE* romFile, BattleMenuTable& menu) {
+  LoadShortTexts(romFile, kBattleMenuOffset, menu);
+}
+
+bool WritePhoneName(PhoneRecord& record, std::FILE* romFile, const std::string& text) {
+  return EncodeGameText(romFile, record.fileOffset, kNameFieldLength, EditText(text), record.name);
+}
+
+bool WritePhonePointer(PhoneRecord& record, std::FILE* romFile, std::uint32_t value) {
+  record.pointer = value;
+  return WriteRomValue(romFile, record.fileOffset + kPhonePointerField, value, 4);
+}
+
+bool WriteAilmentName(ShortTextRecord& record, std::FILE* romFile, const std::string& text) {
+  return WriteShortText(record, romFile, text);
+}
+
+bool WriteBattleMenuEntry(ShortTextRecord& record, std::FILE* romFile, const std::string& text) {
+  return WriteShortText(record, romFile, text);
+}

@@ -1,0 +1,18 @@
+#include "core/text/psi_name_table.h"
+
+#include "core/rom/rom_region.h"
+#include "core/text/edit_text.h"
+
+void LoadPsiNames(std::FILE* romFile, PsiNameTable& names) {
+  const std::vector<std::uint8_t> table = ReadRomRegion(romFile, kPsiNameTableOffset, kPsiNameCount * kNameFieldLength);
+  for (std::size_t i = 0; i < kPsiNameCount; ++i) {
+    PsiNameRecord& record = names[i];
+    record.fileOffset = kPsiNameTableOffset + static_cast<std::uint32_t>(i * kNameFieldLength);
+    DecodeGameText(table.data() + i * kNameFieldLength, kNameFieldLength, record.name);
+    record.name[kNameFieldLength] = '\0';
+  }
+}
+
+bool WritePsiName(PsiNameRecord& record, std::FILE* romFile, const std::string& text) {
+  return EncodeGameText(romFile, record.fileOffset, kNameFieldLength, EditText(text), record.name);
+}

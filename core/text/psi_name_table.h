@@ -1,0 +1,22 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "core/text/game_text.h"
+
+constexpr std::uint32_t kPsiNameTableOffset = 0x158F93;
+constexpr std::size_t kPsiNameCount = 16;
+
+struct PsiNameRecord {
+  std::uint32_t fileOffset;
+  char name[kNameFieldLength + 1];  // the last 0 is never overwritten, so name is always terminated
+};
+
+using PsiNameTable = std::array<PsiNameRecord, kPsiNameCount>;
+
+void LoadPsiNames(std::FILE* romFile, PsiNameTable& names);
+// The typed text, cut to 24 characters, into the 25-byte field; false when the write fails.
+bool WritePsiName(PsiNameRecord& record, std::FILE* romFile, const std::string& text);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "core/text/game_text.h"
+
+constexpr std::uint32_t kTeleportTableOffset = 0x157A9F;
+constexpr std::size_t kTeleportCount = 16;
+constexpr std::uint32_t kTeleportEntrySize = 31;
+// Bytes 25 and 26 of an entry are neither read nor written.
+constexpr std::uint32_t kTeleportXField = 27;
+constexpr std::uint32_t kTeleportYField = 29;
+
+struct TeleportRecord {
+  std::uint32_t fileOffset;
+  char name[kNameFieldLength + 1];  // the last 0 is never overwritten, so name is always terminated
+  // 0 to 65535 after a load; after a write, the whole value written, of which the image keeps 16 bits.
+  std::int32_t x;
+  std::int32_t y;
+};
+
+using TeleportTable = std::array<TeleportRecord, kTeleportCount>;
+
+void LoadTeleports(std::FILE* romFile, TeleportTable& teleports);
+// Each writes its field and stores it in memory; false when the write fails.
+bool WriteTeleportName(TeleportRecord& record, std::FILE* romFile, const std::string& text);
+bool WriteTeleportX(TeleportRecord& record, std::FILE* romFile, std::int32_t value);
+bool WriteTeleportY(TeleportRecord& record, std::FILE* romFile, std::int32_t value);

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "core/numbers/read_number.h"
+#include "core/numbers/show_number.h"
+
+namespace {
+
+TEST(ShowNumber, WritesDecimalAndDollarHex) {
+  struct Case {
+    std::uint32_t value;
+    const char* unsignedText;
+    const char* signedText;
+    const char* hexText;
+  } cases[] = {
+      {0, "0", "0", "$0"},
+      {26, "26", "26", "$1A"},
+      {255, "255", "255", "$FF"},
+      {0x1234AB, "1193131", "1193131", "$1234AB"},
+      {0xFFFFFFFF, "4294967295", "-1", "$FFFFFFFF"},
+      {0x80000000, "2147483648", "-2147483648", "$80000000"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ShowUnsigned(c.value), c.unsignedText) << c.value;
+    EXPECT_EQ(ShowSigned(static_cast<std::int32_t>(c.value)), c.signedText) << c.value;
+    EXPECT_EQ(ShowHex(c.value), c.hexText) << c.value;
+  }
+}
+
+TEST(ReadNumberClamped, ReadsDecimalsCapsFromAboveAndDropsFractions) {
+  struct Case {
+    std::string text;
+    std::uint32_t maximum;
+    std::uint32_t expected;
+  } cases[] = {
+      {"300", 255, 255},
+      {"12.9", 255, 12},
+      {"abc", 255, 0},
+      {"", 255, 0},
+      {"-1", 255, 0xFFFFFFFF},
+      {"-200", 127, static_cast<std::uint32_t>(-200)},
+      {"-2.7", 255, static_cast<std::uint32_t>(-2)},
+      {"70000", 65525, 65525},
+      {"65525", 65525, 65525},
+      {"65525.5", 65525, 65525},
+      {"3.9", 255, 3},
+      {"  42kg", 255, 42},
+      {"+7", 255, 7},
+      {"1e2", 255, 100},
+      {"1e300", 65535, 65535},
+      {"inf", 65535, 65535},
+      {"-inf", 65535, 0},
+      {"nan", 65535, 0},
+      {"-4294967297", 65535, 0xFFFFFFFF},
+      {"4294967295", 0xFFFFFFFF, 0xFFFFFFFF},
+      // Only the first 24 characters are read: the 25th digit is cut off.
+      {std::string(23, '0') + "12", 255, 1},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ReadNumberClamped(c.text, c.maximum), c.expected) << '"' << c.text << "\" max " << c.maximum;
+  }
+}
+
+TEST(ReadIntClamped, ReadsSignedIntegersCappedFromAboveOnly) {
+  struct Case {
+    std::string text;
+    std::int32_t maximum;
+    std::int32_t expected;
+  } cases[] = {
+      {"  +42xyz", 100, 42},
+      {"150", 100, 100},
+      {"-200", 127, -200},
+      {"200", 255, 200},
+      {"300", 255, 255},
+      {"12.9", 255, 12},
+      {"", 127, 0},
+      {"-", 127, 0},
+      {"x5", 127, 0},
+      {"+-5", 127, 0},
+      // Far past 32 bits: stays above every maximum instead of wrapping round.
+      {"99999999999999999999", 127, 127},
+      {"4294967296", 255, 255},
+      {"-99999999999999999999", 127, INT32_MIN},
+      {std::string(22, ' ') + "789", 1000, 78},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ReadIntClamped(c.text, c.maximum), c.expected) << '"' << c.text << "\" max " << c.maximum;
+  }
+}
+
+TEST(ReadDecOrHex, ReadsDollarHexOrDecimal) {
+  struct Case {
+    std::string text;
+    std::uint32_t expected;
+  } cases[] = {
+      {"$1f", 31},
+      {"31", 31},
+      {"$", 0},
+      {"$1A2B3C", 0x1A2B3C},
+      {"26", 26},
+      {"100", 100},
+      {"$c55a21", 0xC55A21},
+      {" $10", 0},
+      {"$ 10", 0x10},
+      {"$-1", 0xFFFFFFFF},
+      {"-1", 0xFFFFFFFF},
+      {"$FFFFFFFF", 0xFFFFFFFF},
+      {"$80000000", 0x80000000},
+      {"$100000000", 0xFFFFFFFF},
+      {"99999999999", 0xFFFFFFFF},
+      {"-99999999999", 0xFFFFFFFF},
+      {"$0x1A", 0x1A},
+      {"$0xg", 0},
+      {"12ab", 12},
+      {"", 0},
+      {"$" + std::string(22, '0') + "1F", 1},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ReadDecOrHex(c.text), c.expected) << '"' << c.text << '"';
+  }
+}
+
+}  // namespace
