@@ -1,12 +1,15 @@
 #include "cli/cli_commands.h"
 
+#include "cli/dump_items_command.h"
 #include "core/rom/load_rom.h"
 #include "core/rom/rom_kind_text.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: quillon-cli info IMAGE\n";
+void PrintUsage(std::FILE* err) {
+  std::fputs("usage: quillon-cli info IMAGE\n", err);
+  std::fprintf(err, "       %s\n", kDumpItemsUsage);
+}
 
 int Info(const std::string& imagePath, std::FILE* out, std::FILE* err) {
   std::FILE* image = std::fopen(imagePath.c_str(), "rb");
@@ -25,6 +28,7 @@ int Info(const std::string& imagePath, std::FILE* out, std::FILE* err) {
 
 int RunCliCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
   if (args.size() == 2 && args[0] == "info") return Info(args[1], out, err);
-  std::fputs(kUsage, err);
+  if (!args.empty() && args[0] == "dump-items") return DumpItemsCommand(args, err);
+  PrintUsage(err);
   return 2;
 }

@@ -1,0 +1,27 @@
+#include "tests/cli/run_cli.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "tests/support/fixture_image.h"
+
+namespace {
+
+std::string Quoted(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+}  // namespace
+
+CliRun RunCli(const std::vector<std::string>& args) {
+  const std::string outPath = TempPath("cli.out");
+  const std::string errPath = TempPath("cli.err");
+  std::string command = Quoted(QUILLON_CLI);
+  for (const std::string& arg : args) command += " " + Quoted(arg);
+  command += " >" + Quoted(outPath) + " 2>" + Quoted(errPath) + " </dev/null";
+  const int raw = std::system(command.c_str());
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFileText(outPath), ReadFileText(errPath)};
+}
