@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <vector>
 
-// Reads a whole table in one go; bytes the file does not hold read as zero, so a short
-// image yields zero-filled records rather than stale ones.
+// Reads a whole table in one go. Bytes the file does not hold read as 0xFF, what reading
+// them one at a time gives, so a short image yields the same records either way.
 std::vector<std::uint8_t> ReadRomRegion(std::FILE* romFile, std::uint32_t offset, std::size_t count);
 
 // A little-endian value of width bytes (1 to 4) starting at bytes.

@@ -68,8 +68,8 @@ TEST(LoadItemTable, NamesAreDecodedOverTheWholeFieldAndNoFurther) {
   EXPECT_EQ(items[3].name[5], 'a');
 }
 
-TEST(LoadItemTable, ShortFileGivesZeroFilledRecords) {
-  FixtureImage image(ItemOffset(1) + 30);
+TEST(LoadItemTable, ShortFileReadsMissingBytesAsEndOfFile) {
+  FixtureImage image(ItemOffset(1) + 36);
   image.PutGameText(ItemOffset(0), "Whole", 25).PutValue(ItemOffset(0) + kItemDescAddressField, 0x123456, 4);
   image.PutGameText(ItemOffset(1), "Cut", 25).PutByte(ItemOffset(1) + kItemTypeField, 9);
   const std::string path = TempPath("short.smc");
@@ -83,10 +83,10 @@ TEST(LoadItemTable, ShortFileGivesZeroFilledRecords) {
   EXPECT_EQ(items[0].descAddress, 0x123456u);
   EXPECT_EQ(GameText(items[1].name, kNameFieldLength), "Cut");
   EXPECT_EQ(items[1].type, 9);
-  EXPECT_EQ(items[1].descAddress, 0u);
-  EXPECT_EQ(GameText(items[200].name, kNameFieldLength), "");
+  EXPECT_EQ(items[1].descAddress, 0xFFFFFF00u) << "the file ends after the first byte of the address";
+  EXPECT_EQ(GameText(items[200].name, kNameFieldLength), std::string(25, '\xCF'));
   EXPECT_EQ(items[200].itemNumber, 200);
-  EXPECT_EQ(items[200].cost, 0u);
+  EXPECT_EQ(items[200].cost, 0xFFFFu);
 }
 
 class ItemFieldWriters : public ::testing::Test {
