@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "tests/support/fixture_image.h"
 
@@ -16,12 +17,20 @@ std::string Quoted(const std::string& text) {
 
 }  // namespace
 
-CliRun RunCli(const std::vector<std::string>& args) {
+CliRun RunProgram(const std::string& program, const std::vector<std::string>& args) {
   const std::string outPath = TempPath("cli.out");
   const std::string errPath = TempPath("cli.err");
-  std::string command = Quoted(QUILLON_CLI);
+  std::string command = Quoted(program);
   for (const std::string& arg : args) command += " " + Quoted(arg);
   command += " >" + Quoted(outPath) + " 2>" + Quoted(errPath) + " </dev/null";
   const int raw = std::system(command.c_str());
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFileText(outPath), ReadFileText(errPath)};
+}
+
+CliRun RunCli(const std::vector<std::string>& args) {
+  return RunProgram(QUILLON_CLI, args);
+}
+
+std::string HostToolPath(const std::string& tool) {
+  return (std::filesystem::path(QUILLON_CLI).parent_path() / tool).string();
 }

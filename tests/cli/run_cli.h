@@ -9,5 +9,8 @@ struct CliRun {
   std::string err;
 };
 
-// Runs the built quillon-cli with args and captures its exit status and both streams.
+// Runs a built program with args and captures its exit status and both streams.
+CliRun RunProgram(const std::string& program, const std::vector<std::string>& args);
 CliRun RunCli(const std::vector<std::string>& args);
+// The host tools are built beside quillon-cli.
+std::string HostToolPath(const std::string& tool);

@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "tests/cli/run_cli.h"
+#include "tests/support/table_fixture.h"
+
+namespace {
+
+std::set<std::string> DistinctTexts(const std::vector<std::string>& texts) {
+  std::set<std::string> distinct(texts.begin(), texts.end());
+  distinct.erase("");
+  return distinct;
+}
+
+TEST(MakeSampleImage, WritesAnEarthBoundImageWithSomethingInEveryTable) {
+  const std::string path = TempPath("sample.smc");
+  const CliRun made = RunProgram(HostToolPath("make-sample-image"), {path});
+  ASSERT_EQ(made.status, 0) << made.err;
+
+  EXPECT_EQ(RunCli({"info", path}).out, " - EarthBound ROM - 3146240 bytes\n");
+  FixtureImage image;
+  image.bytes = ReadFileBytes(path);
+  const GameTables tables = LoadTablesFrom(image);
+
+  std::vector<std::string> enemies, items, psi, teleports, phones, ailments, menu;
+  for (const EnemyRecord& enemy : tables.enemyTable) enemies.push_back(GameText(enemy.name, kNameFieldLength));
+  for (const ItemRecord& item : tables.itemTable) items.push_back(GameText(item.name, kNameFieldLength));
+  for (const PsiNameRecord& record : tables.psiNameTable) psi.push_back(record.name);
+  for (const TeleportRecord& record : tables.teleportTable) teleports.push_back(record.name);
+  for (const PhoneRecord& record : tables.phoneListTable) phones.push_back(record.name);
+  for (const ShortTextRecord& record : tables.ailmentNameTable) ailments.push_back(GameText(record.text, 16));
+  for (const ShortTextRecord& record : tables.battleMenuTable) menu.push_back(GameText(record.text, 16));
+  EXPECT_EQ(DistinctTexts(enemies).size(), kEnemyCount);
+  EXPECT_EQ(DistinctTexts(items).size(), kItemCount);
+  EXPECT_EQ(DistinctTexts(psi).size(), kPsiNameCount);
+  EXPECT_EQ(DistinctTexts(teleports).size(), kTeleportCount);
+  EXPECT_EQ(DistinctTexts(phones).size(), kPhoneCount);
+  EXPECT_EQ(DistinctTexts(ailments).size(), kAilmentNameCount);
+  EXPECT_EQ(DistinctTexts(menu).size(), kBattleMenuCount);
+  EXPECT_NE(tables.teleportTable[3].x, 0);
+  EXPECT_NE(tables.phoneListTable[2].pointer, 0u);
+}
+
+TEST(MakeSampleImage, RefusesBadUseAndLeavesNoFile) {
+  const std::string tool = HostToolPath("make-sample-image");
+  const CliRun noArgs = RunProgram(tool, {});
+  EXPECT_EQ(noArgs.status, 2);
+  EXPECT_NE(noArgs.err.find("usage"), std::string::npos);
+
+  const std::string folder = TempPath("no-folder");
+  const CliRun unwritable = RunProgram(tool, {folder + "/sample.smc"});
+  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_NE(unwritable.err.find("cannot write"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(folder));
+}
+
+}  // namespace
