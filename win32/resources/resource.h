@@ -10,6 +10,19 @@
 #define IDD_CREATE_IPS 10004
 #define IDD_CREATING_IPS 10005
 
+// Controls of the dialog templates. Texts that nothing reads share the usual -1.
+#define IDC_STATIC -1
+#define IDC_SEARCH_TEXT 1
+#define IDC_SEARCH_OK 2
+#define IDC_SEARCH_CANCEL 3
+#define IDC_UNEDITED_ROM_PATH 1
+#define IDC_BROWSE_UNEDITED_ROM 2
+#define IDC_IPS_PATH 3
+#define IDC_BROWSE_IPS_PATH 4
+#define IDC_CREATE_IPS 5
+#define IDC_CREATE_IPS_DONE 6
+#define IDC_IPS_PROGRESS_TEXT 1
+
 #define IDB_BACKGROUND_TILE 99
 #define IDB_SPLASH 100
 #define IDB_TOOL_OPEN_FOLDER 101
@@ -27,6 +40,23 @@
 
 // Icons 1 to 18: icon 1 is the program icon, 2 to 18 the tree and editor pictures.
 #define IDI_PROGRAM 1
+#define IDI_ENEMIES 2
+#define IDI_ENEMY_STATS 3
+#define IDI_ENEMY_ACTIONS 4
+#define IDI_ITEMS 5
+#define IDI_ITEM_EDITOR 6
+#define IDI_ITEM_STATS 7
+#define IDI_PSI 8
+#define IDI_PSI_NAMES 9
+#define IDI_TELEPORT 10
+#define IDI_MISC_TEXT_TAB 11
+#define IDI_ABOUT 12
+#define IDI_TEXT 13
+#define IDI_PHONE 14
+#define IDI_AILMENT 15
+#define IDI_HELP 16
+#define IDI_MUSIC 17
+#define IDI_GFX_SOUND 18
 #define IDI_LAST 18
 
 #define IDW_SPLASH 1000
