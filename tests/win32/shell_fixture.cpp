@@ -1,5 +1,7 @@
 #include "tests/win32/shell_fixture.h"
 
+#include <map>
+
 #include "core/rom/possession.h"
 #include "tests/support/fixture_image.h"
 #include "win32/app/app_state.h"
@@ -22,21 +24,30 @@ BOOL CALLBACK CollectChildText(HWND child, LPARAM list) {
   return TRUE;
 }
 
+// Windows already recorded, with the ticks they have outlived their first answer.
+std::map<HWND, int> answeredWindows;
+constexpr int kTicksBeforeForcedClose = 25;
+
 BOOL CALLBACK CloseOwnedModalWindow(HWND window, LPARAM) {
   char className[32] = {};
   GetClassNameA(window, className, sizeof(className));
   if (std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
   if (GetWindow(window, GW_OWNER) != mainWindow) return TRUE;
+  const auto answered = answeredWindows.find(window);
+  if (answered != answeredWindows.end()) {
+    // A window that ignored its answer is cancelled, so a failing test fails instead of hanging.
+    if (++answered->second % kTicksBeforeForcedClose == 0) PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
+  }
   SeenModalWindow seen{reinterpret_cast<DLGPROC>(GetWindowLongPtrA(window, DWLP_DLGPROC)), WideText(window), {}};
   EnumChildWindows(window, CollectChildText, reinterpret_cast<LPARAM>(&seen.texts));
   seenWindows->push_back(seen);
+  answeredWindows[window] = 0;
   if (GetDlgItem(window, IDOK)) {
     PostMessageA(window, WM_COMMAND, IDOK, 0);
   } else {
     PostMessageA(window, WM_CLOSE, 0, 0);
   }
-  // Hidden until it ends, so the next tick does not see it again.
-  ShowWindow(window, SW_HIDE);
   return TRUE;
 }
 
@@ -79,6 +90,7 @@ std::vector<SeenModalWindow> WatchModalWindows(const std::function<void()>& acti
   const UINT_PTR timer = SetTimer(nullptr, 0, 20, WatchTick);
   action();
   KillTimer(nullptr, timer);
+  answeredWindows.clear();
   seenWindows = nullptr;
   return seen;
 }

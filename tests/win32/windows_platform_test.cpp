@@ -4,6 +4,8 @@
 #include <string>
 
 #include "core/rom/rom_messages.h"
+#include "tests/support/fixture_image.h"
+#include "win32/app/app_state.h"
 #include "tests/win32/shell_fixture.h"
 #include "win32/app/windows_platform.h"
 
@@ -45,6 +47,18 @@ TEST_F(RealPlatform, AnsiWarningShowsItsText) {
   EXPECT_EQ(boxes[0].title, L"Warning");
   EXPECT_TRUE(ShowsText(boxes[0], L"Error reading file."));
   EXPECT_EQ(answer, IDOK);
+}
+
+TEST_F(RealPlatform, FileDialogStartsAtThePathAndHandsBackTheChoice) {
+  const std::string start = WriteFixtureRom("chosen.smc", RomKind::EarthBoundRom);
+  std::string path = start;
+  bool chosen = false;
+  // The watcher presses Open, which accepts the name the dialog started with.
+  const auto dialogs = WatchModalWindows([&] { chosen = real.ChooseFile(FileDialog::Rom, FileDialogMode::Open, path); });
+  ASSERT_EQ(dialogs.size(), 1u);
+  EXPECT_TRUE(chosen);
+  EXPECT_EQ(path, start);
+  EXPECT_STREQ(romPathBuffer, start.c_str());
 }
 
 }  // namespace
