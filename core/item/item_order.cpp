@@ -1,6 +1,9 @@
 #include "core/item/item_order.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <numeric>
 #include <utility>
 
 namespace {
@@ -24,7 +27,7 @@ int CompareKeys(const NameKey& a, const NameKey& b) {
   return std::memcmp(a.bytes, b.bytes, sizeof a.bytes);
 }
 
-// A table position with the key of the record now at it.
+// A record as the comparisons see it: its name key made once, and the record itself.
 struct SortEntry {
   NameKey key;
   const ItemRecord* item;
@@ -33,17 +36,29 @@ struct SortEntry {
 // For i from the start: the first best record from i on is exchanged into place i.
 template <typename Better>
 void SelectionSort(ItemTable& items, Better better) {
-  // Keys are made once and travel with their records, so a comparison touches no text.
+  // Each record is ranked once, equal records alike, so the scan compares small numbers
+  // and still meets every tie exactly as the comparison itself would.
   SortEntry entries[kItemCount];
   for (std::size_t n = 0; n < kItemCount; ++n) entries[n] = {KeyOf(items[n]), &items[n]};
+  std::uint16_t byRank[kItemCount];
+  std::iota(std::begin(byRank), std::end(byRank), std::uint16_t{0});
+  std::sort(std::begin(byRank), std::end(byRank),
+            [&](std::uint16_t a, std::uint16_t b) { return better(entries[a], entries[b]); });
+  std::uint16_t rank[kItemCount];
+  rank[byRank[0]] = 0;
+  for (std::size_t k = 1; k < kItemCount; ++k) {
+    const bool tie = !better(entries[byRank[k - 1]], entries[byRank[k]]);
+    rank[byRank[k]] = static_cast<std::uint16_t>(rank[byRank[k - 1]] + (tie ? 0 : 1));
+  }
+
   for (std::size_t i = 0; i + 1 < kItemCount; ++i) {
     std::size_t best = i;
     for (std::size_t j = i + 1; j < kItemCount; ++j) {
-      if (better(entries[j], entries[best])) best = j;
+      if (rank[j] < rank[best]) best = j;
     }
     if (best != i) {
       ExchangeItemRecords(items[i], items[best]);
-      std::swap(entries[i].key, entries[best].key);
+      std::swap(rank[i], rank[best]);
     }
   }
 }
