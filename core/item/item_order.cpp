@@ -1,31 +1,13 @@
 #include "core/item/item_order.h"
 
 #include <algorithm>
-#include <cstring>
 #include <iterator>
 #include <numeric>
 #include <utility>
 
+#include "core/text/name_key.h"
+
 namespace {
-
-// The name as a sort key: capitals for a to z, zeros from the terminator on, so comparing
-// whole keys bytewise puts a prefix before the longer name.
-struct NameKey {
-  unsigned char bytes[kNameFieldLength + 1];
-};
-
-NameKey KeyOf(const ItemRecord& item) {
-  NameKey key{};
-  for (std::size_t i = 0; i < kNameFieldLength && item.name[i] != '\0'; ++i) {
-    const auto c = static_cast<unsigned char>(item.name[i]);
-    key.bytes[i] = c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 'a' + 'A') : c;
-  }
-  return key;
-}
-
-int CompareKeys(const NameKey& a, const NameKey& b) {
-  return std::memcmp(a.bytes, b.bytes, sizeof a.bytes);
-}
 
 // A record as the comparisons see it: its name key made once, and the record itself.
 struct SortEntry {
@@ -39,7 +21,7 @@ void SelectionSort(ItemTable& items, Better better) {
   // Each record is ranked once, equal records alike, so the scan compares small numbers
   // and still meets every tie exactly as the comparison itself would.
   SortEntry entries[kItemCount];
-  for (std::size_t n = 0; n < kItemCount; ++n) entries[n] = {KeyOf(items[n]), &items[n]};
+  for (std::size_t n = 0; n < kItemCount; ++n) entries[n] = {NameKeyOf(items[n].name), &items[n]};
   std::uint16_t byRank[kItemCount];
   std::iota(std::begin(byRank), std::end(byRank), std::uint16_t{0});
   std::sort(std::begin(byRank), std::end(byRank),
@@ -71,7 +53,7 @@ void ExchangeItemRecords(ItemRecord& a, ItemRecord& b) {
 
 void SortItemsByName(ItemTable& items) {
   SelectionSort(items, [](const SortEntry& j, const SortEntry& best) {
-    const int order = CompareKeys(j.key, best.key);
+    const int order = CompareNameKeys(j.key, best.key);
     return order < 0 || (order == 0 && j.item->itemNumber < best.item->itemNumber);
   });
 }
@@ -79,7 +61,7 @@ void SortItemsByName(ItemTable& items) {
 void SortItemsByType(ItemTable& items) {
   SelectionSort(items, [](const SortEntry& j, const SortEntry& best) {
     if (j.item->type != best.item->type) return j.item->type < best.item->type;
-    return CompareKeys(j.key, best.key) < 0;
+    return CompareNameKeys(j.key, best.key) < 0;
   });
 }
 
