@@ -1,6 +1,7 @@
 #include "cli/cli_commands.h"
 
 #include "cli/dump_items_command.h"
+#include "cli/image_file.h"
 #include "core/rom/load_rom.h"
 #include "core/rom/rom_kind_text.h"
 
@@ -12,11 +13,8 @@ void PrintUsage(std::FILE* err) {
 }
 
 int Info(const std::string& imagePath, std::FILE* out, std::FILE* err) {
-  std::FILE* image = std::fopen(imagePath.c_str(), "rb");
-  if (!image) {
-    std::fprintf(err, "quillon-cli: cannot open %s\n", imagePath.c_str());
-    return 1;
-  }
+  std::FILE* image = OpenImageReadOnly(imagePath, err);
+  if (!image) return 1;
   const RomKind kind = IdentifyRom(image);
   const std::int32_t size = GetRomSize(image);
   std::fclose(image);

@@ -4,12 +4,20 @@
 
 #include "core/rom/load_rom.h"
 
-std::FILE* OpenImageForDump(const std::string& path, std::FILE* err) {
+std::FILE* OpenImageReadOnly(const std::string& path, std::FILE* err) {
   std::FILE* image = std::fopen(path.c_str(), "rb");
-  if (!image) {
-    std::fprintf(err, "quillon-cli: cannot open %s\n", path.c_str());
-    return nullptr;
+  // A folder opens on some systems but fails its first read.
+  if (image && (std::fgetc(image), std::ferror(image))) {
+    std::fclose(image);
+    image = nullptr;
   }
+  if (!image) std::fprintf(err, "quillon-cli: cannot open %s\n", path.c_str());
+  return image;
+}
+
+std::FILE* OpenImageForDump(const std::string& path, std::FILE* err) {
+  std::FILE* image = OpenImageReadOnly(path, err);
+  if (!image) return nullptr;
   if (GetRomSize(image) < static_cast<std::int32_t>(kMinimumRomSize)) {
     std::fclose(image);
     std::fprintf(err, "quillon-cli: %s is too small to be an EarthBound ROM image\n", path.c_str());

@@ -3,8 +3,9 @@
 #include <cstdio>
 #include <string>
 
-// Opens an image read-only for a dump; null after one line on err when the file cannot be
-// read or is too small to hold the game tables.
+// Opens an image read-only; null after one line on err when it is not a readable file.
+std::FILE* OpenImageReadOnly(const std::string& path, std::FILE* err);
+// The same, and also null when the file is too small to hold the game tables.
 std::FILE* OpenImageForDump(const std::string& path, std::FILE* err);
 
 // True when both paths name one existing file, so a dump never replaces its own image.

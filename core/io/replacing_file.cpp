@@ -1,5 +1,7 @@
 #include "core/io/replacing_file.h"
 
+#include <filesystem>
+
 ReplacingFile::ReplacingFile(const std::string& targetPath)
     : targetPath_(targetPath), tempPath_(targetPath + ".new") {
   stream_ = std::fopen(tempPath_.c_str(), "wb");
@@ -29,7 +31,12 @@ bool ReplacingFile::Commit() {
   }
   if (std::rename(tempPath_.c_str(), targetPath_.c_str()) == 0) return true;
   // Windows will not rename over an existing file: the new file is complete by now, so
-  // the old one can go first.
+  // the old one can go first. A folder of that name is never removed.
+  std::error_code ignored;
+  if (std::filesystem::is_directory(targetPath_, ignored)) {
+    std::remove(tempPath_.c_str());
+    return false;
+  }
   std::remove(targetPath_.c_str());
   if (std::rename(tempPath_.c_str(), targetPath_.c_str()) == 0) return true;
   std::remove(tempPath_.c_str());

@@ -80,6 +80,8 @@ TEST_F(DumpItemsCli, ErrorsSayOneLineExitNonZeroAndLeaveNoFile) {
   const std::string tinyImage = TempPath("tiny.smc");
   FixtureImage(0x15EC5A).WriteTo(tinyImage);
   const std::string out = TempPath("never.txt");
+  const std::string emptyFolder = TempPath("empty-folder");
+  std::filesystem::create_directory(emptyFolder);
   struct Case {
     const char* name;
     std::vector<std::string> args;
@@ -92,8 +94,10 @@ TEST_F(DumpItemsCli, ErrorsSayOneLineExitNonZeroAndLeaveNoFile) {
       {"extra argument", {"dump-items", imagePath, out, "--order", "name", "x"}, 2, ""},
       {"missing image", {"dump-items", TempPath("missing.smc"), out}, 1, "cannot open"},
       {"image too small", {"dump-items", tinyImage, out}, 1, "too small"},
+      {"image is a folder", {"dump-items", emptyFolder, out}, 1, "cannot open"},
       {"unwritable output", {"dump-items", imagePath, TempPath("no-folder") + "/x.txt"}, 1, "could not be written"},
       {"output is the image", {"dump-items", imagePath, imagePath}, 1, "is the image itself"},
+      {"output is a folder", {"dump-items", imagePath, emptyFolder}, 1, "could not be written"},
   };
   for (const Case& c : cases) {
     const CliRun run = RunCli(c.args);
@@ -103,6 +107,7 @@ TEST_F(DumpItemsCli, ErrorsSayOneLineExitNonZeroAndLeaveNoFile) {
     EXPECT_EQ(run.out, "") << c.name;
     EXPECT_FALSE(std::filesystem::exists(out)) << c.name;
   }
+  EXPECT_TRUE(std::filesystem::is_directory(emptyFolder));
   EXPECT_EQ(ReadFileBytes(imagePath), imageBytes);
 }
 
@@ -113,10 +118,14 @@ TEST(InfoCli, PrintsKindAndSizeAsTheStatusLineDoes) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, " - EarthBound ROM - 3146240 bytes\n");
 
-  const CliRun missing = RunCli({"info", TempPath("missing.smc")});
-  EXPECT_EQ(missing.status, 1);
-  EXPECT_EQ(LineCount(missing.err), 1u);
-  EXPECT_EQ(missing.out, "");
+  const std::string folder = TempPath("folder.smc");
+  std::filesystem::create_directory(folder);
+  for (const std::string& unreadable : {TempPath("missing.smc"), folder}) {
+    const CliRun run = RunCli({"info", unreadable});
+    EXPECT_EQ(run.status, 1) << unreadable;
+    EXPECT_EQ(run.err, "quillon-cli: cannot open " + unreadable + "\n");
+    EXPECT_EQ(run.out, "");
+  }
 }
 
 }  // namespace

@@ -36,4 +36,14 @@ TEST(ReplacingFile, UncreatableTargetFailsAndLeavesNothing) {
   EXPECT_FALSE(std::filesystem::exists(path));
 }
 
+TEST(ReplacingFile, FolderOfTheTargetNameIsNeverReplaced) {
+  const std::string path = TempPath("empty-folder");
+  std::filesystem::create_directory(path);
+  ReplacingFile file(path);
+  ASSERT_TRUE(file.Write("x"));
+  EXPECT_FALSE(file.Commit());
+  EXPECT_TRUE(std::filesystem::is_directory(path));
+  EXPECT_FALSE(std::filesystem::exists(path + ".new"));
+}
+
 }  // namespace
