@@ -1,5 +1,7 @@
 # Static runtime: the program runs on a bare Windows and under Wine without extra DLLs.
 add_link_options(-static -static-libgcc -static-libstdc++)
+# quillon-cli is made before this file is read, so it is given the same runtime here.
+target_link_options(quillon-cli PRIVATE -static -static-libgcc -static-libstdc++)
 add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500)
 
 set(QUILLON_HOST_TOOLS "" CACHE PATH "Folder of the natively built host tools (resgen)")
