@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+#include "core/text/teleport_table.h"
+
+// The teleport editor's grid: one row of name, X and Y boxes per record.
+struct TeleportRowTexts {
+  std::string name;
+  std::string x;
+  std::string y;
+};
+using TeleportTexts = std::array<TeleportRowTexts, kTeleportCount>;
+
+constexpr std::uint32_t kMaximumCoordinate = 65535;
+
+// Coordinates show as unsigned decimal numbers, so a stored -1 shows as 4294967295.
+TeleportTexts TeleportBoxTexts(const TeleportTable& teleports);
+
+// Row by row: the name, then X and Y read as numbers capped at 65535 (negative numbers pass
+// and are written through their low bytes). Flushes at the end, so the bytes are on disk
+// when it returns. False when any write or the flush failed.
+bool ApplyTeleportTexts(std::FILE* romFile, TeleportTable& teleports, const TeleportTexts& typed);

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/text/misc_text_form.h"
+#include "core/text/psi_name_form.h"
+#include "core/text/teleport_form.h"
+#include "tests/support/fixture_image.h"
+
+namespace {
+
+// A fixture image on disk, opened for update as a loaded ROM is.
+struct OpenImage {
+  explicit OpenImage(const FixtureImage& image) : path(TempPath("forms.smc")) {
+    image.WriteTo(path);
+    file = std::fopen(path.c_str(), "r+b");
+  }
+  ~OpenImage() {
+    if (file) std::fclose(file);
+  }
+  // Read through a second handle, so only bytes that reached the file are seen.
+  std::vector<std::uint8_t> Bytes(std::uint32_t offset, std::size_t count) const {
+    std::vector<std::uint8_t> bytes(count);
+    std::ifstream in(path, std::ios::binary);
+    in.seekg(offset);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(count));
+    return in ? bytes : std::vector<std::uint8_t>{};
+  }
+  // Swaps the stream for one that refuses writes, as a full disk or a locked file does.
+  void MakeUnwritable() {
+    std::fclose(file);
+    file = std::fopen(path.c_str(), "rb");
+  }
+  std::string path;
+  std::FILE* file = nullptr;
+};
+
+std::vector<std::uint8_t> Stored(const std::string& text, std::size_t length) {
+  FixtureImage field(length);
+  field.PutGameText(0, text, length);
+  return field.bytes;
+}
+
+TEST(PsiNameForm, ShowsEachNameAndAppliesAllSixteenOntoTheDisk) {
+  FixtureImage image;
+  image.PutGameText(kPsiNameTableOffset, "Rockin", 25);
+  image.PutGameText(kPsiNameTableOffset + 25, "ABCDEFGHIJKLMNOPQRSTUVWXY", 25);
+  OpenImage rom(image);
+  PsiNameTable names;
+  LoadPsiNames(rom.file, names);
+  PsiNameTexts texts = PsiNameBoxTexts(names);
+  EXPECT_EQ(texts[0], "Rockin");
+  EXPECT_EQ(texts[1], "ABCDEFGHIJKLMNOPQRSTUVWXY");
+  EXPECT_EQ(texts[2], "");
+
+  texts[0] = "Fire";
+  texts[15] = "Last one";
+  ASSERT_TRUE(ApplyPsiNameTexts(rom.file, names, texts));
+  // The ROM is still open: the bytes are on disk all the same.
+  EXPECT_EQ(rom.Bytes(kPsiNameTableOffset, 25), Stored("Fire", 25));
+  EXPECT_EQ(rom.Bytes(kPsiNameTableOffset + 25, 25), Stored("ABCDEFGHIJKLMNOPQRSTUVWX", 25));
+  EXPECT_EQ(rom.Bytes(kPsiNameTableOffset + 15 * 25, 25), Stored("Last one", 25));
+  EXPECT_EQ(PsiNameBoxTexts(names)[15], "Last one");
+}
+
+TEST(TeleportForm, CoordinatesAreCappedAndNegativeOnesKeepTheirLowBytes) {
+  FixtureImage image;
+  image.Put(kTeleportTableOffset + 25, {0x12, 0x34});
+  image.PutValue(kTeleportTableOffset + kTeleportXField, 65535, 2);
+  OpenImage rom(image);
+  TeleportTable teleports;
+  LoadTeleports(rom.file, teleports);
+  TeleportTexts texts = TeleportBoxTexts(teleports);
+  EXPECT_EQ(texts[0].x, "65535");
+  EXPECT_EQ(texts[0].y, "0");
+
+  texts[0] = {"Onett", "70000", "-1"};
+  ASSERT_TRUE(ApplyTeleportTexts(rom.file, teleports, texts));
+  EXPECT_EQ(rom.Bytes(kTeleportTableOffset, 31),
+            [] {
+              std::vector<std::uint8_t> entry = Stored("Onett", 25);
+              entry.insert(entry.end(), {0x12, 0x34, 0xFF, 0xFF, 0xFF, 0xFF});
+              return entry;
+            }());
+  EXPECT_EQ(teleports[0].y, -1);
+  EXPECT_EQ(TeleportBoxTexts(teleports)[0].y, "4294967295");
+}
+
+TEST(MiscTextForm, ShowsAndAppliesOnlyTheSelectedEntries) {
+  FixtureImage image;
+  image.PutGameText(kPhoneListOffset + 2 * kPhoneEntrySize, "Dad", 25);
+  image.PutValue(kPhoneListOffset + 2 * kPhoneEntrySize + kPhonePointerField, 0xC5ABCD, 4);
+  image.PutGameText(kAilmentNameOffset + 16, "SixteenCharsLong", 16);
+  image.PutGameText(kBattleMenuOffset, "Bash", 16);
+  OpenImage rom(image);
+  PhoneListTable phones;
+  AilmentNameTable ailments;
+  BattleMenuTable battleMenu;
+  LoadPhoneList(rom.file, phones);
+  LoadAilmentNames(rom.file, ailments);
+  LoadBattleMenu(rom.file, battleMenu);
+  const MiscTextTables tables = {phones, ailments, battleMenu};
+
+  EXPECT_EQ(PhoneListEntries(phones)[2], "Dad");
+  EXPECT_EQ(ShortTextEntries(ailments.data(), ailments.size())[1], "SixteenCharsLong");
+  const MiscTextBoxes shown = MiscTextBoxTexts(tables, {2, 1, 0});
+  EXPECT_EQ(shown.phoneName, "Dad");
+  EXPECT_EQ(shown.phonePointer, "$C5ABCD");
+  EXPECT_EQ(shown.ailmentName, "SixteenCharsLong");
+  EXPECT_EQ(shown.battleMenuEntry, "Bash");
+
+  ASSERT_TRUE(ApplyMiscTextBoxes(rom.file, tables, {2, 1, 0}, {"Mom", "100", "Nauseous and more", "Goods"}));
+  EXPECT_EQ(rom.Bytes(kPhoneListOffset + 2 * kPhoneEntrySize, 25), Stored("Mom", 25));
+  EXPECT_EQ(rom.Bytes(kPhoneListOffset + 2 * kPhoneEntrySize + kPhonePointerField, 4),
+            (std::vector<std::uint8_t>{0x64, 0, 0, 0}));
+  EXPECT_EQ(rom.Bytes(kAilmentNameOffset + 16, 16), Stored("Nauseous and mor", 16));
+  EXPECT_EQ(rom.Bytes(kBattleMenuOffset, 16), Stored("Goods", 16));
+  EXPECT_EQ(MiscTextBoxTexts(tables, {2, 1, 0}).phonePointer, "$64");
+}
+
+TEST(MiscTextForm, ASelectionOutsideItsTableShowsAndWritesNothingForThatGroup) {
+  OpenImage rom{FixtureImage()};
+  PhoneListTable phones;
+  AilmentNameTable ailments;
+  BattleMenuTable battleMenu;
+  LoadPhoneList(rom.file, phones);
+  LoadAilmentNames(rom.file, ailments);
+  LoadBattleMenu(rom.file, battleMenu);
+  const MiscTextTables tables = {phones, ailments, battleMenu};
+  EXPECT_EQ(MiscTextBoxTexts(tables, {-1, 10, 11}).phonePointer, "");
+  ASSERT_TRUE(ApplyMiscTextBoxes(rom.file, tables, {5, -1, 11}, {"X", "$1", "Y", "Z"}));
+  EXPECT_EQ(ReadFileBytes(rom.path), FixtureImage().bytes);
+}
+
+TEST(TextEditorForms, EveryApplyReportsAWriteThatFails) {
+  OpenImage rom{FixtureImage()};
+  PsiNameTable names;
+  TeleportTable teleports;
+  PhoneListTable phones;
+  AilmentNameTable ailments;
+  BattleMenuTable battleMenu;
+  LoadPsiNames(rom.file, names);
+  LoadTeleports(rom.file, teleports);
+  LoadPhoneList(rom.file, phones);
+  LoadAilmentNames(rom.file, ailments);
+  LoadBattleMenu(rom.file, battleMenu);
+  rom.MakeUnwritable();
+
+  EXPECT_FALSE(ApplyPsiNameTexts(rom.file, names, PsiNameTexts{}));
+  EXPECT_FALSE(ApplyTeleportTexts(rom.file, teleports, TeleportTexts{}));
+  EXPECT_FALSE(ApplyMiscTextBoxes(rom.file, {phones, ailments, battleMenu}, {0, 0, 0}, {}));
+  EXPECT_EQ(ReadFileBytes(rom.path), FixtureImage().bytes);
+}
+
+}  // namespace
