@@ -2,5 +2,17 @@
 
 #include <windows.h>
 
-// The misc. text editor, on the shared editor template.
+#include "win32/editors/editor_controls.h"
+
+// The misc. text editor, on the shared editor template: the phone list with its pointers,
+// the ailment names and the battle menu, each a drop-down list with boxes for its selection.
 INT_PTR CALLBACK MiscTextEditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Its controls, all children of the window.
+constexpr int kPhoneListId = kFirstEditorControlId;
+constexpr int kPhoneNameBoxId = kFirstEditorControlId + 1;
+constexpr int kPhonePointerBoxId = kFirstEditorControlId + 2;
+constexpr int kAilmentListId = kFirstEditorControlId + 3;
+constexpr int kAilmentBoxId = kFirstEditorControlId + 4;
+constexpr int kBattleMenuListId = kFirstEditorControlId + 5;
+constexpr int kBattleMenuBoxId = kFirstEditorControlId + 6;

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "core/text/teleport_table.h"
+#include "tests/win32/editor_fixture.h"
+#include "win32/app/app_state.h"
+#include "win32/editors/teleport_editor_window.h"
+
+namespace {
+
+std::uint32_t EntryOffset(int i) {
+  return kTeleportTableOffset + kTeleportEntrySize * i;
+}
+
+FixtureImage TeleportImage() {
+  FixtureImage image = EarthBoundImage();
+  for (int i = 0; i < 16; ++i) {
+    image.PutGameText(EntryOffset(i), "Place " + std::to_string(i), 25);
+    image.Put(EntryOffset(i) + 25, {0xAB, static_cast<std::uint8_t>(0xC0 + i)});
+    image.PutValue(EntryOffset(i) + kTeleportXField, 100 + i, 2);
+    image.PutValue(EntryOffset(i) + kTeleportYField, 200 + i, 2);
+  }
+  image.PutValue(EntryOffset(5) + kTeleportXField, 65535, 2);
+  return image;
+}
+
+HWND Box(HWND editor, int firstId, int row) {
+  return GetDlgItem(editor, firstId + row);
+}
+
+std::vector<std::uint8_t> Coordinate(unsigned value) {
+  return {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8)};
+}
+
+class TeleportEditorTest : public EditorTest {};
+
+TEST_F(TeleportEditorTest, ShowsSixteenRowsUnderAHeaderThatCannotBeDragged) {
+  LoadImage(TeleportImage());
+  ASSERT_TRUE(OpenFromTree(treeItems.teleport, [&](HWND editor) {
+    HWND header = FindChild(editor, WC_HEADERA);
+    ASSERT_TRUE(header);
+    EXPECT_EQ(PlaceOf(header), (ControlPlace{55, 95, 326, 18}));
+    const std::pair<const char*, int> columns[] = {{"Title", 176}, {"X", 75}, {"Y", 75}};
+    ASSERT_EQ(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0), 3);
+    for (int i = 0; i < 3; ++i) {
+      char text[16] = {};
+      HDITEMA item = {};
+      item.mask = HDI_TEXT | HDI_WIDTH;
+      item.pszText = text;
+      item.cchTextMax = sizeof(text);
+      SendMessageA(header, HDM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+      EXPECT_EQ(std::string(text), columns[i].first);
+      EXPECT_EQ(item.cxy, columns[i].second);
+    }
+    NMHEADERA track = {};
+    track.hdr.hwndFrom = header;
+    track.hdr.code = HDN_BEGINTRACKA;
+    EXPECT_EQ(SendMessageA(editor, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&track)), TRUE);
+
+    for (int row = 0; row < 16; ++row) {
+      const int y = 112 + 19 * row;
+      EXPECT_EQ(PlaceOf(Box(editor, kTeleportNameBoxId, row)), (ControlPlace{55, y, 176, 20})) << row;
+      EXPECT_EQ(PlaceOf(Box(editor, kTeleportXBoxId, row)), (ControlPlace{230, y, 76, 20})) << row;
+      EXPECT_EQ(PlaceOf(Box(editor, kTeleportYBoxId, row)), (ControlPlace{305, y, 76, 20})) << row;
+      EXPECT_EQ(WindowText(Box(editor, kTeleportNameBoxId, row)), "Place " + std::to_string(row));
+      EXPECT_EQ(WindowText(Box(editor, kTeleportYBoxId, row)), std::to_string(200 + row));
+    }
+    EXPECT_EQ(WindowText(Box(editor, kTeleportXBoxId, 0)), "100");
+    EXPECT_EQ(WindowText(Box(editor, kTeleportXBoxId, 5)), "65535");
+    // Tab order runs across each row, then down.
+    EXPECT_EQ(GetWindow(Box(editor, kTeleportNameBoxId, 0), GW_HWNDNEXT), Box(editor, kTeleportXBoxId, 0));
+    EXPECT_EQ(GetWindow(Box(editor, kTeleportYBoxId, 0), GW_HWNDNEXT), Box(editor, kTeleportNameBoxId, 1));
+  }));
+}
+
+TEST_F(TeleportEditorTest, ApplyWritesNamesAndCoordinatesAndLeavesBytes25And26) {
+  const std::string path = LoadImage(TeleportImage());
+  struct Row {
+    int row;
+    std::string name, x, y;
+    std::string storedName;
+    unsigned storedX, storedY;
+    std::string shownX, shownY;
+  };
+  const Row rows[] = {
+      {0, "abcdefghijklmnopqrstuvwxyz0123", "70000", "-1", "abcdefghijklmnopqrstuvwx", 0xFFFF, 0xFFFF, "65535",
+       "4294967295"},
+      {1, "", "12.9", "abc", "", 12, 0, "12", "0"},
+      {2, "Home", "65536", "1e3", "Home", 0xFFFF, 1000, "65535", "1000"},
+      {3, "Far", "-2", "  42", "Far", 0xFFFE, 42, "4294967294", "42"},
+  };
+  ASSERT_TRUE(OpenFromTree(treeItems.teleport, [&](HWND editor) {
+    for (const Row& r : rows) {
+      TypeText(Box(editor, kTeleportNameBoxId, r.row), r.name);
+      TypeText(Box(editor, kTeleportXBoxId, r.row), r.x);
+      TypeText(Box(editor, kTeleportYBoxId, r.row), r.y);
+    }
+    ClickApply(editor);
+    for (const Row& r : rows) {
+      SCOPED_TRACE(r.row);
+      EXPECT_EQ(FileBytes(path, EntryOffset(r.row), 25), StoredText(r.storedName, 25));
+      EXPECT_EQ(FileBytes(path, EntryOffset(r.row) + kTeleportXField, 2), Coordinate(r.storedX));
+      EXPECT_EQ(FileBytes(path, EntryOffset(r.row) + kTeleportYField, 2), Coordinate(r.storedY));
+      EXPECT_EQ(WindowText(Box(editor, kTeleportNameBoxId, r.row)), r.storedName);
+      EXPECT_EQ(WindowText(Box(editor, kTeleportXBoxId, r.row)), r.shownX);
+      EXPECT_EQ(WindowText(Box(editor, kTeleportYBoxId, r.row)), r.shownY);
+    }
+    EXPECT_EQ(FileBytes(path, EntryOffset(9), 25), StoredText("Place 9", 25));
+    EXPECT_EQ(FileBytes(path, EntryOffset(9) + kTeleportXField, 2), Coordinate(109));
+  }));
+  for (int i = 0; i < 16; ++i) {
+    EXPECT_EQ(FileBytes(path, EntryOffset(i) + 25, 2), (std::vector<std::uint8_t>{0xAB, static_cast<std::uint8_t>(0xC0 + i)})) << i;
+  }
+  EXPECT_TRUE(recorder.messages.empty());
+}
+
+}  // namespace
