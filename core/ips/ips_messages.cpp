@@ -1,0 +1,9 @@
+#include "core/ips/ips_messages.h"
+
+const char* const kIpsCannotOpenRom = "Error Opening ROM for Reading";
+const char* const kIpsRomsNotCompatible = "The two ROM are not compatible.";
+const char* const kIpsRomsDifferInSize = "The two ROM are of different size";
+const char* const kIpsRomTooLarge = "The ROM is larger than 16 MiB, too large for an IPS patch.";
+const char* const kIpsCannotReadRom = "Error Reading ROM";
+const char* const kIpsCannotWritePatch = "Error Writing IPS File";
+const char* const kIpsPatchWouldReplaceRom = "The IPS file cannot be one of the two ROM.";
