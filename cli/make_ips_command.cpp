@@ -5,6 +5,7 @@
 #include "cli/image_file.h"
 #include "core/ips/ips_messages.h"
 #include "core/ips/make_ips_patch.h"
+#include "core/ips/open_rom_for_reading.h"
 
 namespace {
 
@@ -26,9 +27,9 @@ int MakeIpsCommand(const std::vector<std::string>& args, std::FILE* err) {
   if (IsSameFile(patchPath, editedPath) || IsSameFile(patchPath, uneditedPath)) {
     return Fail(err, kIpsPatchWouldReplaceRom);
   }
-  std::FILE* edited = std::fopen(editedPath.c_str(), "rb");
+  std::FILE* edited = OpenRomForReading(editedPath);
   if (!edited) return Fail(err, std::string(kIpsCannotOpenRom) + ": " + editedPath);
-  std::FILE* unedited = std::fopen(uneditedPath.c_str(), "rb");
+  std::FILE* unedited = OpenRomForReading(uneditedPath);
   if (!unedited) {
     std::fclose(edited);
     return Fail(err, std::string(kIpsCannotOpenRom) + ": " + uneditedPath);

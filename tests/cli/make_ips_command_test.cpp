@@ -44,6 +44,8 @@ TEST_F(MakeIpsCommand, ErrorsGiveOneLineAndNoPatch) {
   const std::string shorter = TempPath("short.smc");
   FixtureImage(FixtureImage::kFullSize - 1).SetKind(RomKind::EarthBoundRom).WriteTo(shorter);
   const std::string noFolder = TempPath("no-such-folder") + "/out.ips";
+  const std::string folder = TempPath("folder.smc");
+  std::filesystem::create_directory(folder);
   struct Case {
     std::vector<std::string> args;
     std::string patch;
@@ -51,6 +53,7 @@ TEST_F(MakeIpsCommand, ErrorsGiveOneLineAndNoPatch) {
   } cases[] = {
       {{editedPath, missing}, patchPath, "quillon-cli: Error Opening ROM for Reading: " + missing + "\n"},
       {{missing, uneditedPath}, patchPath, "quillon-cli: Error Opening ROM for Reading: " + missing + "\n"},
+      {{editedPath, folder}, patchPath, "quillon-cli: Error Opening ROM for Reading: " + folder + "\n"},
       {{editedPath, mother2}, patchPath, "quillon-cli: The two ROM are not compatible.\n"},
       {{editedPath, shorter}, patchPath, "quillon-cli: The two ROM are of different size\n"},
       {{editedPath, uneditedPath}, noFolder, "quillon-cli: Error Writing IPS File\n"},
