@@ -4,8 +4,10 @@
 
 #include "tests/support/fixture_image.h"
 #include "tests/win32/shell_fixture.h"
+#include "win32/app/about_dialog.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
+#include "win32/ips/create_ips_dialog.h"
 
 namespace {
 
@@ -105,6 +107,17 @@ TEST_F(MainCommands, IpsAndQuizDoNothingWithoutRom) {
   EXPECT_EQ(StatusLine(), "stale");
   EXPECT_TRUE(recorder.messages.empty());
   EXPECT_TRUE(recorder.sounds.empty());
+}
+
+TEST_F(MainCommands, AboutAndMakeIpsOpenTheirDialogs) {
+  auto opened = WatchModalWindows([] { SendCommand(kCmdAbout); });
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0].procedure, AboutDialogProc);
+
+  LoadThroughDialog(WriteFixtureRom("ips.smc", RomKind::EarthBoundRom));
+  opened = WatchModalWindows([] { SendCommand(kCmdMakeIps); });
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0].procedure, CreateIpsDialogProc);
 }
 
 TEST_F(MainCommands, QuizRefreshesTheStatusLineWhenARomIsLoaded) {

@@ -235,6 +235,7 @@ TEST_F(StartUp, TreeHoldsTheEditorsWithTheirImages) {
 
   const auto images = reinterpret_cast<HIMAGELIST>(SendMessageA(treeView, TVM_GETIMAGELIST, TVSIL_NORMAL, 0));
   EXPECT_EQ(images, treeImageList);
+  EXPECT_EQ(ImageList_GetImageCount(treeImageList), 18);
   int width = 0;
   int height = 0;
   ImageList_GetIconSize(treeImageList, &width, &height);
@@ -291,11 +292,33 @@ TEST_F(StartUp, FontsAreArialInThreeSizes) {
   }
 }
 
-TEST_F(StartUp, BackgroundBitmapCoversTheLargestClientArea) {
+TEST_F(StartUp, BackgroundRepeatsTheTileAndPaintsTheWindow) {
   BITMAP bitmap = {};
   ASSERT_TRUE(GetObjectA(backgroundBitmap, sizeof(bitmap), &bitmap));
   EXPECT_EQ(bitmap.bmWidth, 640);
   EXPECT_EQ(bitmap.bmHeight, 480);
+
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HGDIOBJ old = SelectObject(memory, backgroundBitmap);
+  // The tile is a checkerboard of 8-pixel squares, repeated every 16 pixels.
+  const COLORREF corner = GetPixel(memory, 0, 0);
+  EXPECT_NE(corner, GetPixel(memory, 8, 0));
+  EXPECT_EQ(GetPixel(memory, 8, 8), corner);
+  EXPECT_EQ(GetPixel(memory, 16, 0), corner);
+  EXPECT_EQ(GetPixel(memory, 624, 464), corner);
+  EXPECT_EQ(GetPixel(memory, 639, 479), GetPixel(memory, 15, 15));
+
+  // A spot right of the tree, where only the background shows.
+  const POINT spot = {300, 200};
+  InvalidateRect(mainWindow, nullptr, FALSE);
+  UpdateWindow(mainWindow);
+  HDC window = GetDC(mainWindow);
+  EXPECT_EQ(GetPixel(window, spot.x, spot.y), GetPixel(memory, spot.x, spot.y));
+  ReleaseDC(mainWindow, window);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
 }
 
 }  // namespace

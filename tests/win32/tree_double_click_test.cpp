@@ -74,6 +74,16 @@ TEST_F(TreeDoubleClick, RootAndPsiOpenNothingAndPsiToggles) {
   EXPECT_TRUE(state & TVIS_EXPANDED);
 }
 
+TEST_F(TreeDoubleClick, AboutOpensTheAboutBoxWithOrWithoutRom) {
+  auto opened = DoubleClick(treeItems.about);
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0].procedure, AboutDialogProc);
+  LoadRom();
+  opened = DoubleClick(treeItems.about);
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0].procedure, AboutDialogProc);
+}
+
 TEST_F(TreeDoubleClick, HelpOpensTheHelpFile) {
   EXPECT_TRUE(DoubleClick(treeItems.help).empty());
   EXPECT_EQ(recorder.helpOpened, 1);
