@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+
+#include "core/enemy/enemy_field_writers.h"
+#include "core/enemy/enemy_table.h"
+#include "tests/support/enemy_fixture.h"
+
+namespace {
+
+namespace at = EnemyFieldOffset;
+
+constexpr std::size_t kEnemy = 3;
+
+class EnemyFieldWritersTest : public ::testing::Test {
+ protected:
+  void SetUp() override { Reset(); }
+  void TearDown() override {
+    if (file) std::fclose(file);
+  }
+
+  // A fresh image with the enemy's record full of 0xEE, opened for update and loaded.
+  void Reset() {
+    if (file) std::fclose(file);
+    path = TempPath("writers.smc");
+    FixtureImage image;
+    for (std::uint32_t i = 0; i < kEnemyRecordSize; ++i) image.bytes[EnemyRecordOffset(kEnemy) + i] = 0xEE;
+    image.WriteTo(path);
+    before = image.bytes;
+    file = std::fopen(path.c_str(), "r+b");
+    LoadEnemyTable(file, table);
+  }
+
+  std::vector<std::uint8_t> Written() {
+    std::fclose(file);
+    file = nullptr;
+    return ReadFileBytes(path);
+  }
+
+  std::string path;
+  std::vector<std::uint8_t> before;
+  std::FILE* file = nullptr;
+  EnemyTable table;
+};
+
+using Writer = std::function<bool(std::FILE*, EnemyRecord&, std::uint32_t)>;
+using Reader = std::function<std::uint32_t(const EnemyRecord&)>;
+
+struct FieldCase {
+  const char* name;
+  Writer write;
+  Reader read;
+  std::uint32_t offset;
+  unsigned width;
+};
+
+std::vector<FieldCase> FieldCases() {
+  std::vector<FieldCase> cases = {
+      {"hp", WriteEnemyHp, [](const EnemyRecord& r) { return r.hp; }, at::kHp, 2},
+      {"pp", WriteEnemyPp, [](const EnemyRecord& r) { return r.pp; }, at::kPp, 2},
+      {"experience", WriteEnemyExperience, [](const EnemyRecord& r) { return r.experience; }, at::kExperience, 4},
+      {"money", WriteEnemyMoney, [](const EnemyRecord& r) { return r.money; }, at::kMoney, 2},
+      {"speed", WriteEnemySpeed, [](const EnemyRecord& r) { return r.speed; }, at::kSpeed, 1},
+      {"offense", WriteEnemyOffense, [](const EnemyRecord& r) { return r.offense; }, at::kOffense, 1},
+      {"defense", WriteEnemyDefense, [](const EnemyRecord& r) { return r.defense; }, at::kDefense, 1},
+      {"status", WriteEnemyStatus, [](const EnemyRecord& r) { return r.status; }, at::kStatus, 1},
+      {"level", WriteEnemyLevel, [](const EnemyRecord& r) { return r.level; }, at::kLevel, 1},
+      {"guts", WriteEnemyGuts, [](const EnemyRecord& r) { return r.guts; }, at::kGuts, 1},
+      {"iq", WriteEnemyIq, [](const EnemyRecord& r) { return r.iq; }, at::kIq, 1},
+      {"movement", WriteEnemyMovement, [](const EnemyRecord& r) { return r.movement; }, at::kMovement, 1},
+      {"item", WriteEnemyItem, [](const EnemyRecord& r) { return r.item; }, at::kItem, 1},
+      {"item frequency", WriteEnemyItemFrequency, [](const EnemyRecord& r) { return r.itemFrequency; },
+       at::kItemFrequency, 1},
+      {"the flag", WriteEnemyTheFlag, [](const EnemyRecord& r) { return r.theFlag; }, at::kTheFlag, 1},
+      {"palette", WriteEnemyPalette, [](const EnemyRecord& r) { return r.palette; }, at::kPalette, 1},
+      {"battle sprite", WriteEnemyBattleSprite, [](const EnemyRecord& r) { return r.battleSprite; },
+       at::kBattleSprite, 1},
+      {"outside picture", WriteEnemyOutsidePicture, [](const EnemyRecord& r) { return r.outsidePicture; },
+       at::kOutsidePicture, 2},
+      {"miss rate", WriteEnemyMissRate, [](const EnemyRecord& r) { return r.missRate; }, at::kMissRate, 1},
+      {"death sound", WriteEnemyDeathSound, [](const EnemyRecord& r) { return r.deathSound; }, at::kDeathSound, 1},
+      {"type", WriteEnemyType, [](const EnemyRecord& r) { return r.type; }, at::kType, 1},
+      {"music", WriteEnemyMusic, [](const EnemyRecord& r) { return r.music; }, at::kMusic, 1},
+      {"final action", WriteEnemyFinalAction, [](const EnemyRecord& r) { return r.finalAction; }, at::kFinalAction,
+       2},
+      {"action order", WriteEnemyActionOrder, [](const EnemyRecord& r) { return r.actionOrder; }, at::kActionOrder,
+       1},
+      {"max call", WriteEnemyMaxCall, [](const EnemyRecord& r) { return r.maxCall; }, at::kMaxCall, 1},
+      {"start text", WriteEnemyStartTextAddress, [](const EnemyRecord& r) { return r.startTextAddress; },
+       at::kStartTextAddress, 4},
+      {"death text", WriteEnemyDeathTextAddress, [](const EnemyRecord& r) { return r.deathTextAddress; },
+       at::kDeathTextAddress, 4},
+  };
+  for (std::size_t k = 0; k < kEnemyActionCount; ++k) {
+    const std::uint32_t offset = static_cast<std::uint32_t>(k);
+    cases.push_back({"action",
+                     [k](std::FILE* f, EnemyRecord& r, std::uint32_t v) { return WriteEnemyAction(f, r, k, v); },
+                     [k](const EnemyRecord& r) { return r.actions[k]; }, at::kActions + 2 * offset, 2});
+    cases.push_back({"argument",
+                     [k](std::FILE* f, EnemyRecord& r, std::uint32_t v) { return WriteEnemyArgument(f, r, k, v); },
+                     [k](const EnemyRecord& r) { return r.arguments[k]; }, at::kArguments + offset, 1});
+  }
+  return cases;
+}
+
+TEST_F(EnemyFieldWritersTest, EachWriterChangesOnlyItsFieldInFileAndMemory) {
+  const std::vector<FieldCase> cases = FieldCases();
+  for (const FieldCase& c : cases) {
+    Reset();
+    EnemyRecord& record = table[kEnemy];
+    const EnemyRecord untouched = record;
+    const std::uint32_t value = 0x12345600u + c.offset;
+    ASSERT_TRUE(c.write(file, record, value)) << c.name;
+    // 32-bit memory fields keep the whole value, 8-bit ones its low byte.
+    EXPECT_EQ(c.read(record), c.width == 1 ? value & 0xFF : value) << c.name << " in memory";
+    for (const FieldCase& other : cases) {
+      if (other.offset != c.offset) {
+        EXPECT_EQ(other.read(record), other.read(untouched)) << c.name << " changed " << other.name;
+      }
+    }
+    EXPECT_EQ(GameText(record.name, kNameFieldLength), GameText(untouched.name, kNameFieldLength)) << c.name;
+
+    std::vector<std::uint8_t> expected = before;
+    for (unsigned i = 0; i < c.width; ++i) {
+      expected[EnemyRecordOffset(kEnemy) + c.offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    }
+    EXPECT_EQ(Written(), expected) << c.name << " at offset " << c.offset;
+  }
+}
+
+TEST_F(EnemyFieldWritersTest, NameIsWrittenAsTheWholeZeroFilledField) {
+  EnemyRecord& record = table[kEnemy];
+  ASSERT_TRUE(WriteEnemyName(file, record, "Starman"));
+  EXPECT_EQ(GameText(record.name, kNameFieldLength), "Starman");
+  EXPECT_EQ(record.name[kNameFieldLength - 1], '\0');
+  const std::vector<std::uint8_t> bytes = Written();
+  const std::uint32_t field = EnemyRecordOffset(kEnemy) + at::kName;
+  EXPECT_EQ(bytes[field], 0x83);  // 'S'
+  for (std::size_t i = 7; i < kNameFieldLength; ++i) EXPECT_EQ(bytes[field + i], 0) << i;
+  EXPECT_EQ(bytes[field + kNameFieldLength], 0xEE) << "the byte after the name is not the name's";
+}
+
+TEST_F(EnemyFieldWritersTest, FailedWriteIsReported) {
+  std::fclose(file);
+  file = std::fopen(path.c_str(), "rb");
+  EXPECT_FALSE(WriteEnemyHp(file, table[kEnemy], 100));
+  EXPECT_FALSE(WriteEnemyName(file, table[kEnemy], "Nope"));
+  EXPECT_EQ(Written(), before);
+}
+
+}  // namespace
