@@ -1,5 +1,6 @@
 #include "cli/cli_commands.h"
 
+#include "cli/dump_enemies_command.h"
 #include "cli/dump_items_command.h"
 #include "cli/image_file.h"
 #include "cli/make_ips_command.h"
@@ -10,6 +11,7 @@ namespace {
 
 void PrintUsage(std::FILE* err) {
   std::fputs("usage: quillon-cli info IMAGE\n", err);
+  std::fprintf(err, "       %s\n", kDumpEnemiesUsage);
   std::fprintf(err, "       %s\n", kDumpItemsUsage);
   std::fprintf(err, "       %s\n", kMakeIpsUsage);
 }
@@ -28,6 +30,7 @@ int Info(const std::string& imagePath, std::FILE* out, std::FILE* err) {
 
 int RunCliCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
   if (args.size() == 2 && args[0] == "info") return Info(args[1], out, err);
+  if (!args.empty() && args[0] == "dump-enemies") return DumpEnemiesCommand(args, err);
   if (!args.empty() && args[0] == "dump-items") return DumpItemsCommand(args, err);
   if (!args.empty() && args[0] == "make-ips") return MakeIpsCommand(args, err);
   PrintUsage(err);

@@ -26,7 +26,9 @@ struct LoadedTable {
 
 std::uint32_t ValueAt(const FixtureImage& image, std::size_t enemy, std::uint32_t field, unsigned width) {
   std::uint32_t value = 0;
-  for (unsigned i = 0; i < width; ++i) value |= std::uint32_t{image.bytes[EnemyRecordOffset(enemy) + field + i]} << (8 * i);
+  for (unsigned i = 0; i < width; ++i) {
+    value |= std::uint32_t{image.bytes[EnemyRecordOffset(enemy) + field + i]} << (8 * i);
+  }
   return value;
 }
 
