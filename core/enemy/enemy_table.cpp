@@ -1,6 +1,6 @@
 #include "core/enemy/enemy_table.h"
 
-#include <vector>
+#include <algorithm>
 
 namespace {
 
@@ -55,13 +55,14 @@ void DecodeEnemyRecord(const std::uint8_t* bytes, std::uint8_t enemyNumber, Enem
 
 bool LoadEnemyTable(std::FILE* romFile, EnemyTable& table) {
   // One bulk read; what a short file lacks reads as the single-byte reader's 0xFF.
-  std::vector<std::uint8_t> bytes(kEnemyTableSize, 0xFF);
-  bool complete = false;
+  std::array<std::uint8_t, kEnemyTableSize> bytes;
+  std::size_t got = 0;
   if (std::fseek(romFile, static_cast<long>(kEnemyTableOffset), SEEK_SET) == 0) {
-    complete = std::fread(bytes.data(), 1, bytes.size(), romFile) == bytes.size();
+    got = std::fread(bytes.data(), 1, bytes.size(), romFile);
   }
+  std::fill(bytes.begin() + got, bytes.end(), std::uint8_t{0xFF});
   for (std::size_t i = 0; i < kEnemyCount; ++i) {
     DecodeEnemyRecord(bytes.data() + kEnemyRecordSize * i, static_cast<std::uint8_t>(i), table[i]);
   }
-  return complete;
+  return got == bytes.size();
 }
