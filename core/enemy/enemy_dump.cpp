@@ -1,27 +1,9 @@
 #include "core/enemy/enemy_dump.h"
 
-#include <cstdarg>
-#include <cstdio>
-
 #include "core/enemy/enemy_catalogues.h"
-#include "core/io/replacing_file.h"
+#include "core/io/text_dump.h"
 
 namespace {
-
-constexpr const char* kLineEnd = "\r\n";
-
-#if defined(__GNUC__)
-__attribute__((format(printf, 2, 3)))
-#endif
-void AddLine(std::string& text, const char* format, ...) {
-  char line[128];
-  va_list arguments;
-  va_start(arguments, format);
-  std::vsnprintf(line, sizeof line, format, arguments);
-  va_end(arguments);
-  text += line;
-  text += kLineEnd;
-}
 
 // A stored index outside its catalogue prints as the number itself.
 std::string CatalogueText(const char* const* names, std::size_t count, std::uint32_t index) {
@@ -33,60 +15,55 @@ std::string ActionText(std::uint32_t action) {
 }
 
 void AddEnemyBlock(std::string& text, const EnemyRecord& enemy) {
-  AddLine(text, "Enemy #:   %u", unsigned{enemy.enemyNumber});
-  AddLine(text, "Name:      %s", GameText(enemy.name, kNameFieldLength).c_str());
-  AddLine(text, "the Flag:  %u", unsigned{enemy.theFlag});
-  AddLine(text, "HP:        %u", unsigned{enemy.hp});
-  AddLine(text, "PP:        %u", unsigned{enemy.pp});
-  AddLine(text, "Exp:       %u", unsigned{enemy.experience});
-  AddLine(text, "Money:     $%u", unsigned{enemy.money});
-  AddLine(text, "Speed:     %u", unsigned{enemy.speed});
-  AddLine(text, "Offense:   %u", unsigned{enemy.offense});
-  AddLine(text, "Defense:   %u", unsigned{enemy.defense});
-  AddLine(text, "Status:    %u", unsigned{enemy.status});
-  AddLine(text, "Level:     %u", unsigned{enemy.level});
-  AddLine(text, "Guts:      %u", unsigned{enemy.guts});
-  AddLine(text, "IQ:        %u", unsigned{enemy.iq});
-  AddLine(text, "Miss rate: %u", unsigned{enemy.missRate});
-  AddLine(text, "Item:      %u", unsigned{enemy.item});
-  AddLine(text, "Drop %%:    %u", unsigned{enemy.itemFrequency});
-  AddLine(text, "Type:      %u", unsigned{enemy.type});
-  AddLine(text, "Music:     %s", CatalogueText(MusicNames, kMusicCount, enemy.music).c_str());
-  AddLine(text, "Die Sound: %u", unsigned{enemy.deathSound});
-  AddLine(text, "Is a Boss: %u", unsigned{enemy.bossFlag});
+  AppendDumpLine(text, "Enemy #:   %u", unsigned{enemy.enemyNumber});
+  AppendDumpLine(text, "Name:      %s", GameText(enemy.name, kNameFieldLength).c_str());
+  AppendDumpLine(text, "the Flag:  %u", unsigned{enemy.theFlag});
+  AppendDumpLine(text, "HP:        %u", unsigned{enemy.hp});
+  AppendDumpLine(text, "PP:        %u", unsigned{enemy.pp});
+  AppendDumpLine(text, "Exp:       %u", unsigned{enemy.experience});
+  AppendDumpLine(text, "Money:     $%u", unsigned{enemy.money});
+  AppendDumpLine(text, "Speed:     %u", unsigned{enemy.speed});
+  AppendDumpLine(text, "Offense:   %u", unsigned{enemy.offense});
+  AppendDumpLine(text, "Defense:   %u", unsigned{enemy.defense});
+  AppendDumpLine(text, "Status:    %u", unsigned{enemy.status});
+  AppendDumpLine(text, "Level:     %u", unsigned{enemy.level});
+  AppendDumpLine(text, "Guts:      %u", unsigned{enemy.guts});
+  AppendDumpLine(text, "IQ:        %u", unsigned{enemy.iq});
+  AppendDumpLine(text, "Miss rate: %u", unsigned{enemy.missRate});
+  AppendDumpLine(text, "Item:      %u", unsigned{enemy.item});
+  AppendDumpLine(text, "Drop %%:    %u", unsigned{enemy.itemFrequency});
+  AppendDumpLine(text, "Type:      %u", unsigned{enemy.type});
+  AppendDumpLine(text, "Music:     %s", CatalogueText(MusicNames, kMusicCount, enemy.music).c_str());
+  AppendDumpLine(text, "Die Sound: %u", unsigned{enemy.deathSound});
+  AppendDumpLine(text, "Is a Boss: %u", unsigned{enemy.bossFlag});
   for (std::size_t k = 0; k < kEnemyActionCount; ++k) {
-    AddLine(text, "Action %u:  %s", static_cast<unsigned>(k + 1), ActionText(enemy.actions[k]).c_str());
+    AppendDumpLine(text, "Action %u:  %s", static_cast<unsigned>(k + 1), ActionText(enemy.actions[k]).c_str());
   }
-  AddLine(text, "Order:     %u", unsigned{enemy.actionOrder});
-  AddLine(text, "F. Action: %s", ActionText(enemy.finalAction).c_str());
+  AppendDumpLine(text, "Order:     %u", unsigned{enemy.actionOrder});
+  AppendDumpLine(text, "F. Action: %s", ActionText(enemy.finalAction).c_str());
   for (std::size_t k = 0; k < kEnemyActionCount; ++k) {
-    AddLine(text, "Arg. %u:    %u", static_cast<unsigned>(k + 1), unsigned{enemy.arguments[k]});
+    AppendDumpLine(text, "Arg. %u:    %u", static_cast<unsigned>(k + 1), unsigned{enemy.arguments[k]});
   }
-  AddLine(text, "Max Call:  %u", unsigned{enemy.maxCall});
-  AddLine(text, "S Address: 0x%x", unsigned{enemy.startTextAddress});
-  AddLine(text, "D Address: 0x%x", unsigned{enemy.deathTextAddress});
-  AddLine(text, "Out Pic #: %u", unsigned{enemy.outsidePicture});
-  AddLine(text, "Movement:  %u", unsigned{enemy.movement});
-  AddLine(text, "In Pic #:  %u", unsigned{enemy.battleSprite});
-  AddLine(text, "Palette #: %u", unsigned{enemy.palette});
+  AppendDumpLine(text, "Max Call:  %u", unsigned{enemy.maxCall});
+  AppendDumpLine(text, "S Address: 0x%x", unsigned{enemy.startTextAddress});
+  AppendDumpLine(text, "D Address: 0x%x", unsigned{enemy.deathTextAddress});
+  AppendDumpLine(text, "Out Pic #: %u", unsigned{enemy.outsidePicture});
+  AppendDumpLine(text, "Movement:  %u", unsigned{enemy.movement});
+  AppendDumpLine(text, "In Pic #:  %u", unsigned{enemy.battleSprite});
+  AppendDumpLine(text, "Palette #: %u", unsigned{enemy.palette});
 }
 
 }  // namespace
 
 std::string EnemyDumpText(const EnemyTable& table) {
-  std::string text;
-  AddLine(text, "EarthBound enemy info dump generated by Quillon");
-  AddLine(text, "Quillon is written by the Quillon authors");
-  AddLine(text, "%s", std::string(74, '-').c_str());
-  AddLine(text, "%s", "");
+  std::string text = DumpHeader("EarthBound enemy info dump generated by Quillon");
   for (const EnemyRecord& enemy : table) {
     AddEnemyBlock(text, enemy);
-    AddLine(text, "%s", "");
+    text += kDumpLineEnd;
   }
   return text;
 }
 
 bool DumpEnemies(const EnemyTable& table, const std::string& path) {
-  ReplacingFile file(path);
-  return file.Write(EnemyDumpText(table)) && file.Commit();
+  return WriteDumpFile(path, EnemyDumpText(table));
 }

@@ -1,28 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 
 #include "core/enemy/enemy_dump.h"
 #include "core/enemy/enemy_order.h"
 #include "core/enemy/enemy_table.h"
+#include "core/io/text_dump.h"
+#include "tests/cli/run_cli.h"
 #include "tests/support/enemy_fixture.h"
 
 namespace {
-
-struct CliRun {
-  int status;
-  std::string err;
-};
-
-CliRun RunCli(const std::string& arguments) {
-  const std::string errPath = TempPath("stderr.txt");
-  const std::string command = std::string(QUILLON_CLI) + " " + arguments + " 2>" + errPath;
-  const int result = std::system(command.c_str());
-  return {WIFEXITED(result) ? WEXITSTATUS(result) : -1, ReadFileText(errPath)};
-}
 
 std::vector<int> DumpedEnemyNumbers(const std::string& dump) {
   std::vector<int> numbers;
@@ -55,24 +42,28 @@ class DumpEnemiesCliTest : public ::testing::Test {
 
 TEST_F(DumpEnemiesCliTest, DumpsTheImageInTheOrderAskedForAndLeavesItAlone) {
   struct Case {
-    std::string order;
+    std::vector<std::string> order;
     std::vector<int> first;
     int last;
   } cases[] = {
-      {"", {1, 2, 0, 3}, 229},
-      {" --order name", {1, 2, 0, 3}, 229},
-      {" --order game", {54, 158, 120}, 212},
-      {" --order original", {0, 1, 2}, 229},
+      {{}, {1, 2, 0, 3}, 229},
+      {{"--order", "name"}, {1, 2, 0, 3}, 229},
+      {{"--order", "game"}, {54, 158, 120}, 212},
+      {{"--order", "original"}, {0, 1, 2}, 229},
   };
   for (const Case& c : cases) {
     const std::string outPath = TempPath("enemies.txt");
-    const CliRun run = RunCli("dump-enemies " + imagePath + " " + outPath + c.order);
-    ASSERT_EQ(run.status, 0) << c.order << ": " << run.err;
+    std::vector<std::string> args = {"dump-enemies", imagePath, outPath};
+    args.insert(args.end(), c.order.begin(), c.order.end());
+    const CliRun run = RunCli(args);
+    const std::string order = c.order.empty() ? "default" : c.order[1];
+    ASSERT_EQ(run.status, 0) << order << ": " << run.err;
     EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "");
     const std::vector<int> numbers = DumpedEnemyNumbers(ReadFileText(outPath));
-    ASSERT_EQ(numbers.size(), kEnemyCount) << c.order;
-    EXPECT_EQ(std::vector<int>(numbers.begin(), numbers.begin() + c.first.size()), c.first) << c.order;
-    EXPECT_EQ(numbers.back(), c.last) << c.order;
+    ASSERT_EQ(numbers.size(), kEnemyCount) << order;
+    EXPECT_EQ(std::vector<int>(numbers.begin(), numbers.begin() + c.first.size()), c.first) << order;
+    EXPECT_EQ(numbers.back(), c.last) << order;
   }
   EXPECT_EQ(ReadFileBytes(imagePath), imageBytes);
 }
@@ -80,12 +71,12 @@ TEST_F(DumpEnemiesCliTest, DumpsTheImageInTheOrderAskedForAndLeavesItAlone) {
 TEST_F(DumpEnemiesCliTest, WritesTheSameFileAsTheEditorsDump) {
   std::FILE* image = std::fopen(imagePath.c_str(), "rb");
   EnemyTable table;
-  ASSERT_TRUE(LoadEnemyTable(image, table));
+  LoadEnemyTable(image, table);
   std::fclose(image);
   SortEnemiesByGameOrder(table);
 
   const std::string outPath = TempPath("enemies.txt");
-  ASSERT_EQ(RunCli("dump-enemies " + imagePath + " " + outPath + " --order game").status, 0);
+  ASSERT_EQ(RunCli({"dump-enemies", imagePath, outPath, "--order", "game"}).status, 0);
   EXPECT_EQ(ReadFileText(outPath), EnemyDumpText(table));
   EXPECT_NE(ReadFileText(outPath).find("Name:      Bob\r\nthe Flag:  0\r\nHP:        1234\r\n"), std::string::npos);
 }
@@ -98,30 +89,31 @@ TEST_F(DumpEnemiesCliTest, ErrorsGiveOneLineAFailureStatusAndNoFile) {
   const std::string unwritable = TempPath("missing") + "/enemies.txt";
   const std::string usage = "usage: quillon-cli dump-enemies IMAGE OUT [--order name|game|original]\n";
   struct Case {
-    std::string arguments;
+    std::vector<std::string> args;
     std::string message;
     std::string outPath;
   } cases[] = {
-      {"dump-enemies", usage, out},
-      {"dump-enemies " + imagePath, usage, out},
-      {"dump-enemies " + imagePath + " " + out + " --order type", usage, out},
-      {"dump-enemies " + imagePath + " " + out + " --order", usage, out},
-      {"dump-enemies " + imagePath + " " + out + " extra name", usage, out},
-      {"dump-enemies " + absent + " " + out, "quillon-cli: cannot open " + absent + "\n", out},
-      {"dump-enemies " + shortImage + " " + out,
-       "quillon-cli: " + shortImage + " is too small to be an EarthBound ROM image\n", out},
-      {"dump-enemies " + imagePath + " " + unwritable, "quillon-cli: cannot write " + unwritable + "\n", unwritable},
+      {{"dump-enemies"}, usage, out},
+      {{"dump-enemies", imagePath}, usage, out},
+      {{"dump-enemies", imagePath, out, "--order", "type"}, usage, out},
+      {{"dump-enemies", imagePath, out, "--order"}, usage, out},
+      {{"dump-enemies", imagePath, out, "extra", "name"}, usage, out},
+      {{"dump-enemies", absent, out}, "quillon-cli: cannot open " + absent + "\n", out},
+      {{"dump-enemies", shortImage, out}, "quillon-cli: " + shortImage + " is too small to be an EarthBound ROM image\n",
+       out},
+      {{"dump-enemies", imagePath, unwritable}, "quillon-cli: " + DumpFailedMessage(unwritable) + "\n", unwritable},
   };
   for (const Case& c : cases) {
-    const CliRun run = RunCli(c.arguments);
-    EXPECT_NE(run.status, 0) << c.arguments;
-    EXPECT_EQ(run.err, c.message) << c.arguments;
-    EXPECT_FALSE(std::filesystem::exists(c.outPath)) << c.arguments;
+    const CliRun run = RunCli(c.args);
+    const std::string line = c.args.size() > 3 ? c.args[3] : std::to_string(c.args.size()) + " arguments";
+    EXPECT_NE(run.status, 0) << line;
+    EXPECT_EQ(run.err, c.message) << line;
+    EXPECT_FALSE(std::filesystem::exists(c.outPath)) << line;
   }
 }
 
 TEST_F(DumpEnemiesCliTest, RefusesToWriteOverTheImage) {
-  const CliRun run = RunCli("dump-enemies " + imagePath + " " + imagePath);
+  const CliRun run = RunCli({"dump-enemies", imagePath, imagePath});
   EXPECT_NE(run.status, 0);
   EXPECT_EQ(run.err, "quillon-cli: " + imagePath + " is the image itself; choose another output file\n");
   EXPECT_EQ(ReadFileBytes(imagePath), imageBytes);
