@@ -99,8 +99,8 @@ TEST_F(DumpEnemiesCliTest, ErrorsGiveOneLineAFailureStatusAndNoFile) {
       {{"dump-enemies", imagePath, out, "--order"}, usage, out},
       {{"dump-enemies", imagePath, out, "extra", "name"}, usage, out},
       {{"dump-enemies", absent, out}, "quillon-cli: cannot open " + absent + "\n", out},
-      {{"dump-enemies", shortImage, out}, "quillon-cli: " + shortImage + " is too small to be an EarthBound ROM image\n",
-       out},
+      {{"dump-enemies", shortImage, out},
+       "quillon-cli: " + shortImage + " is too small to be an EarthBound ROM image\n", out},
       {{"dump-enemies", imagePath, unwritable}, "quillon-cli: " + DumpFailedMessage(unwritable) + "\n", unwritable},
   };
   for (const Case& c : cases) {
