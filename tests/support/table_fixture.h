@@ -42,6 +42,7 @@ class OpenFixture {
   OpenFixture& operator=(const OpenFixture&) = delete;
 
   std::FILE* file() const { return file_; }
+  const std::string& path() const { return path_; }
   // The file's bytes as they are on disk now (the stream is flushed first).
   std::vector<std::uint8_t> Bytes(std::uint32_t offset, std::size_t count);
 

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+
+#include "core/item/item_table.h"
+#include "core/item/item_view.h"
+#include "core/tables/list_order.h"
+
+// The item editor's controls as read for an apply: edit texts as typed (the window reads at
+// most 24 characters), the effect list's selection or -1 for none, the check boxes.
+struct ItemForm {
+  std::string name;
+  std::string cost, type, strength, epIncrease, extraPower, specialProperty, descAddress;
+  int effect = -1;
+  ItemChecks checks;
+};
+
+// Caps of the typed numbers. Cost stops short of 65535 and extra power, though signed,
+// takes up to 255, as the editor always has.
+constexpr std::uint32_t kMaximumItemCost = 65525;
+constexpr std::uint32_t kMaximumItemByte = 255;
+constexpr std::int32_t kMaximumItemStrength = 127;
+constexpr std::int32_t kMaximumItemExtraPower = 255;
+
+struct ItemApplyResult {
+  std::size_t position;  // where the item stands after the re-sort
+  bool written;          // every byte reached the file and was flushed
+};
+
+// Writes every field of the item at position from the form, in the editor's fixed order
+// (cost, type, effect, strength, E.P. increase, extra power, special property, ownership,
+// description address, name), flushes, then re-sorts the table by order. Without an effect
+// selection the stored effect is written back, so an effect the list cannot show survives.
+ItemApplyResult ApplyItem(std::FILE* romFile, ItemTable& items, std::size_t position, const ItemForm& form,
+                          ListOrder order);
+
+// Position of the item number in the table; the table always holds every number once.
+std::size_t ItemPositionOf(const ItemTable& items, std::uint8_t itemNumber);
