@@ -62,6 +62,21 @@ void TypeText(HWND control, const std::string& text) {
   SetWindowTextA(control, text.c_str());
 }
 
+int DarkPixelsOnScreen(HWND control) {
+  RECT rect = {};
+  GetWindowRect(control, &rect);
+  HDC screen = GetDC(nullptr);
+  int dark = 0;
+  for (int y = rect.top; y < rect.bottom; ++y) {
+    for (int x = rect.left; x < rect.right; ++x) {
+      const COLORREF pixel = GetPixel(screen, x, y);
+      if (GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) < 3 * 64) ++dark;
+    }
+  }
+  ReleaseDC(nullptr, screen);
+  return dark;
+}
+
 void ClickApply(HWND editor) {
   HWND apply = FindChild(editor, "Button", "Apply Changes");
   SendMessageA(editor, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(apply), BN_CLICKED), reinterpret_cast<LPARAM>(apply));

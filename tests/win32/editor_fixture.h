@@ -41,6 +41,8 @@ std::ostream& operator<<(std::ostream& out, const ControlPlace& place);
 // The first child of parent of the class (and with the text, when given).
 HWND FindChild(HWND parent, const char* className, const char* text = nullptr);
 void TypeText(HWND control, const std::string& text);
+// Dark pixels on the screen where control lies: whether its text can actually be seen.
+int DarkPixelsOnScreen(HWND control);
 // The click notification of the editor's "Apply Changes" button, as the button sends it.
 void ClickApply(HWND editor);
 // Read through a handle of its own, so only bytes that reached the file are seen.

@@ -78,7 +78,10 @@ TEST_F(MiscTextEditorTest, ShowsThreeListsWithTheFirstEntriesSelected) {
       EXPECT_EQ(PlaceOf(group), place) << label;
       EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(group, WM_GETFONT, 0, 0)), normalFont) << label;
     }
-    EXPECT_EQ(PlaceOf(FindChild(editor, "Static", "Pointer:")), (ControlPlace{200, 141, 90, 19}));
+    HWND pointerLabel = FindChild(editor, "Static", "Pointer:");
+    EXPECT_EQ(PlaceOf(pointerLabel), (ControlPlace{200, 141, 90, 19}));
+    // It lies under the tab control, yet is drawn.
+    EXPECT_GT(DarkPixelsOnScreen(pointerLabel), 10);
     const std::pair<int, ControlPlace> boxes[] = {{kPhoneNameBoxId, {320, 115, 160, 20}},
                                                   {kPhonePointerBoxId, {320, 141, 160, 20}},
                                                   {kAilmentBoxId, {320, 210, 160, 20}},

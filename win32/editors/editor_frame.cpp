@@ -76,6 +76,10 @@ void FinishEditorFrame(EditorFrame& frame) {
   UseEditorFontAndLook(frame.applyButton);
   UseEditorFontAndLook(frame.tabControl);
   UseEditorFontAndLook(frame.groupBox);
+  // The tab control lies over the editor's own controls, and its font change repaints it
+  // alone, hiding controls that have no reason to paint again (a label). Repainting the
+  // whole window draws them all in order.
+  RedrawWindow(frame.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 bool IsApplyClick(const EditorFrame& frame, UINT message, WPARAM wParam, LPARAM lParam) {
