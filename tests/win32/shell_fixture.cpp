@@ -8,6 +8,7 @@
 #include "win32/app/main_toolbar_and_tree.h"
 #include "win32/app/message_loop.h"
 #include "win32/app/quillon_app.h"
+#include "win32/app/recent_rom_list.h"
 
 namespace {
 
@@ -62,17 +63,34 @@ bool IsExpanded(HTREEITEM item) {
           TVIS_EXPANDED) != 0;
 }
 
+void CreateMainWindowElsewhere() {
+  const SettingsFileGuard settingsFile;
+  WriteProgramSettings(kStartUpSettings);
+  char workingFolder[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, workingFolder);
+  const std::string elsewhere = TempPath("elsewhere");
+  CreateDirectoryA(elsewhere.c_str(), nullptr);
+  SetCurrentDirectoryA(elsewhere.c_str());
+  const bool created = CreateMainWindow(GetModuleHandleA(nullptr));
+  SetCurrentDirectoryA(workingFolder);
+  ASSERT_TRUE(created);
+}
+
 }  // namespace
+
+const char* const kStartUpSettings = "C:\\roms\\newest.smc\r\nC:\\roms\\older.smc\r\nC:\\roms\\oldest.smc\r\n";
 
 void StartShellOnce() {
   static bool started = false;
   if (started) return;
   started = true;
-  ASSERT_TRUE(CreateMainWindow(GetModuleHandleA(nullptr)));
+  CreateMainWindowElsewhere();
+  ASSERT_NE(mainWindow, nullptr);
   ShowWindow(mainWindow, SW_SHOWNOACTIVATE);
   SetUpMainToolBarAndTree();
   PumpMessages();
-  startUpSnapshot = {IsExpanded(treeItems.root), IsExpanded(treeItems.psi), WindowText(statusBar)};
+  startUpSnapshot = {IsExpanded(treeItems.root), IsExpanded(treeItems.psi), WindowText(statusBar),
+                     RecentMenuTexts()};
 }
 
 const StartUpSnapshot& ShellAtStartUp() {
@@ -99,6 +117,18 @@ std::string WindowText(HWND window) {
   char text[512] = {};
   GetWindowTextA(window, text, sizeof(text));
   return text;
+}
+
+std::string MenuText(HMENU menu, int position) {
+  char text[512] = {};
+  GetMenuStringA(menu, position, text, sizeof(text), MF_BYPOSITION);
+  return text;
+}
+
+std::vector<std::string> RecentMenuTexts() {
+  std::vector<std::string> texts;
+  for (int position = 3; position <= 7; ++position) texts.push_back(MenuText(fileMenu, position));
+  return texts;
 }
 
 std::string StatusLine() {
@@ -135,6 +165,7 @@ void ShellTest::SetUp() {
   platform = &recorder;
   CloseRom(romSession);
   recentRoms = {};
+  RefreshRecentMenu();
   SelectTreeItem(treeItems.root);
 }
 

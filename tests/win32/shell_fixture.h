@@ -11,16 +11,20 @@
 
 #include "core/rom/rom_session.h"
 #include "tests/support/recording_platform.h"
+#include "tests/win32/settings_file_guard.h"
 
 // Builds the shell once per test process as the program does, without the splash and
-// without entering the loop, and shows the main window.
+// without entering the loop, and shows the main window. It starts from another working
+// folder, with kStartUpSettings in the settings file beside the program.
 void StartShellOnce();
+extern const char* const kStartUpSettings;
 
 // What the shell looked like right after start-up, before any test touched it.
 struct StartUpSnapshot {
   bool rootExpanded;
   bool psiExpanded;
   std::string statusLine;
+  std::vector<std::string> recentMenuTexts;
 };
 const StartUpSnapshot& ShellAtStartUp();
 
@@ -39,6 +43,9 @@ struct SeenModalWindow {
 std::vector<SeenModalWindow> WatchModalWindows(const std::function<void()>& action);
 
 std::string WindowText(HWND window);
+std::string MenuText(HMENU menu, int position);
+// The recent entries of the File menu, positions 3 to 7.
+std::vector<std::string> RecentMenuTexts();
 std::string StatusLine();
 // Selects the item as a user would; the tree then notifies the main window.
 void SelectTreeItem(HTREEITEM item);
@@ -48,8 +55,8 @@ void SendCommand(int command);
 // Writes a fixture image of the kind to a fresh path and returns it.
 std::string WriteFixtureRom(const std::string& name, RomKind kind, bool possessed = false);
 
-// Each test starts with the shell up, no ROM loaded, an empty recent list and the
-// recording platform in place.
+// Each test starts with the shell up, no ROM loaded, an empty recent list (and File menu)
+// and the recording platform in place; the settings file is put back afterwards.
 class ShellTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -58,5 +65,6 @@ class ShellTest : public ::testing::Test {
   RecordingPlatform recorder;
 
  private:
+  SettingsFileGuard settingsFile;
   Platform* previousPlatform = nullptr;
 };

@@ -114,12 +114,6 @@ TEST_F(StartUp, ToolBarHasItsEightButtons) {
   EXPECT_EQ(HIWORD(size), 27);
 }
 
-std::string MenuText(HMENU menu, int position) {
-  char text[128] = {};
-  GetMenuStringA(menu, position, text, sizeof(text), MF_BYPOSITION);
-  return text;
-}
-
 TEST_F(StartUp, MenusHaveTheirItemsInOrder) {
   // A command of -1 is a separator; a popup names the menu it opens.
   struct Item {
@@ -135,11 +129,11 @@ TEST_F(StartUp, MenusHaveTheirItemsInOrder) {
       {fileMenu, 0, "&Load ROM", kCmdLoadRom, nullptr, false},
       {fileMenu, 1, "&Close ROM", kCmdCloseRom, nullptr, false},
       {fileMenu, 2, nullptr, -1, nullptr, false},
-      {fileMenu, 3, "", 100, nullptr, false},
-      {fileMenu, 4, "", 101, nullptr, false},
-      {fileMenu, 5, "", 102, nullptr, false},
-      {fileMenu, 6, "", 103, nullptr, false},
-      {fileMenu, 7, "", 104, nullptr, false},
+      {fileMenu, 3, "&1 - ", 100, nullptr, false},
+      {fileMenu, 4, "&2 - ", 101, nullptr, false},
+      {fileMenu, 5, "&3 - ", 102, nullptr, false},
+      {fileMenu, 6, "&4 - ", 103, nullptr, false},
+      {fileMenu, 7, "&5 - ", 104, nullptr, false},
       {fileMenu, 8, nullptr, -1, nullptr, false},
       {fileMenu, 9, "&Make IPS", kCmdMakeIps, nullptr, false},
       {fileMenu, 10, nullptr, -1, nullptr, false},

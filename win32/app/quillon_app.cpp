@@ -17,7 +17,8 @@ bool CreateMainWindow(HINSTANCE instance) {
   CreateShellFonts();
   LoadProgramIcons();
   BuildMenus();
-  RestoreRecentRoms();
+  ReadSettings();
+  RefreshRecentMenu();
   RegisterCtl3d(instance);
   if (!RegisterMainWindowClass()) return false;
   CreateMainWindowAndChildren();

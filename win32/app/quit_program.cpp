@@ -6,6 +6,6 @@
 void QuitProgram() {
   // Resetting the session too keeps a second close request from closing the file twice.
   CloseRom(romSession);
-  SaveRecentRoms();
+  WriteSettings();
   PostQuitMessage(0);
 }

@@ -1,8 +1,34 @@
 #include "win32/app/recent_rom_list.h"
 
-// The settings file and the File menu entries are not kept yet: the list stays as it is.
-void RestoreRecentRoms() {}
+#include "core/settings/settings_file.h"
+#include "win32/app/app_state.h"
+#include "win32/app/command_ids.h"
+#include "win32/app/program_directory.h"
 
-void RememberLoadedRom(const std::string&) {}
+namespace {
 
-void SaveRecentRoms() {}
+// Where the recent entries sit in the File menu.
+constexpr UINT kFirstRecentMenuPosition = 3;
+
+}  // namespace
+
+void ReadSettings() {
+  recentRoms = ReadSettingsFile(ProgramDirectory());
+}
+
+void WriteSettings() {
+  // The old file stays whole when this fails, and nothing at exit could be done about it.
+  WriteSettingsFile(recentRoms, ProgramDirectory());
+}
+
+void RefreshRecentMenu() {
+  for (std::size_t entry = 0; entry < kRecentRomCount; ++entry) {
+    ModifyMenuA(fileMenu, kFirstRecentMenuPosition + static_cast<UINT>(entry), MF_BYPOSITION | MF_STRING,
+                kCmdRecentRom0 + entry, RecentMenuItemText(entry, recentRoms[entry]).c_str());
+  }
+}
+
+void RememberLoadedRom(const std::string& path) {
+  MoveRomToFront(recentRoms, path);
+  RefreshRecentMenu();
+}
