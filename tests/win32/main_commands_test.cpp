@@ -124,6 +124,7 @@ TEST_F(MainCommands, QuizRefreshesTheStatusLineWhenARomIsLoaded) {
   LoadThroughDialog(WriteFixtureRom("quiz.smc", RomKind::EarthBoundRom));
   StatusLineFor(treeItems.items);
   SetWindowTextA(statusBar, "stale");
+  recorder.messageAnswers = {IDYES};
   SendCommand(kCmdQuiz);
   EXPECT_EQ(StatusLine(), "Modify Item Attributes");
 }

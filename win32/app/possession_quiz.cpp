@@ -1,4 +1,11 @@
 #include "win32/app/possession_quiz.h"
 
-// The quiz asks nothing yet: the ghost button only refreshes the status line.
-void RunPossessionQuiz() {}
+#include "core/quiz/possession_quiz.h"
+#include "win32/app/app_state.h"
+#include "win32/app/status_line.h"
+
+void RunPossessionQuiz() {
+  if (!romSession.romLoaded) return;
+  PlayPossessionQuiz(romSession.romFile, *platform);
+  RefreshStatusLine();
+}
