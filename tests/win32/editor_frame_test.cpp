@@ -107,7 +107,8 @@ TEST_F(EditorFrameTest, EachTextEditorOpensOnTheFrameFromTheTree) {
       ASSERT_TRUE(toolBar);
       EXPECT_EQ(WindowText(toolBar), "Tools");
       EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(toolBar, GWL_STYLE)), 0x50000101u);
-      const std::vector<ToolButtonSeen> textButtons = {{kCmdEditorCloseRom, 1, false}, {0, 0, true}, {kCmdEditorHelp, 4, false}};
+      const std::vector<ToolButtonSeen> textButtons = {
+          {kCmdEditorCloseRom, 1, false}, {0, 0, true}, {kCmdEditorHelp, 4, false}};
       EXPECT_EQ(ToolButtons(toolBar), textButtons);
       LRESULT answer = 0;
       EXPECT_EQ(ToolTipOf(editor, toolBar, kCmdEditorCloseRom, &answer), "Close ROM");

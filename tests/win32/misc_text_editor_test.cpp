@@ -143,7 +143,8 @@ TEST_F(MiscTextEditorTest, ApplyWritesTheSelectedEntryOfEachTable) {
     ClickApply(editor);
 
     EXPECT_EQ(FileBytes(path, PhoneOffset(1), 25), StoredText(typed30.substr(0, 24), 25));
-    EXPECT_EQ(FileBytes(path, PhoneOffset(1) + kPhonePointerField, 4), (std::vector<std::uint8_t>{0xCD, 0xAB, 0xC0, 0x00}));
+    EXPECT_EQ(FileBytes(path, PhoneOffset(1) + kPhonePointerField, 4),
+              (std::vector<std::uint8_t>{0xCD, 0xAB, 0xC0, 0x00}));
     EXPECT_EQ(FileBytes(path, AilmentOffset(3), 16), StoredText("Twenty character", 16));
     EXPECT_EQ(FileBytes(path, BattleMenuOffset(10), 16), std::vector<std::uint8_t>(16, 0));
     EXPECT_EQ(FileBytes(path, PhoneOffset(0), 25), StoredText("Phone 0", 25));
@@ -159,7 +160,8 @@ TEST_F(MiscTextEditorTest, ApplyWritesTheSelectedEntryOfEachTable) {
     EXPECT_EQ(BoxText(editor, kAilmentBoxId), "Twenty character");
   }));
   for (int i = 0; i < 5; ++i) {
-    EXPECT_EQ(FileBytes(path, PhoneOffset(i) + 25, 2), (std::vector<std::uint8_t>{0x5A, static_cast<std::uint8_t>(0xA0 + i)})) << i;
+    const std::vector<std::uint8_t> untouched = {0x5A, static_cast<std::uint8_t>(0xA0 + i)};
+    EXPECT_EQ(FileBytes(path, PhoneOffset(i) + 25, 2), untouched) << i;
   }
   EXPECT_TRUE(recorder.messages.empty());
 }
@@ -184,11 +186,10 @@ TEST_F(MiscTextEditorTest, ThePointerIsReadAsHexadecimalAfterADollarSignAndDecim
     for (const Case& c : cases) {
       TypeText(GetDlgItem(editor, kPhonePointerBoxId), c.typed);
       ClickApply(editor);
-      EXPECT_EQ(FileBytes(path, PhoneOffset(2) + kPhonePointerField, 4),
-                (std::vector<std::uint8_t>{static_cast<std::uint8_t>(c.stored), static_cast<std::uint8_t>(c.stored >> 8),
-                                           static_cast<std::uint8_t>(c.stored >> 16),
-                                           static_cast<std::uint8_t>(c.stored >> 24)}))
-          << c.typed;
+      const std::vector<std::uint8_t> stored = {
+          static_cast<std::uint8_t>(c.stored), static_cast<std::uint8_t>(c.stored >> 8),
+          static_cast<std::uint8_t>(c.stored >> 16), static_cast<std::uint8_t>(c.stored >> 24)};
+      EXPECT_EQ(FileBytes(path, PhoneOffset(2) + kPhonePointerField, 4), stored) << c.typed;
       EXPECT_EQ(BoxText(editor, kPhonePointerBoxId), c.shown) << c.typed;
     }
   }));

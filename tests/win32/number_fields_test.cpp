@@ -11,7 +11,9 @@ namespace {
 
 class NumberFieldsTest : public ::testing::Test {
  protected:
-  void SetUp() override { box = CreateWindowExA(0, "EDIT", "", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr); }
+  void SetUp() override {
+    box = CreateWindowExA(0, "EDIT", "", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
+  }
   void TearDown() override { DestroyWindow(box); }
   std::string Text() const {
     char text[64] = {};

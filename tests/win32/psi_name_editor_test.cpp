@@ -60,7 +60,7 @@ TEST_F(PsiNameEditorTest, ShowsTheSixteenNamesInTwoColumnsUnderOneHeader) {
     for (int i = 0; i < 16; ++i) {
       HWND box = NameBox(editor, i);
       ASSERT_TRUE(box) << i;
-      const ControlPlace expected = i < 8 ? ControlPlace{100, 45 + 19 * i, 200, 20} : ControlPlace{299, 45 + 19 * (i - 8), 200, 20};
+      const ControlPlace expected = {i < 8 ? 100 : 299, 45 + 19 * (i % 8), 200, 20};
       EXPECT_EQ(PlaceOf(box), expected) << i;
       const LONG style = GetWindowLongA(box, GWL_STYLE);
       EXPECT_EQ(style & (WS_TABSTOP | ES_AUTOHSCROLL), WS_TABSTOP | ES_AUTOHSCROLL) << i;

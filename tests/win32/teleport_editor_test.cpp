@@ -113,7 +113,8 @@ TEST_F(TeleportEditorTest, ApplyWritesNamesAndCoordinatesAndLeavesBytes25And26) 
     EXPECT_EQ(FileBytes(path, EntryOffset(9) + kTeleportXField, 2), Coordinate(109));
   }));
   for (int i = 0; i < 16; ++i) {
-    EXPECT_EQ(FileBytes(path, EntryOffset(i) + 25, 2), (std::vector<std::uint8_t>{0xAB, static_cast<std::uint8_t>(0xC0 + i)})) << i;
+    const std::vector<std::uint8_t> untouched = {0xAB, static_cast<std::uint8_t>(0xC0 + i)};
+    EXPECT_EQ(FileBytes(path, EntryOffset(i) + 25, 2), untouched) << i;
   }
   EXPECT_TRUE(recorder.messages.empty());
 }

@@ -59,7 +59,7 @@ void SetUpListEditorToolBar(HWND toolBar) {
 }
 
 void SetUpTextEditorToolBar(HWND toolBar) {
-  PrepareToolBar(toolBar,
-                 {IDB_TOOL_OPEN_FOLDER, IDB_TOOL_CLOSED_FOLDER, IDB_TOOL_BINOCULARS, IDB_TOOL_LIGHTNING, IDB_TOOL_BOOK});
+  PrepareToolBar(toolBar, {IDB_TOOL_OPEN_FOLDER, IDB_TOOL_CLOSED_FOLDER, IDB_TOOL_BINOCULARS, IDB_TOOL_LIGHTNING,
+                           IDB_TOOL_BOOK});
   AddToolButtons(toolBar, {{1, kCmdEditorCloseRom}, {kSeparator, 0}, {4, kCmdEditorHelp}});
 }

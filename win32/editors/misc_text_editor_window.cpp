@@ -25,8 +25,8 @@ EditorFrame frame;
 MiscTextControls controls;
 
 EditorFrameLayout MiscTextEditorLayout() {
-  return {"Misc. Text Editing",          13, textEditorMenu, 590, EditorToolBar::TextEditor, {},
-          {{"Misc. Text", 11}}, "Misc. Text:"};
+  return {"Misc. Text Editing", 13, textEditorMenu, 590, EditorToolBar::TextEditor,
+          {}, {{"Misc. Text", 11}}, "Misc. Text:"};
 }
 
 MiscTextTables Tables() {
@@ -71,8 +71,10 @@ void FillList(HWND list, const std::vector<std::string>& entries) {
 
 void FillMiscTextLists() {
   FillList(controls.phoneList, PhoneListEntries(gameTables.phoneListTable));
-  FillList(controls.ailmentList, ShortTextEntries(gameTables.ailmentNameTable.data(), gameTables.ailmentNameTable.size()));
-  FillList(controls.battleMenuList, ShortTextEntries(gameTables.battleMenuTable.data(), gameTables.battleMenuTable.size()));
+  const AilmentNameTable& ailments = gameTables.ailmentNameTable;
+  const BattleMenuTable& battleMenu = gameTables.battleMenuTable;
+  FillList(controls.ailmentList, ShortTextEntries(ailments.data(), ailments.size()));
+  FillList(controls.battleMenuList, ShortTextEntries(battleMenu.data(), battleMenu.size()));
 }
 
 MiscTextSelection SelectedEntries() {

@@ -20,8 +20,8 @@ EditorFrame frame;
 TeleportRowBoxes rows[kTeleportCount];
 
 EditorFrameLayout TeleportEditorLayout() {
-  return {"Teleport Editing",          10, textEditorMenu, 590, EditorToolBar::TextEditor, {},
-          {{"Teleport", 9}}, "Teleports:"};
+  return {"Teleport Editing", 10, textEditorMenu, 590, EditorToolBar::TextEditor,
+          {}, {{"Teleport", 9}}, "Teleports:"};
 }
 
 HWND CreateGridBox(int x, int row, int width, int id) {
