@@ -44,7 +44,7 @@ class EnemyFieldWritersTest : public ::testing::Test {
   EnemyTable table;
 };
 
-using Writer = std::function<bool(std::FILE*, EnemyRecord&, std::uint32_t)>;
+using Writer = std::function<bool(EnemyRecord&, std::FILE*, std::uint32_t)>;
 using Reader = std::function<std::uint32_t(const EnemyRecord&)>;
 
 struct FieldCase {
@@ -95,10 +95,10 @@ std::vector<FieldCase> FieldCases() {
   for (std::size_t k = 0; k < kEnemyActionCount; ++k) {
     const std::uint32_t offset = static_cast<std::uint32_t>(k);
     cases.push_back({"action",
-                     [k](std::FILE* f, EnemyRecord& r, std::uint32_t v) { return WriteEnemyAction(f, r, k, v); },
+                     [k](EnemyRecord& r, std::FILE* f, std::uint32_t v) { return WriteEnemyAction(r, f, k, v); },
                      [k](const EnemyRecord& r) { return r.actions[k]; }, at::kActions + 2 * offset, 2});
     cases.push_back({"argument",
-                     [k](std::FILE* f, EnemyRecord& r, std::uint32_t v) { return WriteEnemyArgument(f, r, k, v); },
+                     [k](EnemyRecord& r, std::FILE* f, std::uint32_t v) { return WriteEnemyArgument(r, f, k, v); },
                      [k](const EnemyRecord& r) { return r.arguments[k]; }, at::kArguments + offset, 1});
   }
   return cases;
@@ -111,7 +111,7 @@ TEST_F(EnemyFieldWritersTest, EachWriterChangesOnlyItsFieldInFileAndMemory) {
     EnemyRecord& record = table[kEnemy];
     const EnemyRecord untouched = record;
     const std::uint32_t value = 0x12345600u + c.offset;
-    ASSERT_TRUE(c.write(file, record, value)) << c.name;
+    ASSERT_TRUE(c.write(record, file, value)) << c.name;
     // 32-bit memory fields keep the whole value, 8-bit ones its low byte.
     EXPECT_EQ(c.read(record), c.width == 1 ? value & 0xFF : value) << c.name << " in memory";
     for (const FieldCase& other : cases) {
@@ -131,7 +131,7 @@ TEST_F(EnemyFieldWritersTest, EachWriterChangesOnlyItsFieldInFileAndMemory) {
 
 TEST_F(EnemyFieldWritersTest, NameIsWrittenAsTheWholeZeroFilledField) {
   EnemyRecord& record = table[kEnemy];
-  ASSERT_TRUE(WriteEnemyName(file, record, "Starman"));
+  ASSERT_TRUE(WriteEnemyName(record, file, "Starman"));
   EXPECT_EQ(GameText(record.name, kNameFieldLength), "Starman");
   EXPECT_EQ(record.name[kNameFieldLength - 1], '\0');
   const std::vector<std::uint8_t> bytes = Written();
@@ -144,8 +144,8 @@ TEST_F(EnemyFieldWritersTest, NameIsWrittenAsTheWholeZeroFilledField) {
 TEST_F(EnemyFieldWritersTest, FailedWriteIsReported) {
   std::fclose(file);
   file = std::fopen(path.c_str(), "rb");
-  EXPECT_FALSE(WriteEnemyHp(file, table[kEnemy], 100));
-  EXPECT_FALSE(WriteEnemyName(file, table[kEnemy], "Nope"));
+  EXPECT_FALSE(WriteEnemyHp(table[kEnemy], file, 100));
+  EXPECT_FALSE(WriteEnemyName(table[kEnemy], file, "Nope"));
   EXPECT_EQ(Written(), before);
 }
 
