@@ -15,6 +15,7 @@ ListOrders listOrders;
 RecentRoms recentRoms;
 int EnemySelection = 0;
 int ItemSelection = 0;
+std::string SearchText;
 
 HFONT smallFont = nullptr;
 HFONT normalFont = nullptr;

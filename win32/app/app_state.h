@@ -4,6 +4,8 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <string>
+
 #include "core/platform/platform.h"
 #include "core/rom/rom_session.h"
 #include "core/settings/recent_roms.h"
@@ -22,6 +24,8 @@ extern RecentRoms recentRoms;
 // Remembered list positions of the enemy and item editors.
 extern int EnemySelection;
 extern int ItemSelection;
+// Last confirmed text of the name search, shared by the enemy and item editors.
+extern std::string SearchText;
 
 extern HFONT smallFont;
 extern HFONT normalFont;
