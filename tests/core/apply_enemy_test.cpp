@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "core/enemy/apply_enemy.h"
+#include "core/enemy/enemy_view.h"
+#include "tests/support/enemy_fixture.h"
+#include "tests/support/enemy_form.h"
+#include "tests/support/table_fixture.h"
+
+namespace {
+
+namespace at = EnemyFieldOffset;
+
+constexpr std::size_t kEnemy = 7;
+
+// One enemy with every list field beyond its list, arguments that name nothing, and
+// bytes after its name's terminator; the rest of its record is 0xEE.
+FixtureImage ImageWithOddEnemy() {
+  FixtureImage image;
+  for (std::uint32_t i = 0; i < kEnemyRecordSize; ++i) image.bytes[EnemyRecordOffset(kEnemy) + i] = 0xEE;
+  PutEnemyNameBytes(image, kEnemy, {0x83, 0x99, 0x00, 0x55, 0x66});
+  for (std::size_t n = 0; n < kEnemyCount; ++n) {
+    if (n != kEnemy) PutEnemyName(image, n, "Enemy " + std::to_string(n));
+  }
+  PutEnemyField(image, kEnemy, at::kTheFlag, 1, 1);
+  PutEnemyField(image, kEnemy, at::kActions + 0, 14, 2);   // PSI Fire 1
+  PutEnemyField(image, kEnemy, at::kActions + 2, 62, 2);   // Call for help
+  PutEnemyField(image, kEnemy, at::kActions + 4, 310, 2);  // Bazooka
+  PutEnemyField(image, kEnemy, at::kActions + 6, 62, 2);
+  PutEnemyField(image, kEnemy, at::kArguments, 0x00E7F035, 4);  // PSI 53, enemy 240, item 231, enemy 0
+  for (std::uint8_t n = 0; n < 20; ++n) PutItem(image, n, {"Item " + std::to_string(100 - n)});
+  return image;
+}
+
+// The image opened for update with its tables loaded, as the editor has it.
+struct OddEnemyRom {
+  OddEnemyRom() : image(ImageWithOddEnemy()), fixture(image) {
+    LoadGameTables(fixture.file(), ListOrders{}, tables);
+    position = static_cast<std::size_t>(EnemyPosition(tables.enemyTable, kEnemy));
+  }
+
+  EnemyForm UntouchedForm() const {
+    return EnemyFormOf(ViewEnemy(tables.enemyTable[position], tables.enemyTable, tables.itemTable));
+  }
+
+  EnemyApplyResult Apply(const EnemyForm& form, ListOrder order = ListOrder::ByName) {
+    return ApplyEnemy(fixture.file(), tables.enemyTable, tables.itemTable, position, form, order);
+  }
+
+  std::vector<std::uint8_t> Record() { return fixture.Bytes(EnemyRecordOffset(kEnemy), kEnemyRecordSize); }
+
+  FixtureImage image;
+  OpenFixture fixture;
+  GameTables tables;
+  std::size_t position = 0;
+};
+
+class ApplyEnemyTest : public ::testing::Test, public OddEnemyRom {};
+
+TEST_F(ApplyEnemyTest, UntouchedApplyKeepsTheBytesButTheNameTail) {
+  const EnemyApplyResult result = Apply(UntouchedForm());
+
+  EXPECT_TRUE(result.written);
+  EXPECT_EQ(result.position, position);
+  std::vector<std::uint8_t> expected(image.bytes.begin() + EnemyRecordOffset(kEnemy),
+                                     image.bytes.begin() + EnemyRecordOffset(kEnemy) + kEnemyRecordSize);
+  for (std::uint32_t i = 3; i < kNameFieldLength; ++i) expected[at::kName + i] = 0;
+  EXPECT_EQ(Record(), expected);
+  std::vector<std::uint8_t> whole = image.bytes;
+  std::copy(expected.begin(), expected.end(), whole.begin() + EnemyRecordOffset(kEnemy));
+  EXPECT_TRUE(fixture.Bytes(0, whole.size()) == whole);
+}
+
+TEST_F(ApplyEnemyTest, NumbersAreCappedAndAddressesReadAsHexOrDecimal) {
+  struct Case {
+    const char* what;
+    std::function<void(EnemyForm&)> type;
+    std::uint32_t offset;
+    std::vector<std::uint8_t> bytes;
+  };
+  const Case cases[] = {
+      {"HP 70000", [](EnemyForm& f) { f.hp = "70000"; }, at::kHp, {0xFF, 0xFF}},
+      {"Exp beyond 32 bits", [](EnemyForm& f) { f.experience = "9999999999"; }, at::kExperience,
+       {0xFF, 0xFF, 0xFF, 0xFF}},
+      {"Money 12.9", [](EnemyForm& f) { f.money = "12.9"; }, at::kMoney, {12, 0}},
+      {"Speed 300", [](EnemyForm& f) { f.speed = "300"; }, at::kSpeed, {0xFF}},
+      {"Guts not a number", [](EnemyForm& f) { f.guts = "abc"; }, at::kGuts, {0}},
+      {"IQ -1 keeps its low byte", [](EnemyForm& f) { f.iq = "-1"; }, at::kIq, {0xFF}},
+      {"start text $EF1234", [](EnemyForm& f) { f.startText = "$EF1234"; }, at::kStartTextAddress,
+       {0x34, 0x12, 0xEF, 0x00}},
+      {"start text 123", [](EnemyForm& f) { f.startText = "123"; }, at::kStartTextAddress, {0x7B, 0, 0, 0}},
+      {"death text $c50000", [](EnemyForm& f) { f.deathText = "$c50000"; }, at::kDeathTextAddress,
+       {0, 0, 0xC5, 0}},
+      {"the flag cleared", [](EnemyForm& f) { f.theFlag = false; }, at::kTheFlag, {0}},
+      {"music 5", [](EnemyForm& f) { f.music = 5; }, at::kMusic, {5}},
+      {"outside picture 463", [](EnemyForm& f) { f.outsidePicture = 463; }, at::kOutsidePicture, {0xCF, 0x01}},
+      {"name cut to 24", [](EnemyForm& f) { f.name = std::string(30, 'A'); }, at::kName + 23, {0x71, 0x00}},
+  };
+  for (const Case& c : cases) {
+    EnemyForm form = UntouchedForm();
+    c.type(form);
+    EXPECT_TRUE(Apply(form).written) << c.what;
+    EXPECT_EQ(fixture.Bytes(EnemyRecordOffset(kEnemy) + c.offset, c.bytes.size()), c.bytes) << c.what;
+  }
+}
+
+TEST_F(ApplyEnemyTest, TheItemListWritesTheChosenItemsNumber) {
+  EnemyForm form = UntouchedForm();
+  form.item = ItemPosition(tables.itemTable, 17);
+  Apply(form);
+  EXPECT_EQ(fixture.Bytes(EnemyRecordOffset(kEnemy) + at::kItem, 1), std::vector<std::uint8_t>{17});
+}
+
+TEST(ApplyEnemyArgumentsTest, ArgumentsFollowTheKindOfTheWrittenAction) {
+  struct Case {
+    const char* what;
+    int action;
+    std::function<int(const GameTables&)> argumentEntry;
+    std::uint8_t written;
+  };
+  const Case cases[] = {
+      {"Call for help with enemy number 12", 62, [](const GameTables& t) { return EnemyPosition(t.enemyTable, 12); },
+       13},
+      {"PSI with the first name", 14, [](const GameTables&) { return 0; }, 1},
+      {"Bazooka with item 17", 310, [](const GameTables& t) { return ItemPosition(t.itemTable, 17); }, 17},
+      {"PSI without a selection keeps the stored 0x35", 14, [](const GameTables&) { return -1; }, 0x35},
+      {"enemy without a selection keeps the stored 0x35", 62, [](const GameTables&) { return -1; }, 0x35},
+      {"Attack takes no argument: the stored byte stays", 4, [](const GameTables&) { return 3; }, 0x35},
+  };
+  for (const Case& c : cases) {
+    OddEnemyRom rom;
+    EnemyForm form = rom.UntouchedForm();
+    form.actions[0] = c.action;
+    form.arguments[0] = c.argumentEntry(rom.tables);
+    rom.Apply(form);
+    EXPECT_EQ(rom.fixture.Bytes(EnemyRecordOffset(kEnemy) + at::kActions, 2),
+              (std::vector<std::uint8_t>{static_cast<std::uint8_t>(c.action), static_cast<std::uint8_t>(c.action >> 8)}))
+        << c.what;
+    EXPECT_EQ(rom.fixture.Bytes(EnemyRecordOffset(kEnemy) + at::kArguments, 1), std::vector<std::uint8_t>{c.written})
+        << c.what;
+  }
+}
+
+TEST_F(ApplyEnemyTest, ArgumentsWithoutSelectionKeepTheirStoredValue) {
+  Apply(UntouchedForm());
+  EXPECT_EQ(fixture.Bytes(EnemyRecordOffset(kEnemy) + at::kArguments, 4),
+            (std::vector<std::uint8_t>{0x35, 0xF0, 0xE7, 0x00}));
+}
+
+TEST_F(ApplyEnemyTest, RenamingMovesTheEnemyInNameOrderOnly) {
+  EnemyForm form = UntouchedForm();
+  form.name = "Aardvark";
+  const EnemyApplyResult byName = Apply(form);
+  EXPECT_EQ(byName.position, 0u);
+  EXPECT_EQ(tables.enemyTable[0].enemyNumber, kEnemy);
+
+  position = byName.position;
+  form.name = "Zebra";
+  const EnemyApplyResult byNumber = Apply(form, ListOrder::Original);
+  EXPECT_EQ(byNumber.position, kEnemy);
+  EXPECT_EQ(tables.enemyTable[kEnemy].enemyNumber, kEnemy);
+
+  position = byNumber.position;
+  const EnemyApplyResult byGame = Apply(form, ListOrder::ByGameOrder);
+  EXPECT_EQ(tables.enemyTable[byGame.position].enemyNumber, kEnemy);
+  EXPECT_EQ(byGame.position, 53u);  // enemy 7 is 54th in the game order
+}
+
+TEST(ApplyEnemyFailureTest, AFileThatCannotBeWrittenReportsIt) {
+  const std::string path = TempPath("read_only.smc");
+  ImageWithOddEnemy().WriteTo(path);
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  ASSERT_NE(file, nullptr);
+  GameTables tables;
+  LoadGameTables(file, ListOrders{}, tables);
+  const std::size_t position = static_cast<std::size_t>(EnemyPosition(tables.enemyTable, kEnemy));
+  const EnemyForm form = EnemyFormOf(ViewEnemy(tables.enemyTable[position], tables.enemyTable, tables.itemTable));
+
+  EXPECT_FALSE(ApplyEnemy(file, tables.enemyTable, tables.itemTable, position, form, ListOrder::ByName).written);
+  std::fclose(file);
+}
+
+}  // namespace
