@@ -1,13 +1,12 @@
 #include "core/quiz/possession_quiz.h"
 
+#include "core/rom/apply_messages.h"
 #include "core/rom/possession.h"
 #include "core/rom/rom_session.h"
 
 const char* const kQuizTitle = "Quiz";
 const char* const kQuizQuestion =
     "OK, Pop Quiz.  \"My favourite old song is called XXXterday.\"\nCan you fill the blanks?";
-const char* const kMarkerNotWrittenMessage =
-    "The changes could not be written to the ROM file.  The disk may be full or the file may have become read-only.";
 
 namespace {
 
@@ -43,6 +42,6 @@ void PlayPossessionQuiz(std::FILE* romFile, Platform& platform) {
   if (WriteMarker(romFile, outcome.markerChange)) {
     platform.PlaySound(MarkerSound(outcome.markerChange));
   } else {
-    ShowWarning(platform, kMarkerNotWrittenMessage);
+    ShowWarning(platform, kChangesNotWritten);
   }
 }

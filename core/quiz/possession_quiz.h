@@ -14,7 +14,6 @@ extern const char* const kQuizQuestion;
 constexpr unsigned kQuizQuestionFlags = 0x2024;
 // IDYES, the right answer.
 constexpr int kQuizAnswerYes = 6;
-extern const char* const kMarkerNotWrittenMessage;
 
 enum class MarkerChange { None, Possess, Unpossess };
 
@@ -28,6 +27,6 @@ struct QuizOutcome {
 QuizOutcome DecideQuizOutcome(bool answeredYes, bool possessed);
 
 // Asks the question (unless the image is unrecognized) and carries out the outcome: the
-// answer box, then the marker write and its sound, or a "Warning" when the write fails.
+// answer box, then the marker write and its sound, or the editors' "Warning" when the write fails.
 // The caller refreshes the status line afterwards.
 void PlayPossessionQuiz(std::FILE* romFile, Platform& platform);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/quiz/possession_quiz.h"
+#include "core/rom/apply_messages.h"
 #include "core/rom/possession.h"
 #include "tests/support/fixture_image.h"
 #include "tests/support/recording_platform.h"
@@ -106,7 +107,7 @@ TEST(PlayPossessionQuiz, FailedMarkerWriteWarnsInsteadOfPlayingTheSound) {
   const QuizRun run = RunQuizOn(image, "rb", kAnswerNo);
   ASSERT_EQ(run.platform.messages.size(), 3u);
   EXPECT_EQ(run.platform.messages[2].title, "Warning");
-  EXPECT_EQ(run.platform.messages[2].text, kMarkerNotWrittenMessage);
+  EXPECT_EQ(run.platform.messages[2].text, kChangesNotWritten);
   EXPECT_EQ(run.platform.messages[2].flags, 0x2030u);
   EXPECT_TRUE(run.platform.sounds.empty());
   EXPECT_TRUE(run.bytesAfter == image.bytes);
