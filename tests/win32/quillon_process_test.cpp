@@ -4,37 +4,47 @@
 
 #include <string>
 
+#include "tests/win32/settings_file_guard.h"
 #include "win32/app/program_directory.h"
 
 namespace {
 
 struct WindowSearch {
   DWORD processId;
+  const char* className;
+  const char* title;
+  bool mustBeVisible;
   HWND found;
 };
 
-BOOL CALLBACK FindMainWindowOfProcess(HWND window, LPARAM parameter) {
+BOOL CALLBACK FindWindowOfProcess(HWND window, LPARAM parameter) {
   auto& search = *reinterpret_cast<WindowSearch*>(parameter);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
+  char className[64] = {};
+  GetClassNameA(window, className, sizeof(className));
   char title[64] = {};
   GetWindowTextA(window, title, sizeof(title));
-  // The window exists, hidden, while the splash runs; it counts once it is shown.
-  if (owner != search.processId || std::string(title) != "Quillon!" || !IsWindowVisible(window)) return TRUE;
+  if (owner != search.processId || (search.mustBeVisible && !IsWindowVisible(window))) return TRUE;
+  if ((search.className && std::string(className) != search.className) ||
+      (search.title && std::string(title) != search.title)) {
+    return TRUE;
+  }
   search.found = window;
   return FALSE;
 }
 
-HWND WaitForMainWindow(DWORD processId) {
-  WindowSearch search{processId, nullptr};
+HWND WaitForWindow(WindowSearch search) {
   for (int attempt = 0; attempt < 600 && !search.found; ++attempt) {
-    EnumWindows(FindMainWindowOfProcess, reinterpret_cast<LPARAM>(&search));
+    EnumWindows(FindWindowOfProcess, reinterpret_cast<LPARAM>(&search));
     if (!search.found) Sleep(50);
   }
   return search.found;
 }
 
-TEST(QuillonProcess, StartsShowsItsMainWindowAndClosesCleanly) {
+TEST(QuillonProcess, ShowsTheSplashThenItsMainWindowAndClosesCleanly) {
+  // The program saves its recent list beside itself at exit.
+  const SettingsFileGuard settingsFile;
   std::string commandLine = "\"" + ProgramDirectory() + "quillon.exe\"";
   STARTUPINFOA startup = {};
   startup.cb = sizeof(startup);
@@ -43,9 +53,19 @@ TEST(QuillonProcess, StartsShowsItsMainWindowAndClosesCleanly) {
                              &process))
       << commandLine;
 
-  const HWND window = WaitForMainWindow(process.dwProcessId);
+  const HWND splash = WaitForWindow({process.dwProcessId, "#32770", nullptr, true, nullptr});
+  EXPECT_NE(splash, nullptr);
+  const HWND window = WaitForWindow({process.dwProcessId, nullptr, "Quillon!", false, nullptr});
   EXPECT_NE(window, nullptr);
-  if (window) PostMessageA(window, WM_CLOSE, 0, 0);
+  if (splash && window) {
+    EXPECT_EQ(GetWindow(splash, GW_OWNER), window);
+    EXPECT_FALSE(IsWindowVisible(window)) << "the main window appears after the splash";
+    PostMessageA(splash, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  }
+  if (window) {
+    EXPECT_EQ(WaitForWindow({process.dwProcessId, nullptr, "Quillon!", true, nullptr}), window);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+  }
   const DWORD waited = WaitForSingleObject(process.hProcess, 15000);
   if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 99);
   EXPECT_EQ(waited, WAIT_OBJECT_0);
