@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "tests/support/fixture_image.h"
 #include "tests/win32/settings_file_guard.h"
 #include "win32/app/program_directory.h"
 
@@ -43,8 +44,9 @@ HWND WaitForWindow(WindowSearch search) {
 }
 
 TEST(QuillonProcess, ShowsTheSplashThenItsMainWindowAndClosesCleanly) {
-  // The program saves its recent list beside itself at exit.
+  // The program reads its recent list beside itself and writes it back there at exit.
   const SettingsFileGuard settingsFile;
+  WriteProgramSettings("C:\\roms\\first.smc\nC:\\roms\\second.smc\n");
   std::string commandLine = "\"" + ProgramDirectory() + "quillon.exe\"";
   STARTUPINFOA startup = {};
   startup.cb = sizeof(startup);
@@ -72,6 +74,7 @@ TEST(QuillonProcess, ShowsTheSplashThenItsMainWindowAndClosesCleanly) {
   DWORD exitCode = 0;
   GetExitCodeProcess(process.hProcess, &exitCode);
   EXPECT_EQ(exitCode, 0u);
+  EXPECT_EQ(ReadFileText(ProgramSettingsPath()), "C:\\roms\\first.smc\r\nC:\\roms\\second.smc\r\n\r\n\r\n\r\n");
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
 }
