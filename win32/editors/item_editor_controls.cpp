@@ -1,0 +1,118 @@
+#include "win32/editors/item_editor_controls.h"
+
+#include "win32/app/app_state.h"
+#include "win32/editors/control_text.h"
+#include "win32/editors/item_editor_window.h"
+
+namespace {
+
+constexpr int kLabelX = 5;
+constexpr int kLabelWidth = 90;
+constexpr int kRowHeight = 19;
+
+HWND Styled(HWND control) {
+  UseEditorFontAndLook(control);
+  return control;
+}
+
+void Label(HWND parent, const char* text, int y) {
+  UseEditorFont(CreateLabel(parent, text, kLabelX, y, kLabelWidth, kRowHeight));
+}
+
+// A number box at x 100 and its label on the same row.
+HWND NumberBox(HWND parent, const char* label, int y, int id) {
+  HWND box = Styled(CreateEditBox(parent, 100, y, 100, kRowHeight, id));
+  Label(parent, label, y);
+  return box;
+}
+
+// A control that editor_controls.h has no maker for, with the font and the 3-D look.
+HWND StyledChild(const char* className, const char* text, DWORD style, HWND parent, int x, int y, int width,
+                 int height, int id) {
+  return Styled(CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, x, y, width, height,
+                                parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), programInstance, nullptr));
+}
+
+HWND CheckBox(HWND parent, const char* text, int y, int id) {
+  return StyledChild("BUTTON", text, BS_AUTOCHECKBOX, parent, kLabelX, y, kLabelWidth, kRowHeight, id);
+}
+
+void ShowCheck(HWND box, bool checked) {
+  SendMessageA(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool IsChecked(HWND box) {
+  return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+}  // namespace
+
+ItemEditorControls CreateItemEditorControls(EditorFrame& frame) {
+  ItemEditorControls c{};
+  c.itemList = Styled(CreateDropDownList(frame.window, 104, 89, 250, 150, kItemListId));
+  AddEditorGroupBox(frame);
+  HWND stats = frame.groupBox;
+  Label(stats, "Item:", 17);
+  c.name = Styled(CreateEditBox(stats, 100, 45, 200, 20, kItemNameBoxId));
+  Label(stats, "Name:", 46);
+  c.effect = StyledChild("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL, stats, 99, 66, 175, 150, kItemEffectListId);
+  Label(stats, "Effect:", 66);
+  c.cost = NumberBox(stats, "Cost:", 90, kItemCostBoxId);
+  c.type = NumberBox(stats, "Type:", 111, kItemTypeBoxId);
+  c.strength = NumberBox(stats, "Strength:", 132, kItemStrengthBoxId);
+  c.extraPower = NumberBox(stats, "Extra Power:", 153, kItemExtraPowerBoxId);
+  c.epIncrease = NumberBox(stats, "E.P. Increase:", 174, kItemEpIncreaseBoxId);
+  c.specialProperty = NumberBox(stats, "Special prop.:", 195, kItemSpecialPropertyBoxId);
+  c.descAddress = NumberBox(stats, "Desc. address:", 216, kItemDescAddressBoxId);
+
+  HWND options = Styled(CreateGroupBox(stats, "Misc. options", 395, 110, 100, 90));
+  c.infiniteUse = CheckBox(options, "Infinite Use", 20, kItemInfiniteUseId);
+  c.permanent = CheckBox(options, "Permanent", 40, kItemPermanentId);
+  c.chicken = CheckBox(options, "Chicken", 60, kItemChickenId);
+  HWND users = Styled(CreateGroupBox(stats, "Who can use?", 280, 110, 100, 110));
+  c.ness = CheckBox(users, "Ness", 20, kItemNessId);
+  c.paula = CheckBox(users, "Paula", 40, kItemPaulaId);
+  c.jeff = CheckBox(users, "Jeff", 60, kItemJeffId);
+  c.poo = CheckBox(users, "Poo", 80, kItemPooId);
+  return c;
+}
+
+void ShowItemView(const ItemEditorControls& c, const ItemView& view) {
+  ShowControlText(c.name, view.name);
+  ShowControlText(c.type, view.type);
+  ShowControlText(c.cost, view.cost);
+  SendMessageA(c.effect, CB_SETCURSEL, static_cast<WPARAM>(view.effect), 0);
+  ShowControlText(c.strength, view.strength);
+  ShowControlText(c.epIncrease, view.epIncrease);
+  ShowControlText(c.extraPower, view.extraPower);
+  ShowControlText(c.specialProperty, view.specialProperty);
+  ShowControlText(c.descAddress, view.descAddress);
+  ShowCheck(c.infiniteUse, view.checks.infiniteUse);
+  ShowCheck(c.permanent, view.checks.permanent);
+  ShowCheck(c.chicken, view.checks.chicken);
+  ShowCheck(c.poo, view.checks.poo);
+  ShowCheck(c.jeff, view.checks.jeff);
+  ShowCheck(c.paula, view.checks.paula);
+  ShowCheck(c.ness, view.checks.ness);
+}
+
+ItemForm ReadItemForm(const ItemEditorControls& c) {
+  ItemForm form;
+  form.name = ReadControlText(c.name);
+  form.cost = ReadControlText(c.cost);
+  form.type = ReadControlText(c.type);
+  form.strength = ReadControlText(c.strength);
+  form.epIncrease = ReadControlText(c.epIncrease);
+  form.extraPower = ReadControlText(c.extraPower);
+  form.specialProperty = ReadControlText(c.specialProperty);
+  form.descAddress = ReadControlText(c.descAddress);
+  form.effect = static_cast<int>(SendMessageA(c.effect, CB_GETCURSEL, 0, 0));
+  form.checks.infiniteUse = IsChecked(c.infiniteUse);
+  form.checks.permanent = IsChecked(c.permanent);
+  form.checks.chicken = IsChecked(c.chicken);
+  form.checks.ness = IsChecked(c.ness);
+  form.checks.paula = IsChecked(c.paula);
+  form.checks.jeff = IsChecked(c.jeff);
+  form.checks.poo = IsChecked(c.poo);
+  return form;
+}
