@@ -1,5 +1,7 @@
 #include "core/item/apply_item.h"
 
+#include "core/enemy/enemy_view.h"
+
 #include "core/item/item_fields.h"
 #include "core/item/item_order.h"
 #include "core/numbers/read_number.h"
@@ -26,12 +28,6 @@ ItemApplyResult ApplyItem(std::FILE* romFile, ItemTable& items, std::size_t posi
 
   const std::uint8_t itemNumber = item.itemNumber;
   SortItems(items, order);
-  return {ItemPositionOf(items, itemNumber), written};
-}
-
-std::size_t ItemPositionOf(const ItemTable& items, std::uint8_t itemNumber) {
-  for (std::size_t p = 0; p < kItemCount; ++p) {
-    if (items[p].itemNumber == itemNumber) return p;
-  }
-  return 0;
+  // The sort only moves records, so the item is always found.
+  return {static_cast<std::size_t>(ItemPosition(items, itemNumber)), written};
 }

@@ -35,6 +35,3 @@ struct ItemApplyResult {
 // selection the stored effect is written back, so an effect the list cannot show survives.
 ItemApplyResult ApplyItem(std::FILE* romFile, ItemTable& items, std::size_t position, const ItemForm& form,
                           ListOrder order);
-
-// Position of the item number in the table; the table always holds every number once.
-std::size_t ItemPositionOf(const ItemTable& items, std::uint8_t itemNumber);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/enemy/enemy_view.h"
 #include "core/item/apply_item.h"
 #include "core/item/item_order.h"
 #include "core/item/item_view.h"
@@ -35,7 +36,7 @@ class ApplyItemTest : public ::testing::Test {
   ApplyItemTest() : fixture(ItemImage()) {
     LoadItemTable(fixture.file(), items);
     SortItems(items, ListOrder::ByName);
-    position = ItemPositionOf(items, kBat);
+    position = static_cast<std::size_t>(ItemPosition(items, kBat));
   }
 
   // The form as the window reads it back from the item's own view.
@@ -230,7 +231,7 @@ TEST_F(ApplyItemTest, NameIsCutTo24CharactersAndMovesTheItemInNameOrder) {
 
 TEST_F(ApplyItemTest, TypeMovesTheItemInTypeOrderAndOriginalOrderKeepsThePosition) {
   SortItems(items, ListOrder::ByType);
-  position = ItemPositionOf(items, kBat);
+  position = static_cast<std::size_t>(ItemPosition(items, kBat));
   ItemForm form = UnchangedForm();
   form.type = "3";  // after the 253 items of type 0, then "Zinc" (2)
   EXPECT_EQ(Apply(form, ListOrder::ByType).position, 254u);

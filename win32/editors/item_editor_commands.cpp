@@ -1,5 +1,6 @@
 #include "win32/editors/item_editor_commands.h"
 
+#include "core/enemy/enemy_view.h"
 #include "core/io/text_dump.h"
 #include "core/item/item_dump.h"
 #include "core/item/item_order.h"
@@ -67,7 +68,7 @@ void ChangeItemListOrder(const ItemEditorControls& controls, ListOrder order) {
   FillItemList(controls.itemList, gameTables.itemTable);
   RewriteViewMenu(order);
   if (itemNumber < 0) return;
-  SelectAndShow(controls, ItemPositionOf(gameTables.itemTable, static_cast<std::uint8_t>(itemNumber)));
+  SelectAndShow(controls, static_cast<std::size_t>(ItemPosition(gameTables.itemTable, itemNumber)));
 }
 
 void FindItem(const ItemEditorControls& controls) {
