@@ -43,9 +43,9 @@ void ChooseItem() {
 }
 
 bool HandleItemCommand(WPARAM wParam) {
-  if (LOWORD(wParam) == kItemListId) {
-    if (HIWORD(wParam) == CBN_SELENDOK) ChooseItem();
-    return HIWORD(wParam) == CBN_SELENDOK;
+  if (LOWORD(wParam) == kItemListId && HIWORD(wParam) == CBN_SELENDOK) {
+    ChooseItem();
+    return true;
   }
   if (HIWORD(wParam) != 0) return false;
   switch (LOWORD(wParam)) {
