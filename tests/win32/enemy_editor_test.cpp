@@ -1,0 +1,319 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "core/enemy/enemy_dump.h"
+#include "core/enemy/enemy_record.h"
+#include "core/io/text_dump.h"
+#include "tests/support/enemy_fixture.h"
+#include "tests/win32/enemy_editor_fixture.h"
+#include "tests/win32/modal_driver.h"
+#include "win32/app/app_state.h"
+#include "win32/app/command_ids.h"
+#include "win32/editors/enemy_editor_window.h"
+#include "win32/resources/resource.h"
+
+namespace {
+
+namespace at = EnemyFieldOffset;
+
+void Command(HWND editor, int command) {
+  SendMessageA(editor, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+}
+
+// The enemy number the window shows: the one selected in the enemy list.
+int ShownEnemyNumber(HWND editor) {
+  const int selected = SelectedEntry(EnemyControl(editor, kEnemyListId));
+  return selected < 0 ? -1 : gameTables.enemyTable[selected].enemyNumber;
+}
+
+std::string Text(HWND editor, int id) {
+  return WindowText(EnemyControl(editor, id));
+}
+
+TEST_F(EnemyEditorTest, OpensOnTheRememberedEnemyShowingEveryField) {
+  ASSERT_TRUE(OpenOn(kShownEnemy, [&](HWND editor) {
+    EXPECT_EQ(WindowText(editor), "Enemy Editing");
+    HWND tabs = FindChild(editor, WC_TABCONTROLA);
+    EXPECT_EQ(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), 3);
+    HWND enemyList = EnemyControl(editor, kEnemyListId);
+    EXPECT_EQ(PlaceOf(enemyList), (ControlPlace{104, 89, 250, PlaceOf(enemyList).height}));
+    ASSERT_EQ(EntryCount(enemyList), 230);
+    EXPECT_EQ(SelectedEntry(enemyList), EnemySelection);
+    EXPECT_EQ(EntryText(enemyList, EnemySelection), "Spiteful Crow - [5]");
+
+    const std::pair<int, const char*> texts[] = {
+        {kEnemyNameId, "Spiteful Crow"}, {kEnemyHpId, "1234"},         {kEnemyPpId, "56"},
+        {kEnemyExperienceId, "70000"},   {kEnemyMoneyId, "18"},         {kEnemySpeedId, "21"},
+        {kEnemyOffenseId, "22"},         {kEnemyDefenseId, "23"},       {kEnemyStatusId, "24"},
+        {kEnemyLevelId, "25"},           {kEnemyGutsId, "26"},          {kEnemyIqId, "27"},
+        {kEnemyMissRateId, "28"},        {kEnemyMovementId, "29"},      {kEnemyBattleSpriteId, "30"},
+        {kEnemyPaletteId, "31"},         {kEnemyMaxCallId, "32"},       {kEnemyStartTextId, "$EF1234"},
+        {kEnemyDeathTextId, "$C50000"},
+    };
+    for (const auto& [id, text] : texts) EXPECT_EQ(Text(editor, id), text) << id;
+
+    const std::pair<int, const char*> selections[] = {
+        {kEnemyItemFrequencyId, "8/128"}, {kEnemyTypeId, "Insect"},      {kEnemyDeathSoundId, "Boss"},
+        {kEnemyMusicId, "Onett"},         {kEnemyActionOrderId, "In order"}, {kEnemyFinalActionId, "Explode"},
+        {kEnemyActionId + 0, "PSI Fire 1"}, {kEnemyActionId + 1, "Call for help"},
+        {kEnemyActionId + 2, "Bazooka"},  {kEnemyActionId + 3, "Attack"}, {kEnemyItemId, "Thing 191 - [9]"},
+    };
+    for (const auto& [id, text] : selections) {
+      HWND list = EnemyControl(editor, id);
+      EXPECT_EQ(EntryText(list, SelectedEntry(list)), text) << id;
+    }
+    EXPECT_EQ(EntryCount(EnemyControl(editor, kEnemyMusicId)), 192);
+    EXPECT_EQ(EntryCount(EnemyControl(editor, kEnemyActionId)), 319);
+    EXPECT_EQ(SendMessageA(EnemyControl(editor, kEnemyTheFlagId), BM_GETCHECK, 0, 0), BST_CHECKED);
+
+    HWND pictures = EnemyControl(editor, kEnemyOutsidePictureId);
+    EXPECT_EQ(SendMessageA(pictures, LB_GETCOUNT, 0, 0), 464);
+    EXPECT_EQ(SendMessageA(pictures, LB_GETCURSEL, 0, 0), 7);
+    EXPECT_EQ(SendMessageA(pictures, LB_GETITEMHEIGHT, 0, 0), 95);
+    EXPECT_EQ(SendMessageA(pictures, LB_GETITEMDATA, 463, 0), 463);
+
+    // PSI 5, enemy 13 (enemy number 12), item 2, and no argument for Attack.
+    HWND arguments[4];
+    for (int k = 0; k < 4; ++k) arguments[k] = EnemyControl(editor, kEnemyArgumentId + k);
+    EXPECT_EQ(EntryCount(arguments[0]), 52);
+    EXPECT_EQ(EntryText(arguments[0], SelectedEntry(arguments[0])), "PSI Fire 1");
+    EXPECT_EQ(EntryCount(arguments[1]), 230);
+    EXPECT_EQ(EntryText(arguments[1], SelectedEntry(arguments[1])), "Enemy 112 - [12]");
+    EXPECT_EQ(EntryCount(arguments[2]), 256);
+    EXPECT_EQ(EntryText(arguments[2], SelectedEntry(arguments[2])), "Thing 198 - [2]");
+    EXPECT_EQ(EntryCount(arguments[3]), 0);
+    EXPECT_EQ(WindowText(arguments[3]), "");
+  }));
+}
+
+TEST_F(EnemyEditorTest, ValuesBeyondTheirListsShowNoSelectionAndAnUntouchedApplyKeepsThem) {
+  ASSERT_TRUE(OpenOn(kOddEnemy, [&](HWND editor) {
+    for (int id : std::initializer_list<int>{kEnemyItemFrequencyId, kEnemyTypeId, kEnemyDeathSoundId, kEnemyMusicId, kEnemyActionOrderId,
+                   kEnemyFinalActionId, kEnemyActionId + 3, kEnemyArgumentId + 0, kEnemyArgumentId + 1}) {
+      EXPECT_EQ(SelectedEntry(EnemyControl(editor, id)), -1) << id;
+    }
+    EXPECT_EQ(SendMessageA(EnemyControl(editor, kEnemyOutsidePictureId), LB_GETCURSEL, 0, 0), -1);
+    EXPECT_EQ(EntryCount(EnemyControl(editor, kEnemyArgumentId + 2)), 0);
+
+    const std::vector<std::uint8_t> before = ReadFileBytes(path);
+    ClickApply(editor);
+    std::vector<std::uint8_t> expected = before;
+    const std::uint32_t nameTail = EnemyRecordOffset(kOddEnemy) + at::kName + 4;
+    std::fill(expected.begin() + nameTail, expected.begin() + nameTail + 21, 0);
+    EXPECT_TRUE(ReadFileBytes(path) == expected);
+    EXPECT_EQ(FileBytes(path, EnemyRecordOffset(kOddEnemy) + at::kArguments, 4),
+              (std::vector<std::uint8_t>{0x3C, 0xF0, 0xEE, 0x00}));
+    EXPECT_EQ(ShownEnemyNumber(editor), static_cast<int>(kOddEnemy));
+    EXPECT_TRUE(recorder.messages.empty());
+  }));
+}
+
+TEST_F(EnemyEditorTest, ApplyCapsNumbersAndReadsAddressesAsHexOrDecimal) {
+  const std::uint32_t record = EnemyRecordOffset(kShownEnemy);
+  ASSERT_TRUE(OpenOn(kShownEnemy, [&](HWND editor) {
+    TypeText(EnemyControl(editor, kEnemyHpId), "70000");
+    TypeText(EnemyControl(editor, kEnemyStartTextId), "$EF1234");
+    TypeText(EnemyControl(editor, kEnemyDeathTextId), "123");
+    ClickApply(editor);
+    EXPECT_EQ(FileBytes(path, record + at::kHp, 2), (std::vector<std::uint8_t>{0xFF, 0xFF}));
+    EXPECT_EQ(FileBytes(path, record + at::kStartTextAddress, 8),
+              (std::vector<std::uint8_t>{0x34, 0x12, 0xEF, 0x00, 0x7B, 0x00, 0x00, 0x00}));
+    EXPECT_EQ(Text(editor, kEnemyHpId), "65535");
+    EXPECT_EQ(Text(editor, kEnemyDeathTextId), "$7B");
+  }));
+}
+
+TEST_F(EnemyEditorTest, RenamingMovesTheEnemyInNameOrderAndKeepsItShown) {
+  ASSERT_TRUE(OpenOn(kShownEnemy, [&](HWND editor) {
+    const int remembered = EnemySelection;
+    TypeText(EnemyControl(editor, kEnemyNameId), "Aardvark");
+    ClickApply(editor);
+    HWND enemyList = EnemyControl(editor, kEnemyListId);
+    EXPECT_EQ(SelectedEntry(enemyList), 0);
+    EXPECT_EQ(EntryText(enemyList, 0), "Aardvark - [5]");
+    EXPECT_EQ(Text(editor, kEnemyNameId), "Aardvark");
+    EXPECT_EQ(EnemySelection, remembered);
+    EXPECT_EQ(FileBytes(path, EnemyRecordOffset(kShownEnemy) + at::kName, 25), StoredText("Aardvark", 25));
+  }));
+}
+
+TEST_F(EnemyEditorTest, ChangingAnActionRefillsItsArgumentAndApplyWritesTheArgument) {
+  const std::uint32_t record = EnemyRecordOffset(kShownEnemy);
+  ASSERT_TRUE(OpenOn(kShownEnemy, [&](HWND editor) {
+    HWND action4 = EnemyControl(editor, kEnemyActionId + 3);
+    HWND argument4 = EnemyControl(editor, kEnemyArgumentId + 3);
+    ChooseEntry(editor, action4, 62);  // Call for help, stored argument 7: enemy number 6
+    ASSERT_EQ(EntryCount(argument4), 230);
+    EXPECT_EQ(EntryText(argument4, SelectedEntry(argument4)), "Enemy 106 - [6]");
+    SendMessageA(argument4, CB_SETCURSEL, PositionOfEnemy(12), 0);
+
+    HWND action1 = EnemyControl(editor, kEnemyActionId);
+    HWND argument1 = EnemyControl(editor, kEnemyArgumentId);
+    ChooseEntry(editor, action1, 311);  // Heavy Bazooka with stored 5: item 5
+    ASSERT_EQ(EntryCount(argument1), 256);
+    EXPECT_EQ(EntryText(argument1, SelectedEntry(argument1)), "Thing 195 - [5]");
+
+    HWND action2 = EnemyControl(editor, kEnemyActionId + 1);
+    ChooseEntry(editor, action2, 4);  // Attack takes none: argument 2 stays as stored
+    EXPECT_EQ(EntryCount(EnemyControl(editor, kEnemyArgumentId + 1)), 0);
+
+    ClickApply(editor);
+    EXPECT_EQ(FileBytes(path, record + at::kActions, 8),
+              (std::vector<std::uint8_t>{0x37, 0x01, 0x04, 0x00, 0x36, 0x01, 0x3E, 0x00}));
+    EXPECT_EQ(FileBytes(path, record + at::kArguments, 4), (std::vector<std::uint8_t>{5, 13, 2, 13}));
+  }));
+}
+
+TEST_F(EnemyEditorTest, AnItemActionOnAZeroArgumentStartsOnTheFirstItem) {
+  ASSERT_TRUE(OpenOn(kOddEnemy, [&](HWND editor) {
+    HWND argument4 = EnemyControl(editor, kEnemyArgumentId + 3);
+    EXPECT_EQ(EntryCount(argument4), 0);  // action 4 lies beyond the actions
+    ChooseEntry(editor, EnemyControl(editor, kEnemyActionId + 3), 310);  // Bazooka on the stored 0
+    EXPECT_EQ(EntryCount(argument4), 256);
+    EXPECT_EQ(SelectedEntry(argument4), 0);
+  }));
+}
+
+TEST_F(EnemyEditorTest, TabsShowTheirGroupAndTheirLists) {
+  ASSERT_TRUE(OpenOn(kShownEnemy, [&](HWND editor) {
+    HWND tabs = FindChild(editor, WC_TABCONTROLA);
+    HWND stats = FindChild(tabs, "Button", "Enemy Stats:");
+    HWND actions = FindChild(tabs, "Button", "Enemy Actions:");
+    HWND gfx = FindChild(tabs, "Button", "Gfx / Sound:");
+    HWND action1 = EnemyControl(editor, kEnemyActionId);
+    HWND pictures = EnemyControl(editor, kEnemyOutsidePictureId);
+    const auto visible = [](HWND w) { return IsWindowVisible(w) != FALSE; };
+    EXPECT_TRUE(visible(stats));
+    EXPECT_FALSE(visible(actions) || visible(gfx) || visible(action1) || visible(pictures));
+    struct Case {
+      int tab;
+      bool stats, actions, gfx, actionLists, pictures;
+    };
+    for (const Case& c : {Case{1, false, true, false, true, false}, Case{2, false, false, true, false, true},
+                          Case{0, true, false, false, false, false}}) {
+      SendMessageA(tabs, TCM_SETCURSEL, c.tab, 0);
+      NMHDR change = {tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), static_cast<UINT>(TCN_SELCHANGE)};
+      SendMessageA(editor, WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
+      EXPECT_EQ(visible(stats), c.stats) << c.tab;
+      EXPECT_EQ(visible(actions), c.actions) << c.tab;
+      EXPECT_EQ(visible(gfx), c.gfx) << c.tab;
+      EXPECT_EQ(visible(action1), c.actionLists) << c.tab;
+      EXPECT_EQ(visible(pictures), c.pictures) << c.tab;
+      EXPECT_TRUE(visible(EnemyControl(editor, kEnemyListId))) << c.tab;
+    }
+  }));
+}
+
+TEST_F(EnemyEditorTest, ListOrdersKeepTheEnemyShownAndRewriteTheViewMenu) {
+  struct Case {
+    int command;
+    const char* items[3];
+    int checked;
+    int position;
+  };
+  const Case cases[] = {
+      {kCmdListByGameOrderOrType, {"List by &Original Order", "List by Enemy &Name", "List by Game &Order"}, 2, 59},
+      {kCmdListByOriginalOrder, {"List by &Original Order", "List by Enemy &Name", "&List by Game &Order"}, 0, 5},
+      {kCmdListByName, {"List by &Original Order", "List by Enemy &Name", "List by Game &Order"}, 1, -1},
+  };
+  ASSERT_TRUE(OpenOn(kShownEnemy, [&](HWND editor) {
+    const int remembered = EnemySelection;
+    for (const Case& c : cases) {
+      recorder.sounds.clear();
+      Command(editor, c.command);
+      EXPECT_EQ(recorder.sounds, std::vector<SoundId>{SoundId::ListOrderChanged}) << c.command;
+      EXPECT_EQ(static_cast<int>(listOrders.enemyListOrder), c.command);
+      EXPECT_EQ(ShownEnemyNumber(editor), static_cast<int>(kShownEnemy)) << c.command;
+      if (c.position >= 0) EXPECT_EQ(SelectedEntry(EnemyControl(editor, kEnemyListId)), c.position) << c.command;
+      EXPECT_EQ(Text(editor, kEnemyNameId), "Spiteful Crow") << c.command;
+      for (int i = 0; i < 3; ++i) {
+        char text[64] = {};
+        GetMenuStringA(enemyViewMenu, 2 + i, text, sizeof text, MF_BYPOSITION);
+        EXPECT_EQ(std::string(text), c.items[i]) << c.command;
+        const bool checked = GetMenuState(enemyViewMenu, 2 + i, MF_BYPOSITION) & MF_CHECKED;
+        EXPECT_EQ(checked, i == c.checked) << c.command << " item " << i;
+      }
+    }
+    EXPECT_EQ(EnemySelection, remembered);
+  }));
+}
+
+class EnemySearchTest : public EnemyEditorTest {
+ protected:
+  // Runs Find in the editor with the search dialog answered by typing text and pressing button.
+  void Find(HWND editor, const std::string& text, int button) {
+    DriveModalDialog([&] { Command(editor, kCmdFind); }, [&](HWND search) {
+      SetDlgItemTextA(search, IDC_SEARCH_TEXT, text.c_str());
+      SendMessageA(search, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(GetDlgItem(search, button)));
+    });
+  }
+};
+
+TEST_F(EnemySearchTest, WalksTheMatchesWithYesAndNo) {
+  struct Case {
+    const char* what;
+    std::string text;
+    int button;
+    std::deque<int> answers;
+    std::vector<std::string> messages;
+    int shownEnemy;
+  };
+  // "Enemy 21" is in the names of enemy numbers 110 to 119 alone.
+  const Case cases[] = {
+      {"Yes to every match", "Enemy 21", IDC_SEARCH_OK, {IDYES, IDYES, IDYES, IDYES, IDYES, IDYES, IDYES, IDYES,
+                                                         IDYES, IDYES, IDYES},
+       {}, -1},
+      {"No at the second", "Enemy 21", IDC_SEARCH_OK, {IDYES, IDNO}, {"Find Next?", "Find Next?"}, 111},
+      {"no match", "zzz", IDC_SEARCH_OK, {}, {"String not found"}, static_cast<int>(kShownEnemy)},
+      {"cancel", "Enemy", IDC_SEARCH_CANCEL, {}, {}, static_cast<int>(kShownEnemy)},
+      {"empty text", "", IDC_SEARCH_OK, {}, {}, static_cast<int>(kShownEnemy)},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(OpenOn(kShownEnemy, [&](HWND editor) {
+      const int remembered = EnemySelection;
+      recorder.messages.clear();
+      recorder.messageAnswers = c.answers;
+      Find(editor, c.text, c.button);
+      std::vector<std::string> texts;
+      for (const auto& message : recorder.messages) texts.push_back(message.text);
+      if (c.shownEnemy < 0) {
+        ASSERT_EQ(texts.size(), 11u) << c.what;
+        EXPECT_EQ(texts.back(), "String not found") << c.what;
+        EXPECT_EQ(recorder.messages.back().title, "Done") << c.what;
+        EXPECT_EQ(ShownEnemyNumber(editor), 119) << c.what;
+      } else {
+        EXPECT_EQ(texts, c.messages) << c.what;
+        EXPECT_EQ(ShownEnemyNumber(editor), c.shownEnemy) << c.what;
+      }
+      EXPECT_EQ(EnemySelection, remembered) << c.what;
+    }));
+  }
+}
+
+TEST_F(EnemyEditorTest, DumpWritesTheCoreDumpOrWarns) {
+  ASSERT_TRUE(OpenOn(kShownEnemy, [&](HWND editor) {
+    const std::string dump = TempPath("enemies.txt");
+    const std::string unwritable = TempPath("missing-folder") + "\\enemies.txt";
+    recorder.fileAnswers = {dump, unwritable};
+    Command(editor, kCmdDumpToText);
+    ASSERT_EQ(recorder.fileChoices.size(), 1u);
+    EXPECT_EQ(recorder.fileChoices[0].dialog, FileDialog::Text);
+    EXPECT_EQ(recorder.fileChoices[0].mode, FileDialogMode::Save);
+    EXPECT_EQ(ReadFileText(dump), EnemyDumpText(gameTables.enemyTable));
+    EXPECT_TRUE(recorder.messages.empty());
+
+    Command(editor, kCmdDumpToText);
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].title, "Warning");
+    EXPECT_EQ(recorder.messages[0].text, DumpFailedMessage(unwritable));
+    EXPECT_EQ(GetFileAttributesA(unwritable.c_str()), INVALID_FILE_ATTRIBUTES);
+
+    Command(editor, kCmdDumpToText);  // cancelled: nothing more happens
+    EXPECT_EQ(recorder.messages.size(), 1u);
+  }));
+}
+
+}  // namespace

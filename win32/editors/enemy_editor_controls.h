@@ -1,0 +1,28 @@
+#pragma once
+
+#include <windows.h>
+
+#include "core/enemy/enemy_record.h"
+#include "win32/editors/editor_frame.h"
+
+// Every control of the enemy editor beyond the common frame.
+struct EnemyEditorControls {
+  HWND enemyList;
+  HWND statsGroup, actionsGroup, gfxGroup;
+  HWND name, hp, pp, experience, money, speed, offense, defense, status, level, guts, iq;
+  HWND theFlag, item, itemFrequency, missRate, type;
+  HWND actions[kEnemyActionCount];
+  HWND arguments[kEnemyActionCount];
+  HWND actionOrder, finalAction, startText, deathText, maxCall;
+  HWND movement, battleSprite, palette, deathSound, music, outsidePicture;
+};
+
+// The three tabs of the enemy editor.
+enum class EnemyEditorTab { Stats = 0, Actions = 1, GfxSound = 2 };
+
+// Creates the two further group boxes and every control, with their labels, font and 3-D
+// look, on the frame whose first group box is in place. Action and outside picture lists start hidden.
+EnemyEditorControls CreateEnemyEditorControls(const EditorFrame& frame);
+
+// Shows the tab's group box and the window's lists that belong to it.
+void ShowEnemyEditorTab(const EditorFrame& frame, const EnemyEditorControls& controls, EnemyEditorTab tab);
