@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdio>
+
 #include "core/enemy/enemy_dump.h"
 #include "core/enemy/enemy_record.h"
 #include "core/io/text_dump.h"
@@ -85,6 +87,58 @@ TEST_F(EnemyEditorTest, OpensOnTheRememberedEnemyShowingEveryField) {
     EXPECT_EQ(EntryText(arguments[2], SelectedEntry(arguments[2])), "Thing 198 - [2]");
     EXPECT_EQ(EntryCount(arguments[3]), 0);
     EXPECT_EQ(WindowText(arguments[3]), "");
+  }));
+}
+
+TEST_F(EnemyEditorTest, ControlsStandAtTheirPlaces) {
+  struct Case {
+    int id;
+    int x, y, width;
+    bool windowChild;
+  };
+  const Case cases[] = {
+      {kEnemyNameId, 100, 45, 200, false},        {kEnemyHpId, 100, 67, 100, false},
+      {kEnemyIqId, 100, 277, 100, false},         {kEnemyTheFlagId, 310, 45, 75, false},
+      {kEnemyItemId, 349, 130, 175, false},       {kEnemyItemFrequencyId, 349, 152, 175, false},
+      {kEnemyMissRateId, 350, 180, 100, false},   {kEnemyTypeId, 349, 200, 102, false},
+      {kEnemyActionId + 0, 104, 117, 195, true},  {kEnemyActionId + 3, 104, 186, 195, true},
+      {kEnemyArgumentId + 0, 385, 45, 195, false}, {kEnemyArgumentId + 3, 385, 114, 195, false},
+      {kEnemyActionOrderId, 99, 157, 195, false}, {kEnemyFinalActionId, 99, 180, 195, false},
+      {kEnemyStartTextId, 100, 204, 100, false},  {kEnemyDeathTextId, 390, 204, 100, false},
+      {kEnemyMaxCallId, 100, 225, 100, false},    {kEnemyMovementId, 95, 175, 95, false},
+      {kEnemyBattleSpriteId, 400, 50, 100, false}, {kEnemyPaletteId, 400, 71, 100, false},
+      {kEnemyDeathSoundId, 399, 91, 162, false},  {kEnemyMusicId, 399, 113, 162, false},
+      {kEnemyOutsidePictureId, 99, 128, 100, true},
+  };
+  ASSERT_TRUE(OpenOn(kShownEnemy, [&](HWND editor) {
+    for (const Case& c : cases) {
+      HWND control = EnemyControl(editor, c.id);
+      ASSERT_TRUE(control) << c.id;
+      const ControlPlace place = PlaceOf(control);
+      EXPECT_EQ(place.x, c.x) << c.id;
+      EXPECT_EQ(place.y, c.y) << c.id;
+      EXPECT_EQ(place.width, c.width) << c.id;
+      EXPECT_EQ(GetParent(control) == editor, c.windowChild) << c.id;
+      EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), normalFont) << c.id;
+    }
+    EXPECT_FALSE(GetWindowLongA(EnemyControl(editor, kEnemyStartTextId), GWL_STYLE) & WS_TABSTOP);
+    EXPECT_TRUE(GetWindowLongA(EnemyControl(editor, kEnemyHpId), GWL_STYLE) & WS_TABSTOP);
+    HWND stats = FindChild(FindChild(editor, WC_TABCONTROLA), "Button", "Enemy Stats:");
+    for (const char* label : {"Enemy:", "Name:", "HP:", "IQ:", "Item freq.:", "Miss rate:"}) {
+      EXPECT_TRUE(FindChild(stats, "Static", label)) << label;
+    }
+  }));
+}
+
+TEST_F(EnemyEditorTest, AFailedWriteShowsAWarning) {
+  ASSERT_TRUE(OpenOn(kShownEnemy, [&](HWND editor) {
+    romSession.romFile = std::freopen(path.c_str(), "rb", romSession.romFile);
+    ASSERT_TRUE(romSession.romFile);
+    ClickApply(editor);
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].title, "Warning");
+    EXPECT_EQ(recorder.messages[0].flags, kWarningBoxFlags);
+    EXPECT_EQ(ShownEnemyNumber(editor), static_cast<int>(kShownEnemy));
   }));
 }
 
