@@ -59,10 +59,13 @@ void FillEnemyEditorLists() {
 
 void OpenEnemyEditor(HWND window) {
   frame = BuildEditorFrame(window, EnemyEditorLayout());
+  SendMessageA(window, WM_SETREDRAW, FALSE, 0);
   AddEditorGroupBox(frame);
   controls = CreateEnemyEditorControls(frame);
   FinishEditorFrame(frame);
   FillEnemyEditorLists();
+  SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(window, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
   if (EnemySelection < 0 || EnemySelection >= static_cast<int>(kEnemyCount)) return;
   SelectEntry(controls.enemyList, EnemySelection);
   ShowEnemy(controls, static_cast<std::size_t>(EnemySelection));
