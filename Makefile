@@ -25,7 +25,8 @@ test: native windows
 run: windows
 	@scripts/run $(WINDOWS)
 
-bench: deps
+bench: windows
 	@cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(BENCH) -j $(JOBS) --target quillon_bench
 	$(BENCH)/quillon_bench
+	scripts/wine-exec $(WINDOWS)/win32_bench.exe

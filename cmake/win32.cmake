@@ -32,3 +32,10 @@ set_tests_properties(win32_tests PROPERTIES TIMEOUT 1200)
 
 # The help file ships next to the program.
 configure_file(${PROJECT_SOURCE_DIR}/quillonfaq.txt ${CMAKE_BINARY_DIR}/quillonfaq.txt COPYONLY)
+
+# Timings of the editor windows under Wine, run by make bench; no test framework.
+file(GLOB WIN32_BENCH_SOURCES CONFIGURE_DEPENDS bench/win32/*.cpp)
+add_executable(win32_bench ${WIN32_BENCH_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/fixture_image.cpp
+               ${PROJECT_SOURCE_DIR}/tests/support/enemy_fixture.cpp ${QUILLON_RESOURCES})
+target_link_libraries(win32_bench PRIVATE quillon_win32)
+target_include_directories(win32_bench PRIVATE ${PROJECT_SOURCE_DIR})
