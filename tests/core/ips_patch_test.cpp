@@ -5,6 +5,7 @@
 #include <random>
 
 #include "core/ips/ips_messages.h"
+#include "core/ips/ips_percentage.h"
 #include "core/ips/make_ips_patch.h"
 #include "core/ips/write_ips_patch.h"
 #include "tests/support/fixture_image.h"
@@ -235,6 +236,27 @@ TEST(MakeIpsPatch, CompatibleImagesGetTheirPatchAndTotal) {
     EXPECT_EQ(ReadFileBytes(patchPath), BytewisePatch(edited.bytes, unedited.bytes)) << c.name;
     EXPECT_EQ(run.totalBytes, static_cast<std::int32_t>(c.size)) << c.name;
     EXPECT_EQ(run.bytesDone, static_cast<std::int32_t>(c.size + 1)) << c.name;
+  }
+}
+
+TEST(IpsPercentage, FollowsTheBytesDoneInWholePercent) {
+  struct Case {
+    std::int32_t done;
+    std::int32_t total;
+    std::int32_t expected;
+  } cases[] = {
+      {0, 0, 0},
+      {5, 0, 0},
+      {0, 3146240, 0},
+      {1573120, 3146240, 50},
+      {3146239, 3146240, 99},
+      {3146241, 3146240, 100},
+      {101, 100, 101},
+      {102, 101, 100},
+      {0x1000001, 0x1000000, 100},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(IpsPercentage(c.done, c.total), c.expected) << c.done << " of " << c.total;
   }
 }
 
