@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/support/fixture_image.h"
+#include "tests/support/ips_applier.h"
+#include "tests/win32/modal_driver.h"
+#include "tests/win32/shell_fixture.h"
+#include "win32/app/app_state.h"
+#include "win32/app/command_ids.h"
+#include "win32/app/load_rom_command.h"
+#include "win32/ips/ips_progress_dialog.h"
+#include "win32/ips/ips_worker.h"
+#include "win32/resources/resource.h"
+
+namespace {
+
+// Holds the worker inside its sound or message until the test lets it go, so the test can
+// look at the progress window while the worker still runs.
+class HoldingPlatform : public RecordingPlatform {
+ public:
+  HoldingPlatform() : release_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+  ~HoldingPlatform() override { CloseHandle(release_); }
+
+  int ShowMessage(const std::string& text, const std::string& title, unsigned flags,
+                  TextEncoding encoding) override {
+    const int answer = RecordingPlatform::ShowMessage(text, title, flags, encoding);
+    WaitForSingleObject(release_, 10000);
+    return answer;
+  }
+  void PlaySound(SoundId sound) override {
+    // Recorded here: windows.h renames the member in this file, not in the recorder's.
+    sounds.push_back(sound);
+    WaitForSingleObject(release_, 10000);
+  }
+  void Release() { SetEvent(release_); }
+
+ private:
+  HANDLE release_;
+};
+
+void Click(HWND dialog, int id) {
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+// Runs the window's messages until done says so or five seconds pass.
+bool PumpUntil(const std::function<bool()>& done) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > 5000) return false;
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    Sleep(5);
+  }
+  return true;
+}
+
+class CreateIpsTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    unedited.SetKind(RomKind::EarthBoundRom).PutByte(0x300000, 0x77);
+    edited = unedited;
+    edited.PutByte(0x200, 0x5A).PutByte(0x201, 0x5B).PutByte(0x300000, 0x00);
+    edited.WriteTo(editedPath);
+    unedited.WriteTo(uneditedPath);
+    LoadRomFromPath(editedPath);
+    ASSERT_TRUE(romSession.romLoaded);
+    recorder.sounds.clear();
+  }
+
+  // Opens Create IPS as command 19 does and runs drive inside it.
+  void InCreateIpsDialog(const std::function<void(HWND)>& drive) {
+    ASSERT_TRUE(DriveModalDialog([] { SendCommand(kCmdMakeIps); }, drive));
+  }
+
+  // Types the two paths and presses "Create IPS"; returns once the progress window has ended.
+  void CreateWith(HWND dialog, const std::string& unedited, const std::string& patch) {
+    SetDlgItemTextA(dialog, IDC_UNEDITED_ROM_PATH, unedited.c_str());
+    SetDlgItemTextA(dialog, IDC_IPS_PATH, patch.c_str());
+    Click(dialog, IDC_CREATE_IPS);
+  }
+
+  FixtureImage unedited;
+  FixtureImage edited;
+  const std::string editedPath = TempPath("edited.smc");
+  const std::string uneditedPath = TempPath("unedited.smc");
+  const std::string patchPath = TempPath("out.ips");
+};
+
+TEST_F(CreateIpsTest, EmptyPathsDoNothing) {
+  InCreateIpsDialog([&](HWND dialog) {
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_UNEDITED_ROM_PATH)), "") << "the boxes start empty";
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_IPS_PATH)), "");
+    CreateWith(dialog, "", "");
+    CreateWith(dialog, uneditedPath, "");
+    CreateWith(dialog, "", patchPath);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+  });
+  EXPECT_FALSE(std::filesystem::exists(patchPath));
+  EXPECT_TRUE(recorder.messages.empty());
+  EXPECT_TRUE(recorder.sounds.empty());
+  EXPECT_EQ(ipsFinished, 0);
+}
+
+TEST_F(CreateIpsTest, BrowseFillsTheBoxesFromTheFileDialogs) {
+  strcpy(romPathBuffer, "C:\\roms\\last.smc");
+  strcpy(ipsPathBuffer, "C:\\patches\\last.ips");
+  recorder.fileAnswers = {uneditedPath, patchPath, ""};
+  InCreateIpsDialog([&](HWND dialog) {
+    Click(dialog, IDC_BROWSE_UNEDITED_ROM);
+    Click(dialog, IDC_BROWSE_IPS_PATH);
+    Click(dialog, IDC_BROWSE_IPS_PATH);
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_UNEDITED_ROM_PATH)), uneditedPath);
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_IPS_PATH)), patchPath) << "a cancelled choice keeps the box";
+  });
+  ASSERT_EQ(recorder.fileChoices.size(), 3u);
+  EXPECT_EQ(recorder.fileChoices[0].dialog, FileDialog::Rom);
+  EXPECT_EQ(recorder.fileChoices[0].mode, FileDialogMode::Open);
+  EXPECT_EQ(recorder.fileChoices[0].startPath, "C:\\roms\\last.smc");
+  EXPECT_EQ(recorder.fileChoices[1].dialog, FileDialog::Ips);
+  EXPECT_EQ(recorder.fileChoices[1].mode, FileDialogMode::Save);
+  EXPECT_EQ(recorder.fileChoices[1].startPath, "C:\\patches\\last.ips");
+}
+
+TEST_F(CreateIpsTest, RunWritesThePatchPlaysTheSoundAndLeavesTheDialogOpen) {
+  const std::vector<std::uint8_t> expected = {'P', 'A', 'T', 'C', 'H', 0x00, 0x02, 0x00, 0x00, 0x01, 0x5A,
+                                              0x00, 0x02, 0x01, 0x00, 0x01, 0x5B, 0x30, 0x00, 0x00, 0x00,
+                                              0x01, 0x00, 'E', 'O', 'F'};
+  InCreateIpsDialog([&](HWND dialog) {
+    CreateWith(dialog, uneditedPath, patchPath);
+    EXPECT_EQ(ReadFileBytes(patchPath), expected);
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog stays open for another run";
+
+    FixtureImage(8).WriteTo(patchPath);
+    Click(dialog, IDC_CREATE_IPS);
+    EXPECT_EQ(ReadFileBytes(patchPath), expected) << "a second run replaces the patch";
+  });
+  EXPECT_EQ(recorder.sounds, (std::vector<SoundId>{SoundId::IpsWritten, SoundId::IpsWritten}));
+  EXPECT_TRUE(recorder.messages.empty());
+  EXPECT_EQ(ipsTotalBytes, 3146240);
+  EXPECT_EQ(ipsBytesDone, 3146241);
+  EXPECT_EQ(ipsFinished, 0) << "the progress window consumed the flag";
+  std::vector<std::uint8_t> patched = unedited.bytes;
+  ASSERT_TRUE(ApplyIpsPatch(ReadFileBytes(patchPath), patched));
+  EXPECT_TRUE(patched == edited.bytes);
+}
+
+TEST_F(CreateIpsTest, ProgressWindowCountsAndIgnoresCloseWhileTheWorkerRuns) {
+  HoldingPlatform holding;
+  platform = &holding;
+  HWND progress = nullptr;
+  std::string countShown;
+  bool stayedOpenOnClose = false;
+  bool endedByItself = false;
+  InCreateIpsDialog([&](HWND dialog) {
+    SetDlgItemTextA(dialog, IDC_UNEDITED_ROM_PATH, uneditedPath.c_str());
+    SetDlgItemTextA(dialog, IDC_IPS_PATH, patchPath.c_str());
+    DriveModalDialog([&] { Click(dialog, IDC_CREATE_IPS); },
+                     [&](HWND window) {
+                       progress = window;
+                       // The worker is held in its sound: the patch is written, the flag not yet set.
+                       HWND count = GetDlgItem(window, IDC_IPS_PROGRESS_TEXT);
+                       PumpUntil([&] { return WindowText(count) == "3146241 bytes done"; });
+                       countShown = WindowText(count);
+                       SendMessageA(window, WM_CLOSE, 0, 0);
+                       stayedOpenOnClose = IsWindowVisible(window) != FALSE;
+                       holding.Release();
+                       endedByItself = PumpUntil([&] { return !IsWindowVisible(window); });
+                     });
+  });
+  platform = &recorder;
+  ASSERT_NE(progress, nullptr);
+  EXPECT_EQ(GetWindowLongPtrA(progress, DWLP_DLGPROC), 0) << "the progress window is gone";
+  EXPECT_EQ(countShown, "3146241 bytes done");
+  EXPECT_TRUE(stayedOpenOnClose);
+  EXPECT_TRUE(endedByItself) << "the window ends at the tick after the worker finished";
+  EXPECT_EQ(ipsFinished, 0);
+  EXPECT_EQ(holding.sounds, std::vector<SoundId>{SoundId::IpsWritten});
+}
+
+TEST_F(CreateIpsTest, RefusedRunsShowTheirWarningAndWriteNothing) {
+  const std::string mother2 = TempPath("m2.smc");
+  FixtureImage().SetKind(RomKind::Mother2Rom).WriteTo(mother2);
+  const std::string shorter = TempPath("short.smc");
+  FixtureImage(FixtureImage::kFullSize - 1).SetKind(RomKind::EarthBoundRom).WriteTo(shorter);
+  const std::string noFolder = TempPath("no-such-folder") + "\\out.ips";
+  struct Case {
+    std::string unedited;
+    std::string patch;
+    std::string message;
+  } cases[] = {
+      {TempPath("missing.smc"), patchPath, "Error Opening ROM for Reading"},
+      {mother2, patchPath, "The two ROM are not compatible."},
+      {shorter, patchPath, "The two ROM are of different size"},
+      {uneditedPath, noFolder, "Error Writing IPS File"},
+  };
+  InCreateIpsDialog([&](HWND dialog) {
+    for (const Case& c : cases) CreateWith(dialog, c.unedited, c.patch);
+  });
+  ASSERT_EQ(recorder.messages.size(), 4u);
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(recorder.messages[i].text, cases[i].message);
+    EXPECT_EQ(recorder.messages[i].title, "Warning") << cases[i].message;
+    EXPECT_EQ(recorder.messages[i].flags, 0x2030u) << cases[i].message;
+    EXPECT_FALSE(std::filesystem::exists(cases[i].patch)) << cases[i].message;
+  }
+  EXPECT_TRUE(recorder.sounds.empty());
+  EXPECT_EQ(ipsFinished, 0);
+}
+
+TEST_F(CreateIpsTest, PatchAimedAtEitherOpenImageLeavesItWhole) {
+  InCreateIpsDialog([&](HWND dialog) {
+    CreateWith(dialog, uneditedPath, editedPath);
+    CreateWith(dialog, uneditedPath, uneditedPath);
+  });
+  ASSERT_EQ(recorder.messages.size(), 2u);
+  EXPECT_EQ(recorder.messages[0].text, "Error Writing IPS File");
+  EXPECT_EQ(recorder.messages[1].text, "Error Writing IPS File");
+  EXPECT_EQ(ReadFileBytes(editedPath), edited.bytes);
+  EXPECT_EQ(ReadFileBytes(uneditedPath), unedited.bytes);
+  EXPECT_TRUE(recorder.sounds.empty());
+}
+
+}  // namespace

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <windows.h>
+
+// The "Creating IPS" window: an animated bar and a byte count, polled from the worker's
+// counters every 100 ms; it ends at the first tick after the worker has finished.
+INT_PTR CALLBACK IpsProgressDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
