@@ -29,6 +29,13 @@ BOOL CALLBACK CollectChildText(HWND child, LPARAM list) {
 std::map<HWND, int> answeredWindows;
 constexpr int kTicksBeforeForcedClose = 25;
 
+// Some dialogs give ID 1 to another control, such as an edit box.
+bool IsOkButton(HWND control) {
+  char className[16] = {};
+  GetClassNameA(control, className, sizeof(className));
+  return control && lstrcmpiA(className, "Button") == 0;
+}
+
 BOOL CALLBACK CloseOwnedModalWindow(HWND window, LPARAM) {
   char className[32] = {};
   GetClassNameA(window, className, sizeof(className));
@@ -44,7 +51,7 @@ BOOL CALLBACK CloseOwnedModalWindow(HWND window, LPARAM) {
   EnumChildWindows(window, CollectChildText, reinterpret_cast<LPARAM>(&seen.texts));
   seenWindows->push_back(seen);
   answeredWindows[window] = 0;
-  if (GetDlgItem(window, IDOK)) {
+  if (IsOkButton(GetDlgItem(window, IDOK))) {
     PostMessageA(window, WM_COMMAND, IDOK, 0);
   } else {
     PostMessageA(window, WM_CLOSE, 0, 0);
