@@ -7,10 +7,10 @@
 #include "core/enemy/enemy_catalogues.h"
 #include "core/enemy/enemy_record.h"
 #include "core/item/item_table.h"
+#include "core/tables/table_position.h"
 
 // What the enemy editor's controls show for one enemy. Selections are list entry indexes;
 // kNoSelection where the stored value has no entry in its list.
-constexpr int kNoSelection = -1;
 
 // Which list fills an argument box: nothing, the PSI argument names, the enemy list or the
 // item list, each in its list order.
@@ -48,7 +48,3 @@ ArgumentView ViewArgument(ActionArgumentKind kind, std::uint8_t argument, const 
 // starts on the item list's first entry.
 ArgumentView ViewArgumentOfChosenAction(ActionArgumentKind kind, std::uint8_t argument, const EnemyTable& enemies,
                                         const ItemTable& items);
-
-// Position in the enemy or item table of an enemy or item number, or kNoSelection.
-int EnemyPosition(const EnemyTable& enemies, std::uint32_t enemyNumber);
-int ItemPosition(const ItemTable& items, std::uint32_t itemNumber);

@@ -1,11 +1,10 @@
 #include "core/item/apply_item.h"
 
-#include "core/enemy/enemy_view.h"
-
 #include "core/item/item_fields.h"
 #include "core/item/item_order.h"
 #include "core/numbers/read_number.h"
 #include "core/rom/rom_session.h"
+#include "core/tables/table_position.h"
 
 ItemApplyResult ApplyItem(std::FILE* romFile, ItemTable& items, std::size_t position, const ItemForm& form,
                           ListOrder order) {

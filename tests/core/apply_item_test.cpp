@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "core/enemy/enemy_view.h"
 #include "core/item/apply_item.h"
 #include "core/item/item_order.h"
 #include "core/item/item_view.h"
+#include "core/tables/table_position.h"
 #include "tests/support/table_fixture.h"
 
 namespace {

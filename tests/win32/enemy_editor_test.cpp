@@ -280,7 +280,9 @@ TEST_F(EnemyEditorTest, ListOrdersKeepTheEnemyShownAndRewriteTheViewMenu) {
       EXPECT_EQ(recorder.sounds, std::vector<SoundId>{SoundId::ListOrderChanged}) << c.command;
       EXPECT_EQ(static_cast<int>(listOrders.enemyListOrder), c.command);
       EXPECT_EQ(ShownEnemyNumber(editor), static_cast<int>(kShownEnemy)) << c.command;
-      if (c.position >= 0) EXPECT_EQ(SelectedEntry(EnemyControl(editor, kEnemyListId)), c.position) << c.command;
+      if (c.position >= 0) {
+        EXPECT_EQ(SelectedEntry(EnemyControl(editor, kEnemyListId)), c.position) << c.command;
+      }
       EXPECT_EQ(Text(editor, kEnemyNameId), "Spiteful Crow") << c.command;
       for (int i = 0; i < 3; ++i) {
         char text[64] = {};

@@ -66,7 +66,9 @@ TEST_F(StartUp, ChildWindowsHaveTheirClassesStylesAndPlaces) {
     EXPECT_STRCASEEQ(className, c.className);
     EXPECT_EQ(GetParent(c.window), mainWindow) << c.className;
     EXPECT_EQ(static_cast<DWORD>(StyleOf(c.window)) & c.style, c.style) << c.className;
-    if (c.text) EXPECT_EQ(WindowText(c.window), c.text) << c.className;
+    if (c.text) {
+      EXPECT_EQ(WindowText(c.window), c.text) << c.className;
+    }
   }
   EXPECT_EQ(ShellAtStartUp().statusLine, "Quillon");
   EXPECT_EQ(static_cast<DWORD>(StyleOf(treeView)), 0x50800027u);
@@ -173,9 +175,13 @@ TEST_F(StartUp, MenusHaveTheirItemsInOrder) {
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU;
     ASSERT_TRUE(GetMenuItemInfoA(item.menu, item.position, TRUE, &info)) << where;
     EXPECT_EQ((info.fType & MFT_SEPARATOR) != 0, item.text == nullptr) << where;
-    if (item.text) EXPECT_EQ(MenuText(item.menu, item.position), item.text) << where;
+    if (item.text) {
+      EXPECT_EQ(MenuText(item.menu, item.position), item.text) << where;
+    }
     EXPECT_EQ(info.hSubMenu, item.popup) << where;
-    if (item.command >= 0) EXPECT_EQ(static_cast<int>(info.wID), item.command) << where;
+    if (item.command >= 0) {
+      EXPECT_EQ(static_cast<int>(info.wID), item.command) << where;
+    }
     EXPECT_EQ((info.fState & MFS_CHECKED) != 0, item.checked) << where;
   }
   const HMENU menus[] = {mainMenu, fileMenu, helpMenu, editorFileMenu, enemyEditorMenu, enemyViewMenu,

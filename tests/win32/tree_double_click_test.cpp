@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "tests/win32/shell_fixture.h"
 #include "win32/app/about_dialog.h"
 #include "win32/app/app_state.h"
@@ -19,7 +21,8 @@ class TreeDoubleClick : public ShellTest {
   std::vector<SeenModalWindow> DoubleClick(HTREEITEM item) {
     SendMessageA(treeView, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
     RECT rect = {};
-    *reinterpret_cast<HTREEITEM*>(&rect) = item;
+    // TVM_GETITEMRECT takes the item in the rectangle it fills.
+    std::memcpy(&rect, &item, sizeof item);
     EXPECT_TRUE(SendMessageA(treeView, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect)));
     const LPARAM point = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
     return WatchModalWindows([point] {

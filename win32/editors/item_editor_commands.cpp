@@ -1,10 +1,10 @@
 #include "win32/editors/item_editor_commands.h"
 
-#include "core/enemy/enemy_view.h"
 #include "core/io/text_dump.h"
 #include "core/item/item_dump.h"
 #include "core/item/item_order.h"
 #include "core/item/item_search.h"
+#include "core/tables/table_position.h"
 #include "win32/app/app_state.h"
 #include "win32/editors/apply_report.h"
 #include "win32/editors/list_fills.h"
