@@ -12,29 +12,19 @@
 #include "win32/editors/enemy_editor_fields.h"
 #include "win32/editors/list_fills.h"
 #include "win32/editors/search_dialog.h"
+#include "win32/editors/view_menu.h"
 #include "win32/resources/resource.h"
 
 namespace {
 
-// Items 2 to 4 of the View menu, as each order leaves them.
-struct ViewMenuItem {
-  ListOrder order;
-  const char* text;
-};
-
-void RewriteViewMenu(ListOrder chosen) {
+void RewriteEnemyViewMenu(ListOrder chosen) {
   const ViewMenuItem items[] = {
       {ListOrder::Original, "List by &Original Order"},
       {ListOrder::ByName, "List by Enemy &Name"},
       {ListOrder::ByGameOrder,
        chosen == ListOrder::Original ? "&List by Game &Order" : "List by Game &Order"},
   };
-  UINT position = 2;
-  for (const ViewMenuItem& item : items) {
-    const UINT check = item.order == chosen ? MF_CHECKED : MF_UNCHECKED;
-    ModifyMenuA(enemyViewMenu, position++, MF_BYPOSITION | MF_STRING | check, static_cast<UINT_PTR>(item.order),
-                item.text);
-  }
+  RewriteViewMenu(enemyViewMenu, items, chosen);
 }
 
 void SelectAndShow(const EnemyEditorControls& controls, std::size_t position) {
@@ -62,7 +52,7 @@ void ChangeEnemyListOrder(const EnemyEditorControls& controls, ListOrder order) 
   const int enemyNumber = selected < 0 ? -1 : gameTables.enemyTable[selected].enemyNumber;
   SortEnemies(gameTables.enemyTable, order);
   FillEnemyList(controls.enemyList, gameTables.enemyTable);
-  RewriteViewMenu(order);
+  RewriteEnemyViewMenu(order);
   if (enemyNumber < 0) return;
   SelectAndShow(controls, static_cast<std::size_t>(EnemyPosition(gameTables.enemyTable, enemyNumber)));
 }

@@ -9,28 +9,18 @@
 #include "win32/editors/apply_report.h"
 #include "win32/editors/list_fills.h"
 #include "win32/editors/search_dialog.h"
+#include "win32/editors/view_menu.h"
 #include "win32/resources/resource.h"
 
 namespace {
 
-// Items 2 to 4 of the View menu, as each order leaves them.
-struct ViewMenuItem {
-  ListOrder order;
-  const char* text;
-};
-
-void RewriteViewMenu(ListOrder chosen) {
+void RewriteItemViewMenu(ListOrder chosen) {
   const ViewMenuItem items[] = {
       {ListOrder::Original, "List by &Original Order"},
       {ListOrder::ByName, "List by Item &Name"},
       {ListOrder::ByType, chosen == ListOrder::ByName ? "&List by &Type" : "List by &Type"},
   };
-  UINT position = 2;
-  for (const ViewMenuItem& item : items) {
-    const UINT check = item.order == chosen ? MF_CHECKED : MF_UNCHECKED;
-    ModifyMenuA(itemViewMenu, position++, MF_BYPOSITION | MF_STRING | check, static_cast<UINT_PTR>(item.order),
-                item.text);
-  }
+  RewriteViewMenu(itemViewMenu, items, chosen);
 }
 
 int SelectedItemEntry(const ItemEditorControls& controls) {
@@ -66,7 +56,7 @@ void ChangeItemListOrder(const ItemEditorControls& controls, ListOrder order) {
   const int itemNumber = selected < 0 ? -1 : gameTables.itemTable[selected].itemNumber;
   SortItems(gameTables.itemTable, order);
   FillItemList(controls.itemList, gameTables.itemTable);
-  RewriteViewMenu(order);
+  RewriteItemViewMenu(order);
   if (itemNumber < 0) return;
   SelectAndShow(controls, static_cast<std::size_t>(ItemPosition(gameTables.itemTable, itemNumber)));
 }
