@@ -47,12 +47,45 @@ std::uint32_t ReadUnsigned32(const std::string& text, int base) {
   return negative ? 0u - result : result;
 }
 
+std::size_t SkipDigits(const std::string& text, std::size_t i) {
+  while (i < text.size() && DigitValue(text[i], 10) >= 0) ++i;
+  return i;
+}
+
+// The part of text that reads as a decimal number: white space, a sign, digits with an
+// optional fraction, and an exponent when digits follow its "e". Empty without a digit, so
+// hexadecimal ("0x1A"), "inf" and "nan" read as no number at all.
+std::string DecimalNumberPart(const std::string& text) {
+  std::size_t i = 0;
+  while (i < text.size() && IsSpace(text[i])) ++i;
+  const std::size_t start = i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  const std::size_t integerStart = i;
+  i = SkipDigits(text, i);
+  std::size_t digits = i - integerStart;
+  if (i < text.size() && text[i] == '.') {
+    const std::size_t fractionStart = i + 1;
+    i = SkipDigits(text, fractionStart);
+    digits += i - fractionStart;
+  }
+  if (digits == 0) return "";
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    std::size_t exponent = i + 1;
+    if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) ++exponent;
+    const std::size_t end = SkipDigits(text, exponent);
+    if (end > exponent) i = end;
+  }
+  return text.substr(start, i - start);
+}
+
 }  // namespace
 
 std::uint32_t ReadNumberClamped(const std::string& text, std::uint32_t maximum) {
-  const long double value = std::strtold(EditText(text).c_str(), nullptr);
+  const std::string number = DecimalNumberPart(EditText(text));
+  if (number.empty()) return 0;
+  const long double value = std::strtold(number.c_str(), nullptr);
   if (value > maximum) return maximum;
-  // Only "nan" and "-inf" get here without a finite value; neither names a number.
+  // A negative number past the range of long double comes back as -inf: no number to store.
   if (!std::isfinite(value)) return 0;
   // The low 32 bits of the whole number, so a negative value keeps its two's complement.
   long double low = std::fmod(std::trunc(value), kTwoToThe32);

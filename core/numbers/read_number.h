@@ -6,9 +6,10 @@
 // The readings of the editors' number boxes. Each looks at the first 24 characters of the
 // typed text only, and text without a number reads as 0.
 
-// A decimal number, fraction and exponent allowed; above maximum gives maximum, anything
-// else is truncated toward zero. Negative numbers are not raised: they come back as their
-// 32-bit two's complement, so the writer stores their low bytes.
+// A decimal number, fraction and exponent allowed ("0x10" and "inf" are no numbers and read
+// as 0); above maximum gives maximum, anything else is truncated toward zero. Negative
+// numbers are not raised: they come back as their 32-bit two's complement, so the writer
+// stores their low bytes.
 std::uint32_t ReadNumberClamped(const std::string& text, std::uint32_t maximum);
 
 // A decimal integer with an optional sign; above maximum gives maximum.
