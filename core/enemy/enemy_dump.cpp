@@ -18,10 +18,11 @@ void AddEnemyBlock(std::string& text, const EnemyRecord& enemy) {
   AppendDumpLine(text, "Enemy #:   %u", unsigned{enemy.enemyNumber});
   AppendDumpLine(text, "Name:      %s", GameText(enemy.name, kNameFieldLength).c_str());
   AppendDumpLine(text, "the Flag:  %u", unsigned{enemy.theFlag});
-  AppendDumpLine(text, "HP:        %u", unsigned{enemy.hp});
-  AppendDumpLine(text, "PP:        %u", unsigned{enemy.pp});
+  // HP, PP and money keep a typed negative number whole in memory; it prints with its sign.
+  AppendDumpLine(text, "HP:        %d", static_cast<int>(enemy.hp));
+  AppendDumpLine(text, "PP:        %d", static_cast<int>(enemy.pp));
   AppendDumpLine(text, "Exp:       %u", unsigned{enemy.experience});
-  AppendDumpLine(text, "Money:     $%u", unsigned{enemy.money});
+  AppendDumpLine(text, "Money:     $%d", static_cast<int>(enemy.money));
   AppendDumpLine(text, "Speed:     %u", unsigned{enemy.speed});
   AppendDumpLine(text, "Offense:   %u", unsigned{enemy.offense});
   AppendDumpLine(text, "Defense:   %u", unsigned{enemy.defense});

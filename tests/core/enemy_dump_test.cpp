@@ -121,6 +121,17 @@ TEST(EnemyDumpText, HeaderThenOneBlockPerEnemyInTableOrder) {
   }
 }
 
+TEST(EnemyDumpText, NegativeNumbersTypedIntoWordFieldsPrintWithTheirSign) {
+  EnemyTable table = EnemyTableWithNames({"Zombie"});
+  // What an apply leaves in memory after -1, -2 and -18 were typed.
+  table[0].hp = 0xFFFFFFFF;
+  table[0].pp = 0xFFFFFFFE;
+  table[0].money = 0xFFFFFFEE;
+  const std::string text = EnemyDumpText(table);
+  EXPECT_NE(text.find("HP:        -1\r\nPP:        -2\r\n"), std::string::npos);
+  EXPECT_NE(text.find("Money:     $-18\r\n"), std::string::npos);
+}
+
 TEST(EnemyDumpText, FollowsTheCurrentListOrder) {
   EnemyTable table = DumpedTable();
   SortEnemiesByName(table);
