@@ -201,6 +201,12 @@ TEST_F(ItemEditorTest, ControlsSitWhereTheyBelong) {
       EXPECT_EQ(GetParent(Control(editor, id)), stats) << id;
       EXPECT_EQ(PlaceOf(Control(editor, id)), place) << id;
     }
+    HWND effects = Control(editor, kItemEffectListId);
+    EXPECT_EQ(GetParent(effects), stats);
+    EXPECT_EQ(PlaceOf(effects).x, 99);
+    EXPECT_EQ(PlaceOf(effects).y, 66);
+    EXPECT_EQ(PlaceOf(effects).width, 175);
+    EXPECT_TRUE(GetWindowLongA(effects, GWL_STYLE) & WS_TABSTOP);
     const char* labels[] = {"Item:", "Name:", "Effect:", "Cost:", "Type:", "Strength:", "Extra Power:",
                             "E.P. Increase:", "Special prop.:", "Desc. address:"};
     for (const char* label : labels) EXPECT_TRUE(FindChild(stats, "Static", label)) << label;
@@ -217,6 +223,7 @@ TEST_F(ItemEditorTest, ControlsSitWhereTheyBelong) {
       HWND box = Control(editor, id);
       EXPECT_EQ(GetParent(box), parent) << id;
       EXPECT_EQ(GetWindowLongA(box, GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX) << id;
+      EXPECT_FALSE(GetWindowLongA(box, GWL_STYLE) & WS_TABSTOP) << id;
       const int y = 20 + 20 * (parent == options ? row : row - 3);
       EXPECT_EQ(PlaceOf(box), (ControlPlace{5, y, 90, 19})) << id;
       ++row;

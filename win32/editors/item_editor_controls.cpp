@@ -29,7 +29,7 @@ HWND NumberBox(HWND parent, const char* label, int y, int id) {
 // A control that editor_controls.h has no maker for, with the font and the 3-D look.
 HWND StyledChild(const char* className, const char* text, DWORD style, HWND parent, int x, int y, int width,
                  int height, int id) {
-  return Styled(CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, x, y, width, height,
+  return Styled(CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
                                 parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), programInstance, nullptr));
 }
 
@@ -55,7 +55,8 @@ ItemEditorControls CreateItemEditorControls(EditorFrame& frame) {
   Label(stats, "Item:", 17);
   c.name = Styled(CreateEditBox(stats, 100, 45, 200, 20, kItemNameBoxId));
   Label(stats, "Name:", 46);
-  c.effect = StyledChild("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL, stats, 99, 66, 175, 150, kItemEffectListId);
+  c.effect = StyledChild("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, stats, 99, 66, 175, 150,
+                         kItemEffectListId);
   Label(stats, "Effect:", 66);
   c.cost = NumberBox(stats, "Cost:", 90, kItemCostBoxId);
   c.type = NumberBox(stats, "Type:", 111, kItemTypeBoxId);
