@@ -22,9 +22,11 @@ int DigitValue(char c, int base) {
   return value < base ? value : -1;
 }
 
-// The 32-bit unsigned string-to-number conversion: white space, a sign, an optional "0x"
-// in base 16, then digits; a number past 32 bits gives 0xFFFFFFFF whatever its sign.
-std::uint32_t ReadUnsigned32(const std::string& text, int base) {
+// The 32-bit string-to-number conversion: white space, a sign, an optional "0x" in base 16,
+// then digits. Decimal numbers have the range of the standard string-to-long conversion,
+// hexadecimal ones (addresses) the unsigned range; a number past its range gives 0xFFFFFFFF
+// whatever its sign, and a minus sign gives the two's complement.
+std::uint32_t ReadLong32(const std::string& text, int base) {
   std::size_t i = 0;
   while (i < text.size() && IsSpace(text[i])) ++i;
   bool negative = false;
@@ -33,16 +35,16 @@ std::uint32_t ReadUnsigned32(const std::string& text, int base) {
       DigitValue(text[i + 2], base) >= 0) {
     i += 2;
   }
+  // Held just past 32 bits, so a long run of digits stays past every range.
+  constexpr std::uint64_t kCeiling = std::uint64_t{1} << 32;
   std::uint64_t value = 0;
-  bool overflow = false;
   for (; i < text.size() && DigitValue(text[i], base) >= 0; ++i) {
     value = value * static_cast<unsigned>(base) + static_cast<unsigned>(DigitValue(text[i], base));
-    if (value > 0xFFFFFFFFu) {
-      overflow = true;
-      value = 0xFFFFFFFFu;
-    }
+    if (value > kCeiling) value = kCeiling;
   }
-  if (overflow) return 0xFFFFFFFFu;
+  std::uint64_t largest = 0xFFFFFFFFu;
+  if (base == 10) largest = negative ? 0x80000000u : 0x7FFFFFFFu;
+  if (value > largest) return 0xFFFFFFFFu;
   const auto result = static_cast<std::uint32_t>(value);
   return negative ? 0u - result : result;
 }
@@ -113,6 +115,6 @@ std::int32_t ReadIntClamped(const std::string& text, std::int32_t maximum) {
 
 std::uint32_t ReadDecOrHex(const std::string& text) {
   const std::string typed = EditText(text);
-  if (!typed.empty() && typed[0] == '$') return ReadUnsigned32(typed.substr(1), 16);
-  return ReadUnsigned32(typed, 10);
+  if (!typed.empty() && typed[0] == '$') return ReadLong32(typed.substr(1), 16);
+  return ReadLong32(typed, 10);
 }

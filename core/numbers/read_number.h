@@ -15,6 +15,7 @@ std::uint32_t ReadNumberClamped(const std::string& text, std::uint32_t maximum);
 // A decimal integer with an optional sign; above maximum gives maximum.
 std::int32_t ReadIntClamped(const std::string& text, std::int32_t maximum);
 
-// "$" and hexadecimal, otherwise decimal; no cap. A number that does not fit 32 bits reads
-// as 0xFFFFFFFF; a minus sign gives the two's complement.
+// "$" and hexadecimal, otherwise decimal; no cap. A decimal number outside the signed
+// 32-bit range, or a hexadecimal one past 32 bits, reads as 0xFFFFFFFF; a minus sign gives
+// the two's complement.
 std::uint32_t ReadDecOrHex(const std::string& text);

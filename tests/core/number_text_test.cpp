@@ -121,6 +121,13 @@ TEST(ReadDecOrHex, ReadsDollarHexOrDecimal) {
       {"$100000000", 0xFFFFFFFF},
       {"99999999999", 0xFFFFFFFF},
       {"-99999999999", 0xFFFFFFFF},
+      // Decimal numbers keep to the signed 32-bit range.
+      {"2147483647", 0x7FFFFFFF},
+      {"2147483648", 0xFFFFFFFF},
+      {"3000000000", 0xFFFFFFFF},
+      {"-2147483648", 0x80000000},
+      {"-2147483649", 0xFFFFFFFF},
+      {"-4294967295", 0xFFFFFFFF},
       {"$0x1A", 0x1A},
       {"$0xg", 0},
       {"12ab", 12},
