@@ -20,7 +20,8 @@ std::uint32_t Chosen(int selection, std::uint32_t stored) {
 
 std::uint32_t ArgumentToWrite(ActionArgumentKind kind, int selection, std::uint8_t stored, const EnemyTable& enemies,
                               const ItemTable& items) {
-  if (selection < 0) return stored;
+  // A box the user emptied means none; one that could not show its stored value keeps it.
+  if (selection < 0) return ViewArgument(kind, stored, enemies, items).selection == kNoSelection ? stored : 0;
   const auto entry = static_cast<std::size_t>(selection);
   switch (kind) {
     case ActionArgumentKind::Psi:

@@ -35,6 +35,6 @@ struct EnemyApplyResult {
 
 // Writes every field of the enemy at position from the form, in the editor's fixed order,
 // then re-sorts the table by order. A list without a selection writes the stored value back,
-// so an untouched enemy keeps its bytes.
+// so an untouched enemy keeps its bytes; only an argument box emptied by the user writes 0.
 EnemyApplyResult ApplyEnemy(std::FILE* romFile, EnemyTable& enemies, const ItemTable& items, std::size_t position,
                             const EnemyForm& form, ListOrder order);

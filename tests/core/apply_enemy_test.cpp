@@ -125,7 +125,8 @@ TEST(ApplyEnemyArgumentsTest, ArgumentsFollowTheKindOfTheWrittenAction) {
       {"PSI with the first name", 14, [](const GameTables&) { return 0; }, 1},
       {"Bazooka with item 17", 310, [](const GameTables& t) { return ItemPosition(t.itemTable, 17); }, 17},
       {"PSI without a selection keeps the stored 0x35", 14, [](const GameTables&) { return -1; }, 0x35},
-      {"enemy without a selection keeps the stored 0x35", 62, [](const GameTables&) { return -1; }, 0x35},
+      {"enemy box emptied by the user writes none", 62, [](const GameTables&) { return -1; }, 0},
+      {"item box emptied by the user writes none", 310, [](const GameTables&) { return -1; }, 0},
       {"Attack takes no argument: the stored byte stays", 4, [](const GameTables&) { return 3; }, 0x35},
   };
   for (const Case& c : cases) {

@@ -220,6 +220,23 @@ TEST_F(EnemyEditorTest, ChangingAnActionRefillsItsArgumentAndApplyWritesTheArgum
   }));
 }
 
+TEST_F(EnemyEditorTest, EmptyingAnArgumentBoxWritesNone) {
+  ASSERT_TRUE(OpenOn(kShownEnemy, [&](HWND editor) {
+    HWND argument2 = EnemyControl(editor, kEnemyArgumentId + 1);  // Call for help on enemy number 12
+    ASSERT_EQ(EntryText(argument2, SelectedEntry(argument2)), "Enemy 112 - [12]");
+    HWND typed = FindWindowExA(argument2, nullptr, "Edit", nullptr);
+    ASSERT_TRUE(typed);
+    SendMessageA(typed, EM_SETSEL, 0, -1);
+    SendMessageA(typed, WM_CLEAR, 0, 0);
+    ASSERT_EQ(SelectedEntry(argument2), -1);
+
+    ClickApply(editor);
+    EXPECT_EQ(FileBytes(path, EnemyRecordOffset(kShownEnemy) + at::kArguments, 4),
+              (std::vector<std::uint8_t>{5, 0, 2, 7}));
+    EXPECT_EQ(SelectedEntry(argument2), -1);
+  }));
+}
+
 TEST_F(EnemyEditorTest, AnItemActionOnAZeroArgumentStartsOnTheFirstItem) {
   ASSERT_TRUE(OpenOn(kOddEnemy, [&](HWND editor) {
     HWND argument4 = EnemyControl(editor, kEnemyArgumentId + 3);
