@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cstdio>
 #include <set>
 
+#include "core/enemy/outside_pictures.h"
 #include "tests/cli/run_cli.h"
 #include "tests/support/table_fixture.h"
 
@@ -41,6 +43,19 @@ TEST(MakeSampleImage, WritesAnEarthBoundImageWithSomethingInEveryTable) {
   EXPECT_EQ(DistinctTexts(menu).size(), kBattleMenuCount);
   EXPECT_NE(tables.teleportTable[3].x, 0);
   EXPECT_NE(tables.phoneListTable[2].pointer, 0u);
+
+  // Every outside picture has a creature: coloured inside, black in the corner.
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  ASSERT_NE(file, nullptr);
+  for (const std::size_t frame : {std::size_t{0}, std::size_t{18}, std::size_t{107}, kSpriteFrameCount - 1}) {
+    PictureBuffer pixels;
+    const SpriteFrame shown = DecodeSpriteFrame(file, frame, pixels);
+    const std::size_t middle = shown.heightTiles * 4 * kPictureWidth + shown.widthTiles * 4;
+    EXPECT_EQ(pixels[0], 0) << "frame " << frame;
+    EXPECT_NE(pixels[middle], 0) << "frame " << frame;
+    EXPECT_EQ(pixels[middle] / 16, shown.subPalette) << "frame " << frame;
+  }
+  std::fclose(file);
 }
 
 TEST(MakeSampleImage, RefusesBadUseAndLeavesNoFile) {

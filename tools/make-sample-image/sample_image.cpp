@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/enemy/enemy_record.h"
+#include "core/enemy/outside_pictures.h"
 #include "core/item/item_table.h"
 #include "core/rom/rom_session.h"
 #include "core/text/game_text.h"
@@ -48,6 +49,15 @@ class SampleImage {
 
   void PutTitle(const std::string& title) {
     for (std::size_t i = 0; i < 21; ++i) bytes_[kRomTitleOffset + i] = i < title.size() ? title[i] : ' ';
+  }
+
+  // Sets one pixel of a 4-bit planar tile; bit 7 of each plane byte is the leftmost pixel.
+  void PutTilePixel(std::uint32_t tile, unsigned x, unsigned y, unsigned value) {
+    const std::uint8_t bit = static_cast<std::uint8_t>(0x80 >> x);
+    const std::uint32_t planes[4] = {tile + 2 * y, tile + 2 * y + 1, tile + 16 + 2 * y, tile + 17 + 2 * y};
+    for (unsigned plane = 0; plane < 4; ++plane) {
+      if (value >> plane & 1) bytes_[planes[plane]] |= bit;
+    }
   }
 
   std::vector<std::uint8_t> Take() { return std::move(bytes_); }
@@ -113,6 +123,33 @@ void PutItems(SampleImage& image) {
   }
 }
 
+// A made-up round creature per sprite frame: a body in one of the frame's colours, a dark
+// outline and two eyes, so the enemy editor's outside pictures show something.
+unsigned CreaturePixel(const SpriteFrame& frame, std::size_t index, int x, int y) {
+  const int width = frame.widthTiles * 8;
+  const int height = frame.heightTiles * 8;
+  const int dx = 2 * x + 1 - width;
+  const int dy = 2 * y + 1 - height;
+  const long inside = static_cast<long>(dx) * dx * height * height + static_cast<long>(dy) * dy * width * width;
+  const long edge = static_cast<long>(width) * width * height * height;
+  if (inside > edge) return 0;
+  const bool eye = y == height / 3 && (x == width / 3 || x == width - 1 - width / 3);
+  if (eye || inside * 10 > edge * 7) return 15;
+  return 1 + index % 13;
+}
+
+void PutOutsidePictures(SampleImage& image) {
+  for (std::size_t index = 0; index < kSpriteFrameCount; ++index) {
+    const SpriteFrame& frame = SpriteFrameTable[index];
+    for (int y = 0; y < frame.heightTiles * 8; ++y) {
+      for (int x = 0; x < frame.widthTiles * 8; ++x) {
+        const std::uint32_t tile = frame.fileOffset + kTileBytes * (y / 8 * frame.widthTiles + x / 8);
+        image.PutTilePixel(tile, x % 8, y % 8, CreaturePixel(frame, index, x, y));
+      }
+    }
+  }
+}
+
 void PutTextTables(SampleImage& image) {
   for (std::uint32_t i = 0; i < kPsiNameCount; ++i) {
     image.PutText(kPsiNameTableOffset + i * kNameFieldLength, kPsiNames[i], kNameFieldLength);
@@ -145,6 +182,7 @@ std::vector<std::uint8_t> MakeSampleImage() {
   image.PutTitle("EARTH BOUND (J)");
   PutEnemies(image);
   PutItems(image);
+  PutOutsidePictures(image);
   PutTextTables(image);
   return image.Take();
 }
