@@ -30,15 +30,21 @@ bool ReplacingFile::Commit() {
     return false;
   }
   if (std::rename(tempPath_.c_str(), targetPath_.c_str()) == 0) return true;
-  // Windows will not rename over an existing file: the new file is complete by now, so
-  // the old one can go first. A folder of that name is never removed.
-  std::error_code ignored;
-  if (std::filesystem::is_directory(targetPath_, ignored)) {
+  // Windows will not rename over an existing file: move the old one aside first and put it
+  // back if the new one cannot take its place. A folder of that name is never moved.
+  const auto giveUp = [this] {
     std::remove(tempPath_.c_str());
     return false;
+  };
+  std::error_code ignored;
+  if (std::filesystem::is_directory(targetPath_, ignored)) return giveUp();
+  const std::string asidePath = targetPath_ + ".old";
+  std::remove(asidePath.c_str());
+  if (std::rename(targetPath_.c_str(), asidePath.c_str()) != 0) return giveUp();
+  if (std::rename(tempPath_.c_str(), targetPath_.c_str()) != 0) {
+    std::rename(asidePath.c_str(), targetPath_.c_str());
+    return giveUp();
   }
-  std::remove(targetPath_.c_str());
-  if (std::rename(tempPath_.c_str(), targetPath_.c_str()) == 0) return true;
-  std::remove(tempPath_.c_str());
-  return false;
+  std::remove(asidePath.c_str());
+  return true;
 }
