@@ -10,6 +10,7 @@
 #include "core/io/text_dump.h"
 #include "tests/support/enemy_fixture.h"
 #include "tests/win32/enemy_editor_fixture.h"
+#include "tests/win32/label_fit.h"
 #include "tests/win32/modal_driver.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
@@ -126,6 +127,17 @@ TEST_F(EnemyEditorTest, ControlsStandAtTheirPlaces) {
     HWND stats = FindChild(FindChild(editor, WC_TABCONTROLA), "Button", "Enemy Stats:");
     for (const char* label : {"Enemy:", "Name:", "HP:", "IQ:", "Item freq.:", "Miss rate:"}) {
       EXPECT_TRUE(FindChild(stats, "Static", label)) << label;
+    }
+  }));
+}
+
+TEST_F(EnemyEditorTest, EveryLabelShowsItsWholeText) {
+  ASSERT_TRUE(OpenOn(kShownEnemy, [&](HWND editor) {
+    HWND tabs = FindChild(editor, WC_TABCONTROLA);
+    for (const char* group : {"Enemy Stats:", "Enemy Actions:", "Gfx / Sound:"}) {
+      HWND box = FindChild(tabs, "Button", group);
+      ASSERT_TRUE(box) << group;
+      EXPECT_EQ(LabelsTooNarrowForTheirText(box), std::vector<std::string>{}) << group;
     }
   }));
 }

@@ -12,6 +12,9 @@ constexpr int kLabelHeight = 17;
 constexpr int kEditHeight = 19;
 constexpr int kStatsLabelWidth = 90;
 constexpr int kActionsLabelWidth = 70;
+// The order and final action lists stand at x 99; their labels reach them, so
+// "Final action:" stays on one line.
+constexpr int kActionsListLabelWidth = 89;
 constexpr int kOutsidePictureEntryHeight = 95;
 
 HWND Styled(HWND control) {
@@ -101,9 +104,9 @@ void CreateActionsControls(HWND window, EnemyEditorControls& c) {
     Label(g, ("Argument " + number + ":").c_str(), 305, y, 80);
     c.arguments[k] = ArgumentBox(g, y, kEnemyArgumentId + k);
   }
-  Label(g, "Order:", 10, 157, kActionsLabelWidth);
+  Label(g, "Order:", 10, 157, kActionsListLabelWidth);
   c.actionOrder = List(g, 99, 157, 195, 150, kEnemyActionOrderId);
-  Label(g, "Final action:", 10, 180, kActionsLabelWidth);
+  Label(g, "Final action:", 10, 180, kActionsListLabelWidth);
   c.finalAction = List(g, 99, 180, 195, 150, kEnemyFinalActionId);
   c.startText = Field(g, "Start text:", 10, kActionsLabelWidth, 100, 204, 100, kEnemyStartTextId);
   c.deathText = Field(g, "Death text:", 305, kActionsLabelWidth, 390, 204, 100, kEnemyDeathTextId);
