@@ -13,6 +13,7 @@
 #include "core/rom/apply_messages.h"
 #include "tests/support/table_fixture.h"
 #include "tests/win32/editor_fixture.h"
+#include "tests/win32/label_fit.h"
 #include "tests/win32/modal_driver.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
@@ -210,6 +211,7 @@ TEST_F(ItemEditorTest, ControlsSitWhereTheyBelong) {
     const char* labels[] = {"Item:", "Name:", "Effect:", "Cost:", "Type:", "Strength:", "Extra Power:",
                             "E.P. Increase:", "Special prop.:", "Desc. address:"};
     for (const char* label : labels) EXPECT_TRUE(FindChild(stats, "Static", label)) << label;
+    EXPECT_EQ(LabelsTooNarrowForTheirText(stats), std::vector<std::string>{});
     HWND options = FindChild(stats, "Button", "Misc. options");
     HWND users = FindChild(stats, "Button", "Who can use?");
     EXPECT_EQ(PlaceOf(options), (ControlPlace{395, 110, 100, 90}));
