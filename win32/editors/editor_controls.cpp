@@ -50,7 +50,8 @@ void UseEditorFont(HWND control) {
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont), TRUE);
 }
 
-void UseEditorFontAndLook(HWND control) {
+HWND UseEditorFontAndLook(HWND control) {
   UseEditorFont(control);
   Ctl3dSubclassControl(control);
+  return control;
 }

@@ -27,5 +27,5 @@ HWND CreateColumnHeader(HWND parent, int x, int y, int width, int height, std::i
 
 // The editors' control font (normalFont), redrawn at once.
 void UseEditorFont(HWND control);
-// The font and the 3-D look.
-void UseEditorFontAndLook(HWND control);
+// The font and the 3-D look; returns the control, so it can wrap the control's creation.
+HWND UseEditorFontAndLook(HWND control);

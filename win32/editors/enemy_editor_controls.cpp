@@ -17,19 +17,14 @@ constexpr int kActionsLabelWidth = 70;
 constexpr int kActionsListLabelWidth = 89;
 constexpr int kOutsidePictureEntryHeight = 95;
 
-HWND Styled(HWND control) {
-  UseEditorFontAndLook(control);
-  return control;
-}
-
 void Label(HWND parent, const char* text, int x, int y, int width) {
-  Styled(CreateLabel(parent, text, x, y + 2, width, kLabelHeight));
+  UseEditorFontAndLook(CreateLabel(parent, text, x, y + 2, width, kLabelHeight));
 }
 
 // An edit with its label at the group's left edge.
 HWND Field(HWND group, const char* label, int labelX, int labelWidth, int x, int y, int width, int id) {
   Label(group, label, labelX, y, labelWidth);
-  return Styled(CreateEditBox(group, x, y, width, kEditHeight, id));
+  return UseEditorFontAndLook(CreateEditBox(group, x, y, width, kEditHeight, id));
 }
 
 HWND StatsField(HWND group, const char* label, int y, int id) {
@@ -37,7 +32,7 @@ HWND StatsField(HWND group, const char* label, int y, int id) {
 }
 
 HWND List(HWND parent, int x, int y, int width, int height, int id) {
-  return Styled(CreateDropDownList(parent, x, y, width, height, id));
+  return UseEditorFontAndLook(CreateDropDownList(parent, x, y, width, height, id));
 }
 
 HWND HiddenList(HWND parent, int x, int y, int width, int height, int id) {
@@ -47,9 +42,9 @@ HWND HiddenList(HWND parent, int x, int y, int width, int height, int id) {
 }
 
 HWND ArgumentBox(HWND group, int y, int id) {
-  return Styled(CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
-                                385, y, 195, 150, group, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                programInstance, nullptr));
+  return UseEditorFontAndLook(
+      CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN, 385, y,
+                      195, 150, group, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), programInstance, nullptr));
 }
 
 void NoTabStop(HWND control) {
@@ -57,7 +52,7 @@ void NoTabStop(HWND control) {
 }
 
 HWND OutsidePictureList(HWND window) {
-  HWND list = Styled(CreateWindowExA(
+  HWND list = UseEditorFontAndLook(CreateWindowExA(
       0, "LISTBOX", "", WS_CHILD | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_NOTIFY, 99, 128,
       100, 350, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEnemyOutsidePictureId)), programInstance,
       nullptr));
@@ -81,9 +76,9 @@ void CreateStatsControls(EnemyEditorControls& c) {
   c.level = StatsField(g, "Level:", 235, kEnemyLevelId);
   c.guts = StatsField(g, "Guts:", 256, kEnemyGutsId);
   c.iq = StatsField(g, "IQ:", 277, kEnemyIqId);
-  c.theFlag = Styled(CreateWindowExA(0, "BUTTON", "'The' flag", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
-                                     310, 45, 75, 21, g, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEnemyTheFlagId)),
-                                     programInstance, nullptr));
+  c.theFlag = UseEditorFontAndLook(
+      CreateWindowExA(0, "BUTTON", "'The' flag", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 310, 45, 75,
+                      21, g, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEnemyTheFlagId)), programInstance, nullptr));
   Label(g, "Item:", 255, 130, kStatsLabelWidth);
   c.item = List(g, 349, 130, 175, 150, kEnemyItemId);
   Label(g, "Item freq.:", 255, 152, kStatsLabelWidth);
@@ -129,7 +124,7 @@ void CreateGfxControls(HWND window, EnemyEditorControls& c) {
 }
 
 HWND HiddenGroupBox(const EditorFrame& frame, const char* label) {
-  HWND group = Styled(CreateGroupBox(frame.tabControl, label, 5, 32, frame.layout.width - 15, 370));
+  HWND group = UseEditorFontAndLook(CreateGroupBox(frame.tabControl, label, 5, 32, frame.layout.width - 15, 370));
   ShowWindow(group, SW_HIDE);
   return group;
 }

@@ -10,18 +10,13 @@ constexpr int kLabelX = 5;
 constexpr int kLabelWidth = 90;
 constexpr int kRowHeight = 19;
 
-HWND Styled(HWND control) {
-  UseEditorFontAndLook(control);
-  return control;
-}
-
 void Label(HWND parent, const char* text, int y) {
   UseEditorFont(CreateLabel(parent, text, kLabelX, y, kLabelWidth, kRowHeight));
 }
 
 // A number box at x 100 and its label on the same row.
 HWND NumberBox(HWND parent, const char* label, int y, int id) {
-  HWND box = Styled(CreateEditBox(parent, 100, y, 100, kRowHeight, id));
+  HWND box = UseEditorFontAndLook(CreateEditBox(parent, 100, y, 100, kRowHeight, id));
   Label(parent, label, y);
   return box;
 }
@@ -29,7 +24,7 @@ HWND NumberBox(HWND parent, const char* label, int y, int id) {
 // A control that editor_controls.h has no maker for, with the font and the 3-D look.
 HWND StyledChild(const char* className, const char* text, DWORD style, HWND parent, int x, int y, int width,
                  int height, int id) {
-  return Styled(CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
+  return UseEditorFontAndLook(CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
                                 parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), programInstance, nullptr));
 }
 
@@ -49,11 +44,11 @@ bool IsChecked(HWND box) {
 
 ItemEditorControls CreateItemEditorControls(EditorFrame& frame) {
   ItemEditorControls c{};
-  c.itemList = Styled(CreateDropDownList(frame.window, 104, 89, 250, 150, kItemListId));
+  c.itemList = UseEditorFontAndLook(CreateDropDownList(frame.window, 104, 89, 250, 150, kItemListId));
   AddEditorGroupBox(frame);
   HWND stats = frame.groupBox;
   Label(stats, "Item:", 17);
-  c.name = Styled(CreateEditBox(stats, 100, 45, 200, 20, kItemNameBoxId));
+  c.name = UseEditorFontAndLook(CreateEditBox(stats, 100, 45, 200, 20, kItemNameBoxId));
   Label(stats, "Name:", 46);
   c.effect = StyledChild("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, stats, 99, 66, 175, 150,
                          kItemEffectListId);
@@ -66,11 +61,11 @@ ItemEditorControls CreateItemEditorControls(EditorFrame& frame) {
   c.specialProperty = NumberBox(stats, "Special prop.:", 195, kItemSpecialPropertyBoxId);
   c.descAddress = NumberBox(stats, "Desc. address:", 216, kItemDescAddressBoxId);
 
-  HWND options = Styled(CreateGroupBox(stats, "Misc. options", 395, 110, 100, 90));
+  HWND options = UseEditorFontAndLook(CreateGroupBox(stats, "Misc. options", 395, 110, 100, 90));
   c.infiniteUse = CheckBox(options, "Infinite Use", 20, kItemInfiniteUseId);
   c.permanent = CheckBox(options, "Permanent", 40, kItemPermanentId);
   c.chicken = CheckBox(options, "Chicken", 60, kItemChickenId);
-  HWND users = Styled(CreateGroupBox(stats, "Who can use?", 280, 110, 100, 110));
+  HWND users = UseEditorFontAndLook(CreateGroupBox(stats, "Who can use?", 280, 110, 100, 110));
   c.ness = CheckBox(users, "Ness", 20, kItemNessId);
   c.paula = CheckBox(users, "Paula", 40, kItemPaulaId);
   c.jeff = CheckBox(users, "Jeff", 60, kItemJeffId);
