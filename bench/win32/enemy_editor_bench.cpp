@@ -59,7 +59,8 @@ void Pump() {
 }
 
 HWND OpenEditor() {
-  return CreateDialogParamA(programInstance, MAKEINTRESOURCEA(IDD_EDITOR_HOST), mainWindow, EnemyEditorProc, 0);
+  return CreateDialogParamA(programInstance, MAKEINTRESOURCEA(IDD_EDITOR_HOST), mainWindow, EditorWindowProc,
+                            reinterpret_cast<LPARAM>(&EnemyEditor()));
 }
 
 // The menu bar belongs to the shell; taken off first so that it outlives the window.

@@ -3,13 +3,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "core/rom/apply_messages.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
-#include "win32/editors/editor_frame.h"
-#include "win32/resources/resource.h"
 #include "tests/win32/editor_fixture.h"
 
 namespace {
@@ -20,15 +20,25 @@ struct EditorCase {
   const char* title;
   int icon;
   HMENU* menu;
-  const char* tab;
-  int tabImage;
+  HMENU* viewMenu;  // nullptr for a menu bar of File and Help
+  int width;
+  std::vector<std::pair<std::string, int>> tabs;  // text and image
   const char* groupBox;
+  const char* findTip;  // nullptr for the text editors' tool bar
+  const char* gameOrderOrTypeTip;
 };
 
-const EditorCase kTextEditors[] = {
-    {"PSI names", &treeItems.names, "PSI Name Editing", 8, &psiEditorMenu, "Names", 8, "Names:"},
-    {"teleports", &treeItems.teleport, "Teleport Editing", 10, &textEditorMenu, "Teleport", 9, "Teleports:"},
-    {"misc. text", &treeItems.text, "Misc. Text Editing", 13, &textEditorMenu, "Misc. Text", 11, "Misc. Text:"},
+const EditorCase kEditors[] = {
+    {"enemies", &treeItems.enemies, "Enemy Editing", 2, &enemyEditorMenu, &enemyViewMenu, 620,
+     {{"Stats", 2}, {"Actions", 3}, {"Gfx / Sound", 17}}, "Enemy Stats:", "Find Enemy Name", "List By Game Order"},
+    {"items", &treeItems.items, "Item Editing", 6, &itemEditorMenu, &itemViewMenu, 590, {{"Stats", 6}},
+     "Item Stats:", "Find Item Name", "List By Type"},
+    {"PSI names", &treeItems.names, "PSI Name Editing", 8, &psiEditorMenu, nullptr, 590, {{"Names", 8}}, "Names:",
+     nullptr, nullptr},
+    {"teleports", &treeItems.teleport, "Teleport Editing", 10, &textEditorMenu, nullptr, 590, {{"Teleport", 9}},
+     "Teleports:", nullptr, nullptr},
+    {"misc. text", &treeItems.text, "Misc. Text Editing", 13, &textEditorMenu, nullptr, 590, {{"Misc. Text", 11}},
+     "Misc. Text:", nullptr, nullptr},
 };
 
 struct ToolButtonSeen {
@@ -93,53 +103,79 @@ ControlPlace WindowPlace(HWND window) {
 
 class EditorFrameTest : public EditorTest {};
 
-TEST_F(EditorFrameTest, EachTextEditorOpensOnTheFrameFromTheTree) {
+const std::vector<ToolButtonSeen> kListToolButtons = {
+    {kCmdEditorCloseRom, 1, false},      {kCmdFind, 2, false},       {0, 0, true},
+    {kCmdListByOriginalOrder, 6, false}, {kCmdListByName, 5, false}, {kCmdListByGameOrderOrType, 7, false},
+    {0, 0, true},                        {kCmdEditorHelp, 4, false}};
+const std::vector<ToolButtonSeen> kTextToolButtons = {
+    {kCmdEditorCloseRom, 1, false}, {0, 0, true}, {kCmdEditorHelp, 4, false}};
+
+void ExpectToolBar(HWND editor, const EditorCase& c) {
+  HWND toolBar = FindChild(editor, TOOLBARCLASSNAMEA);
+  ASSERT_TRUE(toolBar);
+  EXPECT_EQ(WindowText(toolBar), "Tools");
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(toolBar, GWL_STYLE)), 0x50000101u);
+  const bool listEditor = c.findTip != nullptr;
+  EXPECT_EQ(ToolButtons(toolBar), listEditor ? kListToolButtons : kTextToolButtons);
+  const std::pair<int, const char*> tips[] = {
+      {kCmdEditorCloseRom, "Close ROM"},
+      {kCmdFind, listEditor ? c.findTip : ""},
+      {kCmdListByOriginalOrder, listEditor ? "List By Original Order" : ""},
+      {kCmdListByName, listEditor ? "List By Alphabetical Order" : ""},
+      {kCmdListByGameOrderOrType, listEditor ? c.gameOrderOrTypeTip : ""},
+      {kCmdEditorHelp, "Help"},
+      {kCmdDumpToText, ""}};
+  for (const auto& [command, tip] : tips) {
+    LRESULT answer = 0;
+    EXPECT_EQ(ToolTipOf(editor, toolBar, command, &answer), tip) << command;
+    EXPECT_EQ(answer, 1) << command;
+  }
+}
+
+void ExpectTabs(HWND editor, const EditorCase& c) {
+  HWND tabs = FindChild(editor, WC_TABCONTROLA);
+  ASSERT_TRUE(tabs);
+  EXPECT_EQ(WindowText(tabs), "Tabs");
+  EXPECT_EQ(PlaceOf(tabs), (ControlPlace{0, 40, c.width - 5, 405}));
+  EXPECT_EQ(reinterpret_cast<HIMAGELIST>(SendMessageA(tabs, TCM_GETIMAGELIST, 0, 0)), treeImageList);
+  std::vector<std::pair<std::string, int>> seen;
+  for (int i = 0; i < static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0)); ++i) {
+    int image = -1;
+    const std::string text = TabText(tabs, i, &image);
+    seen.emplace_back(text, image);
+  }
+  EXPECT_EQ(seen, c.tabs);
+
+  HWND groupBox = FindChild(tabs, "Button", c.groupBox);
+  ASSERT_TRUE(groupBox);
+  EXPECT_EQ(PlaceOf(groupBox), (ControlPlace{5, 32, c.width - 15, 370}));
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(groupBox, GWL_STYLE)), 0x50000007u);
+  EXPECT_EQ(FontOf(groupBox), normalFont);
+  EXPECT_EQ(FontOf(tabs), normalFont);
+}
+
+TEST_F(EditorFrameTest, EachEditorOpensOnTheFrameFromTheTree) {
   LoadImage(EarthBoundImage());
-  for (const EditorCase& c : kTextEditors) {
+  for (const EditorCase& c : kEditors) {
     SCOPED_TRACE(c.name);
     const bool opened = OpenFromTree(*c.item, [&](HWND editor) {
       EXPECT_EQ(WindowText(editor), c.title);
-      EXPECT_EQ(WindowPlace(editor), ExpectedWindowPlace(590));
+      EXPECT_EQ(WindowPlace(editor), ExpectedWindowPlace(c.width));
       EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(editor, WM_GETICON, ICON_SMALL, 0)), programIcons[c.icon]);
       EXPECT_EQ(GetMenu(editor), *c.menu);
-
-      HWND toolBar = FindChild(editor, TOOLBARCLASSNAMEA);
-      ASSERT_TRUE(toolBar);
-      EXPECT_EQ(WindowText(toolBar), "Tools");
-      EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(toolBar, GWL_STYLE)), 0x50000101u);
-      const std::vector<ToolButtonSeen> textButtons = {
-          {kCmdEditorCloseRom, 1, false}, {0, 0, true}, {kCmdEditorHelp, 4, false}};
-      EXPECT_EQ(ToolButtons(toolBar), textButtons);
-      LRESULT answer = 0;
-      EXPECT_EQ(ToolTipOf(editor, toolBar, kCmdEditorCloseRom, &answer), "Close ROM");
-      EXPECT_EQ(answer, 1);
-      EXPECT_EQ(ToolTipOf(editor, toolBar, kCmdEditorHelp), "Help");
-      EXPECT_EQ(ToolTipOf(editor, toolBar, kCmdFind), "");
+      ExpectToolBar(editor, c);
 
       HWND separator = FindChild(editor, "Static", "");
       EXPECT_EQ(PlaceOf(separator), (ControlPlace{-5, 33, 640, 2}));
       EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(separator, GWL_STYLE)), 0x50000012u);
 
-      HWND tabs = FindChild(editor, WC_TABCONTROLA);
-      ASSERT_TRUE(tabs);
-      EXPECT_EQ(WindowText(tabs), "Tabs");
-      EXPECT_EQ(PlaceOf(tabs), (ControlPlace{0, 40, 585, 405}));
-      EXPECT_EQ(reinterpret_cast<HIMAGELIST>(SendMessageA(tabs, TCM_GETIMAGELIST, 0, 0)), treeImageList);
-      EXPECT_EQ(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), 1);
-      int image = -1;
-      EXPECT_EQ(TabText(tabs, 0, &image), c.tab);
-      EXPECT_EQ(image, c.tabImage);
-
-      HWND groupBox = FindChild(tabs, "Button", c.groupBox);
-      ASSERT_TRUE(groupBox);
-      EXPECT_EQ(PlaceOf(groupBox), (ControlPlace{5, 32, 575, 370}));
-      EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(groupBox, GWL_STYLE)), 0x50000007u);
+      ExpectTabs(editor, c);
 
       HWND apply = FindChild(editor, "Button", "Apply Changes");
       ASSERT_TRUE(apply);
       EXPECT_EQ(PlaceOf(apply), (ControlPlace{465, 385, 100, 30}));
       EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(apply, GWL_STYLE)), 0x50000000u);
-      for (HWND control : {apply, tabs, groupBox}) EXPECT_EQ(FontOf(control), normalFont);
+      EXPECT_EQ(FontOf(apply), normalFont);
     });
     EXPECT_TRUE(opened);
   }
@@ -160,7 +196,7 @@ TEST_F(EditorFrameTest, HelpOpensTheHelpFileAndTheCloseBoxKeepsTheRom) {
 }
 
 TEST_F(EditorFrameTest, CloseRomFromAnEditorClosesItPlaysTheSoundAndRefreshesTheStatusLine) {
-  for (const EditorCase& c : kTextEditors) {
+  for (const EditorCase& c : kEditors) {
     SCOPED_TRACE(c.name);
     LoadImage(EarthBoundImage());
     SelectTreeItem(treeItems.root);
@@ -185,9 +221,30 @@ TEST_F(EditorFrameTest, CloseRomFromAnEditorClosesItPlaysTheSoundAndRefreshesThe
   }
 }
 
+TEST_F(EditorFrameTest, EveryEditorReportsAnApplyThatDidNotReachTheFile) {
+  const std::string path = LoadImage(EarthBoundImage());
+  std::FILE* writable = romSession.romFile;
+  // A stream open for reading only refuses every write, as a full or locked file would.
+  romSession.romFile = std::fopen(path.c_str(), "rb");
+  ASSERT_TRUE(romSession.romFile);
+  EnemySelection = 0;
+  ItemSelection = 0;
+  for (const EditorCase& c : kEditors) {
+    SCOPED_TRACE(c.name);
+    recorder.messages.clear();
+    ASSERT_TRUE(OpenFromTree(*c.item, [](HWND editor) { ClickApply(editor); }));
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].text, kChangesNotWritten);
+    EXPECT_EQ(recorder.messages[0].title, "Warning");
+    EXPECT_EQ(recorder.messages[0].flags, 0x2030u);
+  }
+  std::fclose(romSession.romFile);
+  romSession.romFile = writable;
+}
+
 TEST_F(EditorFrameTest, ASecondOpeningShowsTheSameMenuBar) {
   LoadImage(EarthBoundImage());
-  for (const EditorCase& c : kTextEditors) {
+  for (const EditorCase& c : kEditors) {
     SCOPED_TRACE(c.name);
     std::vector<std::string> menuTexts[2];
     for (int opening = 0; opening < 2; ++opening) {
@@ -199,67 +256,17 @@ TEST_F(EditorFrameTest, ASecondOpeningShowsTheSameMenuBar) {
           GetMenuStringA(menu, i, text, sizeof(text), MF_BYPOSITION);
           menuTexts[opening].push_back(text);
         }
-        HMENU fileMenuOfBar = GetSubMenu(menu, 0);
-        EXPECT_EQ(fileMenuOfBar, editorFileMenu);
+        EXPECT_EQ(GetSubMenu(menu, 0), editorFileMenu);
+        if (c.viewMenu) {
+          EXPECT_EQ(GetSubMenu(menu, 1), *c.viewMenu);
+        }
       }));
     }
-    EXPECT_EQ(menuTexts[0], (std::vector<std::string>{"&File", "&Help"}));
+    const std::vector<std::string> expected =
+        c.viewMenu ? std::vector<std::string>{"&File", "&View", "&Help"} : std::vector<std::string>{"&File", "&Help"};
+    EXPECT_EQ(menuTexts[0], expected);
     EXPECT_EQ(menuTexts[1], menuTexts[0]);
   }
-}
-
-// The enemy and item editors use the list tool bar; a bare editor on the same template
-// shows it, as the frame builds it for them.
-INT_PTR CALLBACK ListFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  static EditorFrame frame;
-  if (message == WM_INITDIALOG) {
-    frame = BuildEditorFrame(window, *reinterpret_cast<const EditorFrameLayout*>(lParam));
-    AddEditorGroupBox(frame);
-    FinishEditorFrame(frame);
-    return TRUE;
-  }
-  INT_PTR result;
-  return HandleEditorFrameMessage(frame, message, wParam, lParam, result) ? result : FALSE;
-}
-
-TEST_F(EditorFrameTest, TheListToolBarAndItsToolTips) {
-  HMENU ownMenu = CreateMenu();
-  const EditorFrameLayout layout = {"Enemy Editing",
-                                    2,
-                                    ownMenu,
-                                    620,
-                                    EditorToolBar::ListEditor,
-                                    {"Find Enemy Name", "List By Game Order"},
-                                    {{"Stats", 2}, {"Actions", 3}, {"Gfx / Sound", 17}},
-                                    "Enemy Stats:"};
-  HWND editor = CreateDialogParamA(programInstance, MAKEINTRESOURCEA(IDD_EDITOR_HOST), mainWindow, ListFrameProc,
-                                   reinterpret_cast<LPARAM>(&layout));
-  ASSERT_TRUE(editor);
-  EXPECT_EQ(WindowPlace(editor), ExpectedWindowPlace(620));
-  HWND toolBar = FindChild(editor, TOOLBARCLASSNAMEA);
-  const std::vector<ToolButtonSeen> listButtons = {
-      {kCmdEditorCloseRom, 1, false},      {kCmdFind, 2, false},       {0, 0, true},
-      {kCmdListByOriginalOrder, 6, false}, {kCmdListByName, 5, false}, {kCmdListByGameOrderOrType, 7, false},
-      {0, 0, true},                        {kCmdEditorHelp, 4, false}};
-  EXPECT_EQ(ToolButtons(toolBar), listButtons);
-  const std::pair<int, const char*> tips[] = {{kCmdEditorCloseRom, "Close ROM"},
-                                              {kCmdFind, "Find Enemy Name"},
-                                              {kCmdListByOriginalOrder, "List By Original Order"},
-                                              {kCmdListByName, "List By Alphabetical Order"},
-                                              {kCmdListByGameOrderOrType, "List By Game Order"},
-                                              {kCmdEditorHelp, "Help"},
-                                              {kCmdDumpToText, ""}};
-  for (const auto& [command, tip] : tips) EXPECT_EQ(ToolTipOf(editor, toolBar, command), tip) << command;
-  HWND tabs = FindChild(editor, WC_TABCONTROLA);
-  EXPECT_EQ(PlaceOf(tabs), (ControlPlace{0, 40, 615, 405}));
-  EXPECT_EQ(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), 3);
-  int image = -1;
-  EXPECT_EQ(TabText(tabs, 2, &image), "Gfx / Sound");
-  EXPECT_EQ(image, 17);
-  EXPECT_EQ(PlaceOf(FindChild(tabs, "Button", "Enemy Stats:")), (ControlPlace{5, 32, 605, 370}));
-  SetMenu(editor, nullptr);
-  DestroyWindow(editor);
-  DestroyMenu(ownMenu);
 }
 
 }  // namespace

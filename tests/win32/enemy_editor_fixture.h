@@ -7,7 +7,8 @@
 #include <string>
 
 #include "tests/win32/editor_fixture.h"
-#include "win32/editors/enemy_editor_fields.h"
+#include "win32/editors/control_values.h"
+#include "win32/editors/enemy_editor_window.h"
 
 // The enemy under test in the enemy editor's fixture image, and one whose list fields all
 // lie beyond their lists.

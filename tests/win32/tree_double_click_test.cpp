@@ -6,11 +6,7 @@
 #include "win32/app/about_dialog.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
-#include "win32/editors/enemy_editor_window.h"
-#include "win32/editors/item_editor_window.h"
-#include "win32/editors/misc_text_editor_window.h"
-#include "win32/editors/psi_name_editor_window.h"
-#include "win32/editors/teleport_editor_window.h"
+#include "win32/editors/editor_frame.h"
 
 namespace {
 
@@ -40,16 +36,16 @@ class TreeDoubleClick : public ShellTest {
 
 struct EditorCase {
   HTREEITEM MainTreeItems::*item;
-  DLGPROC procedure;
+  const wchar_t* title;
   const char* name;
 };
 
 const EditorCase kEditors[] = {
-    {&MainTreeItems::enemies, EnemyEditorProc, "Enemies"},
-    {&MainTreeItems::items, ItemEditorProc, "Items"},
-    {&MainTreeItems::names, PsiNameEditorProc, "Names"},
-    {&MainTreeItems::teleport, TeleportEditorProc, "Teleport"},
-    {&MainTreeItems::text, MiscTextEditorProc, "Text"},
+    {&MainTreeItems::enemies, L"Enemy Editing", "Enemies"},
+    {&MainTreeItems::items, L"Item Editing", "Items"},
+    {&MainTreeItems::names, L"PSI Name Editing", "Names"},
+    {&MainTreeItems::teleport, L"Teleport Editing", "Teleport"},
+    {&MainTreeItems::text, L"Misc. Text Editing", "Text"},
 };
 
 TEST_F(TreeDoubleClick, EditorsOpenNothingWithoutRom) {
@@ -64,7 +60,8 @@ TEST_F(TreeDoubleClick, EditorsOpenTheirWindowsWithARom) {
   for (const EditorCase& e : kEditors) {
     const auto opened = DoubleClick(treeItems.*e.item);
     ASSERT_EQ(opened.size(), 1u) << e.name;
-    EXPECT_EQ(opened[0].procedure, e.procedure) << e.name;
+    EXPECT_EQ(opened[0].procedure, EditorWindowProc) << e.name;
+    EXPECT_EQ(opened[0].title, e.title) << e.name;
   }
 }
 

@@ -17,12 +17,12 @@ HTREEITEM TreeItemAt(LPARAM position) {
   return reinterpret_cast<HTREEITEM>(SendMessageA(treeView, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
 }
 
-DLGPROC EditorOfItem(HTREEITEM item) {
-  if (item == treeItems.enemies) return EnemyEditorProc;
-  if (item == treeItems.items) return ItemEditorProc;
-  if (item == treeItems.names) return PsiNameEditorProc;
-  if (item == treeItems.teleport) return TeleportEditorProc;
-  if (item == treeItems.text) return MiscTextEditorProc;
+const EditorDefinition* EditorOfItem(HTREEITEM item) {
+  if (item == treeItems.enemies) return &EnemyEditor();
+  if (item == treeItems.items) return &ItemEditor();
+  if (item == treeItems.names) return &PsiNameEditor();
+  if (item == treeItems.teleport) return &TeleportEditor();
+  if (item == treeItems.text) return &MiscTextEditor();
   return nullptr;
 }
 
@@ -32,8 +32,8 @@ void OpenTreeItem(HTREEITEM item) {
     ShowAboutBox();
   } else if (item == treeItems.help) {
     platform->OpenHelpFile();
-  } else if (DLGPROC editor = EditorOfItem(item); editor && romSession.romLoaded) {
-    OpenEditorWindow(editor);
+  } else if (const EditorDefinition* editor = EditorOfItem(item); editor && romSession.romLoaded) {
+    OpenEditorWindow(*editor);
   }
 }
 

@@ -3,13 +3,14 @@
 #include "win32/app/about_dialog.h"
 #include "win32/app/app_state.h"
 #include "win32/app/splash_dialog.h"
+#include "win32/editors/editor_frame.h"
 #include "win32/ips/create_ips_dialog.h"
 #include "win32/resources/resource.h"
 
 namespace {
 
-void ShowModal(int templateId, DLGPROC procedure) {
-  DialogBoxParamA(programInstance, MAKEINTRESOURCEA(templateId), mainWindow, procedure, 0);
+void ShowModal(int templateId, DLGPROC procedure, LPARAM parameter = 0) {
+  DialogBoxParamA(programInstance, MAKEINTRESOURCEA(templateId), mainWindow, procedure, parameter);
 }
 
 }  // namespace
@@ -26,6 +27,6 @@ void ShowCreateIpsDialog() {
   ShowModal(IDD_CREATE_IPS, CreateIpsDialogProc);
 }
 
-void OpenEditorWindow(DLGPROC editorProc) {
-  ShowModal(IDD_EDITOR_HOST, editorProc);
+void OpenEditorWindow(const EditorDefinition& editor) {
+  ShowModal(IDD_EDITOR_HOST, EditorWindowProc, reinterpret_cast<LPARAM>(&editor));
 }

@@ -6,5 +6,6 @@
 void ShowSplash();
 void ShowAboutBox();
 void ShowCreateIpsDialog();
-// An editor on the shared empty template, with its own procedure.
-void OpenEditorWindow(DLGPROC editorProc);
+struct EditorDefinition;
+// An editor on the shared empty template, served by the frame's procedure.
+void OpenEditorWindow(const EditorDefinition& editor);

@@ -42,11 +42,11 @@ void InsertTabs(HWND tabControl, const std::vector<EditorTab>& tabs) {
 
 EditorFrame BuildEditorFrame(HWND window, const EditorFrameLayout& layout) {
   EditorFrame frame;
-  frame.layout = layout;
+  frame.layout = &layout;
   frame.window = window;
 
   SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(programIcons[layout.smallIcon]));
-  SetMenu(window, layout.menuBar);
+  SetMenu(window, *layout.menuBar);
   PlaceEditorWindow(window, layout.width);
 
   frame.toolBar = CreateFramePart(TOOLBARCLASSNAMEA, "Tools", WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS | CCS_TOP,
@@ -63,11 +63,12 @@ EditorFrame BuildEditorFrame(HWND window, const EditorFrameLayout& layout) {
   frame.tabControl = CreateFramePart(WC_TABCONTROLA, "Tabs", WS_CHILD | WS_VISIBLE, window, 0, kTabTop,
                                      layout.width - 5, kTabHeight);
   InsertTabs(frame.tabControl, layout.tabs);
+  frame.groupBox = CreateTabGroupBox(frame, layout.groupBoxLabel);
   return frame;
 }
 
-void AddEditorGroupBox(EditorFrame& frame) {
-  frame.groupBox = CreateGroupBox(frame.tabControl, frame.layout.groupBoxLabel, 5, 32, frame.layout.width - 15, 370);
+HWND CreateTabGroupBox(const EditorFrame& frame, const char* label) {
+  return CreateGroupBox(frame.tabControl, label, 5, 32, frame.layout->width - 15, 370);
 }
 
 void FinishEditorFrame(EditorFrame& frame) {
@@ -76,13 +77,4 @@ void FinishEditorFrame(EditorFrame& frame) {
   UseEditorFontAndLook(frame.applyButton);
   UseEditorFontAndLook(frame.tabControl);
   UseEditorFontAndLook(frame.groupBox);
-  // The tab control lies over the editor's own controls, and its font change repaints it
-  // alone, hiding controls that have no reason to paint again (a label). Repainting the
-  // whole window draws them all in order.
-  RedrawWindow(frame.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-}
-
-bool IsApplyClick(const EditorFrame& frame, UINT message, WPARAM wParam, LPARAM lParam) {
-  return message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && frame.applyButton &&
-         reinterpret_cast<HWND>(lParam) == frame.applyButton;
 }

@@ -4,30 +4,19 @@
 
 #include <vector>
 
-// The frame every editor window shares: placement, small icon and menu bar, the tool bar
-// with its separator line and tool tips, the tab control carrying the tree's images, the
-// group box on the first tab, "Apply Changes", the control font with the 3-D look, Help,
+// The frame every editor window shares, and the one window procedure that serves them all:
+// placement, small icon and menu bar, the tool bar with its separator line and tool tips,
+// the tab control carrying the tree's images, the group box on the first tab, "Apply
+// Changes" and the report of a failed apply, the control font with the 3-D look, Help,
 // Close ROM and the close box.
 //
-// An editor is a dialog procedure on template IDD_EDITOR_HOST, opened modal to the main
-// window. It keeps one EditorFrame (one editor is open at a time) and uses it like this:
-//
-//   case WM_INITDIALOG:
-//     frame = BuildEditorFrame(window, layout);  // icon, menu bar, placement, tool bar, title, tabs
-//     AddEditorGroupBox(frame);                  // the group box on the tab control
-//     ... the editor's own controls (editor_controls.h), in the editor's order ...
-//     FinishEditorFrame(frame);                  // "Apply Changes", font and 3-D look of the frame
-//     ... show the tables ...
-//     return TRUE;
-//
-// and, before its own handling of any other message:
-//
-//   INT_PTR result;
-//   if (HandleEditorFrameMessage(frame, message, wParam, lParam, result)) return result;
-//   if (IsApplyClick(frame, message, wParam, lParam)) { ... apply, then ReportApplyResult ... }
-//
-// The frame handles the close box, Help (command 13), Close ROM (command 15) and the tool
-// tip requests; every other message is the editor's.
+// An editor is an EditorDefinition: its layout and the few steps that are its own. The
+// frame opens it (OpenEditorWindow) in this order:
+//   1. the frame: icon, menu bar, placement, tool bar, title, tabs, the first group box;
+//   2. createControls;
+//   3. "Apply Changes", and the font and 3-D look of the frame;
+//   4. show: the editor fills its lists and shows its current record;
+// with drawing held off from 1 to 4 and the whole window drawn once at the end.
 
 enum class EditorToolBar { ListEditor, TextEditor };
 
@@ -44,17 +33,18 @@ struct ListEditorToolTips {
 
 struct EditorFrameLayout {
   const char* title;
-  int smallIcon;  // icon number, 2 to 18
-  HMENU menuBar;
-  int width;      // 590, or 620 for the enemy editor
+  int smallIcon;         // icon number, 2 to 18
+  const HMENU* menuBar;  // one of the shell's menus, which outlive every editor
+  int width;             // 590, or 620 for the enemy editor
   EditorToolBar toolBar;
   ListEditorToolTips listToolTips;  // used by EditorToolBar::ListEditor only
   std::vector<EditorTab> tabs;
   const char* groupBoxLabel;
 };
 
+// The frame's windows, as the editor's steps see them.
 struct EditorFrame {
-  EditorFrameLayout layout;
+  const EditorFrameLayout* layout = nullptr;
   HWND window = nullptr;
   HWND toolBar = nullptr;
   HWND separator = nullptr;
@@ -63,21 +53,41 @@ struct EditorFrame {
   HWND applyButton = nullptr;
 };
 
+// One editor. The steps without a default may not be null; a null handler leaves the
+// message to the dialog manager.
+struct EditorDefinition {
+  EditorFrameLayout layout;
+  // Creates every control beyond the frame's (frame.applyButton does not exist yet).
+  void (*createControls)(const EditorFrame& frame) = nullptr;
+  // Fills the lists and shows the current record, once the window is complete.
+  void (*show)() = nullptr;
+  // Writes the boxes into the image; false when a write failed, and the frame says so.
+  bool (*apply)() = nullptr;
+  // A command or control notification the frame did not take (WM_COMMAND's words).
+  bool (*onCommand)(int id, int code) = nullptr;
+  // A WM_NOTIFY the frame did not take; answer becomes the message's result.
+  bool (*onNotify)(const NMHDR& header, LRESULT& answer) = nullptr;
+  // Another tab was chosen.
+  void (*showTab)(int tab) = nullptr;
+  // An owner-drawn control asks for an entry.
+  bool (*drawItem)(const DRAWITEMSTRUCT& item) = nullptr;
+};
+
 // The modal result of every editor; the caller does not use it.
 constexpr INT_PTR kEditorDialogResult = 5;
 
-// Small icon and menu bar, placement (shown), tool bar and separator, title, tab control.
-EditorFrame BuildEditorFrame(HWND window, const EditorFrameLayout& layout);
-// The group box on the tab control, labelled from the layout.
-void AddEditorGroupBox(EditorFrame& frame);
-// "Apply Changes", then the control font and the 3-D look for it, the tab control and the group box.
-void FinishEditorFrame(EditorFrame& frame);
+// The editor window procedure; WM_INITDIALOG carries the EditorDefinition.
+INT_PTR CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Handles the frame's messages; true when the message was the frame's, with the dialog
-// procedure's return value in result.
-bool HandleEditorFrameMessage(const EditorFrame& frame, UINT message, WPARAM wParam, LPARAM lParam,
-                              INT_PTR& result);
-bool IsApplyClick(const EditorFrame& frame, UINT message, WPARAM wParam, LPARAM lParam);
+// The frame's windows of the open editor.
+const EditorFrame& OpenEditorFrame();
 
 // Tool tip of a command on the frame's tool bar, or nullptr for any other ID.
 const char* EditorToolTip(const EditorFrameLayout& layout, int command);
+
+// A group box on the tab control where the first one lies, for an editor with more tabs.
+HWND CreateTabGroupBox(const EditorFrame& frame, const char* label);
+
+// Building the frame, in the order above; used by EditorWindowProc.
+EditorFrame BuildEditorFrame(HWND window, const EditorFrameLayout& layout);
+void FinishEditorFrame(EditorFrame& frame);

@@ -1,7 +1,8 @@
 #include "win32/editors/enemy_editor_fields.h"
 
 #include "win32/app/app_state.h"
-#include "win32/editors/control_text.h"
+#include "win32/editors/control_values.h"
+#include "win32/editors/control_values.h"
 #include "win32/editors/list_fills.h"
 
 namespace {
@@ -42,14 +43,6 @@ const ListField kListFields[] = {
 
 }  // namespace
 
-int SelectedEntry(HWND list) {
-  return static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0));
-}
-
-void SelectEntry(HWND list, int entry) {
-  SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
-}
-
 void ShowArgument(HWND box, const ArgumentView& view) {
   switch (view.list) {
     case ArgumentList::None:
@@ -73,7 +66,7 @@ void ShowEnemy(const EnemyEditorControls& c, std::size_t position) {
   for (const TextField& field : kTextFields) ShowControlText(c.*field.control, view.*field.shown);
   for (const ListField& field : kListFields) SelectEntry(c.*field.control, view.*field.shown);
   SendMessageA(c.outsidePicture, LB_SETCURSEL, static_cast<WPARAM>(view.outsidePicture), 0);
-  SendMessageA(c.theFlag, BM_SETCHECK, view.theFlag ? BST_CHECKED : BST_UNCHECKED, 0);
+  ShowCheck(c.theFlag, view.theFlag);
   for (std::size_t k = 0; k < kEnemyActionCount; ++k) {
     SelectEntry(c.actions[k], view.actions[k]);
     ShowArgument(c.arguments[k], view.arguments[k]);
@@ -85,7 +78,7 @@ EnemyForm ReadEnemyForm(const EnemyEditorControls& c) {
   for (const TextField& field : kTextFields) form.*field.read = ReadControlText(c.*field.control);
   for (const ListField& field : kListFields) form.*field.read = SelectedEntry(c.*field.control);
   form.outsidePicture = static_cast<int>(SendMessageA(c.outsidePicture, LB_GETCURSEL, 0, 0));
-  form.theFlag = SendMessageA(c.theFlag, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  form.theFlag = IsChecked(c.theFlag);
   for (std::size_t k = 0; k < kEnemyActionCount; ++k) {
     form.actions[k] = SelectedEntry(c.actions[k]);
     form.arguments[k] = SelectedEntry(c.arguments[k]);

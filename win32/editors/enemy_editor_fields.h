@@ -6,7 +6,7 @@
 
 #include "core/enemy/apply_enemy.h"
 #include "core/enemy/enemy_view.h"
-#include "win32/editors/enemy_editor_controls.h"
+#include "win32/editors/enemy_editor_layout.h"
 
 // Fills every field control from the enemy at that position of the enemy table
 // (ShowEnemy); the enemy list itself is left as it is.
@@ -17,7 +17,3 @@ void ShowArgument(HWND box, const ArgumentView& view);
 
 // The controls as an apply reads them.
 EnemyForm ReadEnemyForm(const EnemyEditorControls& controls);
-
-// The selected entry of a drop-down list, or -1.
-int SelectedEntry(HWND list);
-void SelectEntry(HWND list, int entry);

@@ -1,34 +1,27 @@
 #include "win32/editors/enemy_editor_window.h"
 
-#include <commctrl.h>
-
+#include "core/enemy/apply_enemy.h"
 #include "core/enemy/enemy_catalogues.h"
+#include "core/enemy/enemy_dump.h"
 #include "core/enemy/enemy_list_texts.h"
+#include "core/enemy/enemy_order.h"
+#include "core/enemy/enemy_search.h"
 #include "core/enemy/outside_pictures.h"
+#include "core/io/text_dump.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
-#include "win32/editors/editor_frame.h"
-#include "win32/editors/enemy_editor_commands.h"
-#include "win32/editors/enemy_editor_controls.h"
+#include "win32/editors/control_values.h"
 #include "win32/editors/enemy_editor_fields.h"
+#include "win32/editors/enemy_editor_layout.h"
 #include "win32/editors/list_fills.h"
 #include "win32/editors/outside_picture_drawing.h"
+#include "win32/editors/search_dialog.h"
+#include "win32/editors/view_menu.h"
+#include "win32/resources/resource.h"
 
 namespace {
 
-EditorFrame frame;
 EnemyEditorControls controls;
-
-EditorFrameLayout EnemyEditorLayout() {
-  return {"Enemy Editing",
-          2,
-          enemyEditorMenu,
-          620,
-          EditorToolBar::ListEditor,
-          {"Find Enemy Name", "List By Game Order"},
-          {{"Stats", 2}, {"Actions", 3}, {"Gfx / Sound", 17}},
-          "Enemy Stats:"};
-}
 
 // The entries carry their picture numbers; the list keeps no texts.
 void FillOutsidePictureList(HWND list) {
@@ -57,18 +50,38 @@ void FillEnemyEditorLists() {
   FillOutsidePictureList(controls.outsidePicture);
 }
 
-void OpenEnemyEditor(HWND window) {
-  frame = BuildEditorFrame(window, EnemyEditorLayout());
-  SendMessageA(window, WM_SETREDRAW, FALSE, 0);
-  AddEditorGroupBox(frame);
-  controls = CreateEnemyEditorControls(frame);
-  FinishEditorFrame(frame);
+void RewriteEnemyViewMenu(ListOrder chosen) {
+  const ViewMenuItem items[] = {
+      {ListOrder::Original, "List by &Original Order"},
+      {ListOrder::ByName, "List by Enemy &Name"},
+      {ListOrder::ByGameOrder,
+       chosen == ListOrder::Original ? "&List by Game &Order" : "List by Game &Order"},
+  };
+  RewriteViewMenu(enemyViewMenu, items, chosen);
+}
+
+void SelectAndShow(std::size_t position) {
+  SelectEntry(controls.enemyList, static_cast<int>(position));
+  ShowEnemy(controls, position);
+}
+
+void ShowRememberedEnemy() {
   FillEnemyEditorLists();
-  SendMessageA(window, WM_SETREDRAW, TRUE, 0);
-  RedrawWindow(window, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
   if (EnemySelection < 0 || EnemySelection >= static_cast<int>(kEnemyCount)) return;
-  SelectEntry(controls.enemyList, EnemySelection);
-  ShowEnemy(controls, static_cast<std::size_t>(EnemySelection));
+  SelectAndShow(static_cast<std::size_t>(EnemySelection));
+}
+
+// Applies the enemy selected in the list (nothing when none is), then refills the list and
+// shows the enemy at its new place.
+bool ApplySelectedEnemy() {
+  const int selected = SelectedEntry(controls.enemyList);
+  if (selected < 0) return true;
+  const EnemyApplyResult result =
+      ApplyEnemy(romSession.romFile, gameTables.enemyTable, gameTables.itemTable, static_cast<std::size_t>(selected),
+                 ReadEnemyForm(controls), listOrders.enemyListOrder);
+  FillEnemyList(controls.enemyList, gameTables.enemyTable);
+  SelectAndShow(result.position);
+  return result.written;
 }
 
 void ChooseEnemy() {
@@ -88,9 +101,33 @@ void ChooseAction(std::size_t k) {
                ViewArgumentOfChosenAction(kind, argument, gameTables.enemyTable, gameTables.itemTable));
 }
 
-bool HandleControlNotification(WPARAM wParam) {
-  if (HIWORD(wParam) != CBN_SELENDOK) return false;
-  const int id = LOWORD(wParam);
+// Re-sorts the table, refills the list, checks the order in the View menu and shows the
+// same enemy at its new place.
+void ChangeEnemyListOrder(ListOrder order) {
+  platform->PlaySound(SoundId::ListOrderChanged);
+  listOrders.enemyListOrder = order;
+  const int selected = SelectedEntry(controls.enemyList);
+  const int enemyNumber = selected < 0 ? -1 : gameTables.enemyTable[selected].enemyNumber;
+  SortEnemies(gameTables.enemyTable, order);
+  FillEnemyList(controls.enemyList, gameTables.enemyTable);
+  RewriteEnemyViewMenu(order);
+  if (enemyNumber < 0) return;
+  SelectAndShow(static_cast<std::size_t>(EnemyPosition(gameTables.enemyTable, enemyNumber)));
+}
+
+void FindEnemy() {
+  if (!AskSearchText(IDD_ENEMY_SEARCH)) return;
+  WalkSearchMatches(FindEnemies(gameTables.enemyTable, SearchText), "Find Next?", SelectAndShow);
+}
+
+void DumpEnemyTable() {
+  std::string path = textPathBuffer;
+  if (!platform->ChooseFile(FileDialog::Text, FileDialogMode::Save, path)) return;
+  if (!DumpEnemies(gameTables.enemyTable, path)) ShowWarning(*platform, DumpFailedMessage(path));
+}
+
+bool HandleControlNotification(int id, int code) {
+  if (code != CBN_SELENDOK) return false;
   if (id == kEnemyListId) {
     ChooseEnemy();
     return true;
@@ -102,15 +139,17 @@ bool HandleControlNotification(WPARAM wParam) {
   return false;
 }
 
-bool HandleCommand(int command) {
-  switch (command) {
+bool HandleEnemyCommand(int id, int code) {
+  if (HandleControlNotification(id, code)) return true;
+  if (code != 0) return false;
+  switch (id) {
     case kCmdFind:
-      FindEnemy(controls);
+      FindEnemy();
       return true;
     case kCmdListByName:
     case kCmdListByGameOrderOrType:
     case kCmdListByOriginalOrder:
-      ChangeEnemyListOrder(controls, static_cast<ListOrder>(command));
+      ChangeEnemyListOrder(static_cast<ListOrder>(id));
       return true;
     case kCmdDumpToText:
       DumpEnemyTable();
@@ -120,38 +159,42 @@ bool HandleCommand(int command) {
   }
 }
 
-bool IsTabChange(LPARAM lParam) {
-  const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-  return header->hwndFrom == frame.tabControl && header->code == TCN_SELCHANGE;
+bool DrawOutsidePicture(const DRAWITEMSTRUCT& item) {
+  if (item.CtlID != kEnemyOutsidePictureId) return false;
+  DrawOutsidePictureEntry(romSession.romFile, item);
+  return true;
+}
+
+void CreateControls(const EditorFrame& frame) {
+  controls = CreateEnemyEditorControls(frame);
+}
+
+void ShowTab(int tab) {
+  ShowEnemyEditorTab(OpenEditorFrame(), controls, static_cast<EnemyEditorTab>(tab));
+}
+
+EditorDefinition Define() {
+  EditorDefinition editor;
+  editor.layout = {"Enemy Editing",
+                   2,
+                   &enemyEditorMenu,
+                   620,
+                   EditorToolBar::ListEditor,
+                   {"Find Enemy Name", "List By Game Order"},
+                   {{"Stats", 2}, {"Actions", 3}, {"Gfx / Sound", 17}},
+                   "Enemy Stats:"};
+  editor.createControls = CreateControls;
+  editor.show = ShowRememberedEnemy;
+  editor.apply = ApplySelectedEnemy;
+  editor.onCommand = HandleEnemyCommand;
+  editor.showTab = ShowTab;
+  editor.drawItem = DrawOutsidePicture;
+  return editor;
 }
 
 }  // namespace
 
-INT_PTR CALLBACK EnemyEditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    OpenEnemyEditor(window);
-    return TRUE;
-  }
-  INT_PTR result;
-  if (HandleEditorFrameMessage(frame, message, wParam, lParam, result)) return result;
-  if (IsApplyClick(frame, message, wParam, lParam)) {
-    ApplySelectedEnemy(controls);
-    return TRUE;
-  }
-  switch (message) {
-    case WM_DRAWITEM:
-      if (wParam != kEnemyOutsidePictureId) return FALSE;
-      DrawOutsidePictureEntry(romSession.romFile, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-      return TRUE;
-    case WM_NOTIFY:
-      if (!IsTabChange(lParam)) return FALSE;
-      ShowEnemyEditorTab(frame, controls,
-                         static_cast<EnemyEditorTab>(SendMessageA(frame.tabControl, TCM_GETCURSEL, 0, 0)));
-      return TRUE;
-    case WM_COMMAND:
-      if (HandleControlNotification(wParam)) return TRUE;
-      return HIWORD(wParam) == 0 && HandleCommand(LOWORD(wParam));
-    default:
-      return FALSE;
-  }
+const EditorDefinition& EnemyEditor() {
+  static const EditorDefinition editor = Define();
+  return editor;
 }

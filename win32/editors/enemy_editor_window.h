@@ -1,11 +1,10 @@
 #pragma once
 
-#include <windows.h>
-
 #include "win32/editors/editor_controls.h"
+#include "win32/editors/editor_frame.h"
 
-// The enemy editor, on the shared editor template.
-INT_PTR CALLBACK EnemyEditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The enemy editor: the enemy list and three tabs of the chosen enemy's fields.
+const EditorDefinition& EnemyEditor();
 
 // Its control IDs. The enemy list, the action lists and the outside picture list are
 // children of the window; every other field control is a child of its tab's group box.

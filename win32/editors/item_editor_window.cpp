@@ -1,61 +1,107 @@
 #include "win32/editors/item_editor_window.h"
 
-#include "core/item/item_table.h"
+#include "core/io/text_dump.h"
+#include "core/item/item_dump.h"
+#include "core/item/item_order.h"
+#include "core/item/item_search.h"
+#include "core/tables/table_position.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
-#include "win32/editors/editor_frame.h"
-#include "win32/editors/item_editor_commands.h"
-#include "win32/editors/item_editor_controls.h"
+#include "win32/editors/control_values.h"
+#include "win32/editors/item_editor_layout.h"
 #include "win32/editors/list_fills.h"
+#include "win32/editors/search_dialog.h"
+#include "win32/editors/view_menu.h"
+#include "win32/resources/resource.h"
 
 namespace {
 
-EditorFrame frame;
 ItemEditorControls controls;
 
-EditorFrameLayout ItemEditorLayout() {
-  return {"Item Editing",
-          6,
-          itemEditorMenu,
-          590,
-          EditorToolBar::ListEditor,
-          {"Find Item Name", "List By Type"},
-          {{"Stats", 6}},
-          "Item Stats:"};
+void RewriteItemViewMenu(ListOrder chosen) {
+  const ViewMenuItem items[] = {
+      {ListOrder::Original, "List by &Original Order"},
+      {ListOrder::ByName, "List by Item &Name"},
+      {ListOrder::ByType, chosen == ListOrder::ByName ? "&List by &Type" : "List by &Type"},
+  };
+  RewriteViewMenu(itemViewMenu, items, chosen);
 }
 
-void OpenItemEditor(HWND window) {
-  frame = BuildEditorFrame(window, ItemEditorLayout());
-  controls = CreateItemEditorControls(frame);
-  FinishEditorFrame(frame);
+void ShowItem(std::size_t position) {
+  ShowItemView(controls, ViewItem(gameTables.itemTable[position]));
+}
+
+void SelectAndShow(std::size_t position) {
+  SelectEntry(controls.itemList, static_cast<int>(position));
+  ShowItem(position);
+}
+
+void ShowRememberedItem() {
   FillItemList(controls.itemList, gameTables.itemTable);
   FillActionList(controls.effect);
   if (ItemSelection < 0 || ItemSelection >= static_cast<int>(kItemCount)) return;
-  SendMessageA(controls.itemList, CB_SETCURSEL, static_cast<WPARAM>(ItemSelection), 0);
-  ShowItem(controls, static_cast<std::size_t>(ItemSelection));
+  SelectAndShow(static_cast<std::size_t>(ItemSelection));
+}
+
+// Applies the item selected in the list (nothing when none is), then refills the list and
+// shows the item at its new place.
+bool ApplySelectedItem() {
+  const int selected = SelectedEntry(controls.itemList);
+  if (selected < 0) return true;
+  const ItemApplyResult result = ApplyItem(romSession.romFile, gameTables.itemTable,
+                                           static_cast<std::size_t>(selected), ReadItemForm(controls),
+                                           listOrders.itemListOrder);
+  FillItemList(controls.itemList, gameTables.itemTable);
+  SelectAndShow(result.position);
+  return result.written;
 }
 
 void ChooseItem() {
-  const int selected = static_cast<int>(SendMessageA(controls.itemList, CB_GETCURSEL, 0, 0));
+  const int selected = SelectedEntry(controls.itemList);
   if (selected < 0) return;
-  ShowItem(controls, static_cast<std::size_t>(selected));
+  ShowItem(static_cast<std::size_t>(selected));
   ItemSelection = selected;
 }
 
-bool HandleItemCommand(WPARAM wParam) {
-  if (LOWORD(wParam) == kItemListId && HIWORD(wParam) == CBN_SELENDOK) {
+// Re-sorts the table, refills the list, checks the order in the View menu and shows the
+// same item at its new place.
+void ChangeItemListOrder(ListOrder order) {
+  platform->PlaySound(SoundId::ListOrderChanged);
+  listOrders.itemListOrder = order;
+  const int selected = SelectedEntry(controls.itemList);
+  const int itemNumber = selected < 0 ? -1 : gameTables.itemTable[selected].itemNumber;
+  SortItems(gameTables.itemTable, order);
+  FillItemList(controls.itemList, gameTables.itemTable);
+  RewriteItemViewMenu(order);
+  if (itemNumber < 0) return;
+  SelectAndShow(static_cast<std::size_t>(ItemPosition(gameTables.itemTable, itemNumber)));
+}
+
+void FindItem() {
+  if (!AskSearchText(IDD_ITEM_SEARCH)) return;
+  WalkSearchMatches(FindItems(gameTables.itemTable, SearchText), "Continue Search?", SelectAndShow);
+}
+
+void DumpItemTable() {
+  std::string path = textPathBuffer;
+  if (!platform->ChooseFile(FileDialog::Text, FileDialogMode::Save, path)) return;
+  if (!WriteItemDump(gameTables.itemTable, path)) ShowWarning(*platform, DumpFailedMessage(path));
+}
+
+bool HandleItemCommand(int id, int code) {
+  if (id == kItemListId && code == CBN_SELENDOK) {
     ChooseItem();
     return true;
   }
-  if (HIWORD(wParam) != 0) return false;
-  switch (LOWORD(wParam)) {
+  if (code != 0) return false;
+  switch (id) {
     case kCmdFind:
-      FindItem(controls);
+      FindItem();
       return true;
     case kCmdListByName:
     case kCmdListByGameOrderOrType:
     case kCmdListByOriginalOrder:
-      ChangeItemListOrder(controls, static_cast<ListOrder>(LOWORD(wParam)));
+      ChangeItemListOrder(static_cast<ListOrder>(id));
       return true;
     case kCmdDumpToText:
       DumpItemTable();
@@ -65,19 +111,30 @@ bool HandleItemCommand(WPARAM wParam) {
   }
 }
 
+void CreateControls(const EditorFrame& frame) {
+  controls = CreateItemEditorControls(frame);
+}
+
+EditorDefinition Define() {
+  EditorDefinition editor;
+  editor.layout = {"Item Editing",
+                   6,
+                   &itemEditorMenu,
+                   590,
+                   EditorToolBar::ListEditor,
+                   {"Find Item Name", "List By Type"},
+                   {{"Stats", 6}},
+                   "Item Stats:"};
+  editor.createControls = CreateControls;
+  editor.show = ShowRememberedItem;
+  editor.apply = ApplySelectedItem;
+  editor.onCommand = HandleItemCommand;
+  return editor;
+}
+
 }  // namespace
 
-INT_PTR CALLBACK ItemEditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    OpenItemEditor(window);
-    return TRUE;
-  }
-  INT_PTR result;
-  if (HandleEditorFrameMessage(frame, message, wParam, lParam, result)) return result;
-  if (IsApplyClick(frame, message, wParam, lParam)) {
-    ApplySelectedItem(controls);
-    return TRUE;
-  }
-  if (message == WM_COMMAND) return HandleItemCommand(wParam) ? TRUE : FALSE;
-  return FALSE;
+const EditorDefinition& ItemEditor() {
+  static const EditorDefinition editor = Define();
+  return editor;
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <windows.h>
-
 #include "win32/editors/editor_controls.h"
+#include "win32/editors/editor_frame.h"
 
-// The item editor, on the shared editor template.
-INT_PTR CALLBACK ItemEditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The item editor: the item list, the stats of the item chosen, its effect and who owns it.
+const EditorDefinition& ItemEditor();
 
 // Its controls. The item list is a child of the window; the boxes and the effect list sit in
 // the frame's group box, the check boxes in the "Misc. options" and "Who can use?" boxes.

@@ -45,6 +45,11 @@ void FillList(HWND list, const char* const* texts, std::size_t count) {
   for (std::size_t i = 0; i < count; ++i) refill.Add(texts[i]);
 }
 
+void FillList(HWND list, const std::vector<std::string>& texts) {
+  ListRefill refill(list, texts.size());
+  for (const std::string& text : texts) refill.Add(text.c_str());
+}
+
 void FillEnemyList(HWND list, const EnemyTable& enemies) {
   FillTableList(list, enemies, EnemyListEntry);
 }

@@ -1,13 +1,9 @@
 #include "win32/editors/misc_text_editor_window.h"
 
-#include <string>
-#include <vector>
-
 #include "core/text/misc_text_form.h"
 #include "win32/app/app_state.h"
-#include "win32/editors/apply_report.h"
-#include "win32/editors/control_text.h"
-#include "win32/editors/editor_frame.h"
+#include "win32/editors/control_values.h"
+#include "win32/editors/list_fills.h"
 
 namespace {
 
@@ -21,52 +17,36 @@ struct MiscTextControls {
   HWND battleMenuEntry;
 };
 
-EditorFrame frame;
 MiscTextControls controls;
-
-EditorFrameLayout MiscTextEditorLayout() {
-  return {"Misc. Text Editing", 13, textEditorMenu, 590, EditorToolBar::TextEditor,
-          {}, {{"Misc. Text", 11}}, "Misc. Text:"};
-}
 
 MiscTextTables Tables() {
   return {gameTables.phoneListTable, gameTables.ailmentNameTable, gameTables.battleMenuTable};
 }
 
-void CreateInnerGroupBox(const char* label, int y, int height) {
+void CreateInnerGroupBox(const EditorFrame& frame, const char* label, int y, int height) {
   UseEditorFont(CreateGroupBox(frame.tabControl, label, 75, y, 475, height));
 }
 
-HWND CreateEntryList(int y, int id) {
-  HWND list = CreateDropDownList(frame.window, 94, y, 210, 150, id);
-  UseEditorFontAndLook(list);
-  return list;
+HWND CreateEntryList(const EditorFrame& frame, int y, int id) {
+  return UseEditorFontAndLook(CreateDropDownList(frame.window, 94, y, 210, 150, id));
 }
 
-HWND CreateEntryBox(int y, int id) {
-  HWND box = CreateEditBox(frame.window, 320, y, 160, 20, id);
-  UseEditorFontAndLook(box);
-  return box;
+HWND CreateEntryBox(const EditorFrame& frame, int y, int id) {
+  return UseEditorFontAndLook(CreateEditBox(frame.window, 320, y, 160, 20, id));
 }
 
-void CreateMiscTextControls() {
-  AddEditorGroupBox(frame);
-  CreateInnerGroupBox("Phone List:", 55, 90);
-  controls.phoneList = CreateEntryList(114, kPhoneListId);
-  controls.phoneName = CreateEntryBox(115, kPhoneNameBoxId);
+void CreateMiscTextControls(const EditorFrame& frame) {
+  CreateInnerGroupBox(frame, "Phone List:", 55, 90);
+  controls.phoneList = CreateEntryList(frame, 114, kPhoneListId);
+  controls.phoneName = CreateEntryBox(frame, 115, kPhoneNameBoxId);
   UseEditorFont(CreateLabel(frame.window, "Pointer:", 200, 141, 90, 19));
-  controls.phonePointer = CreateEntryBox(141, kPhonePointerBoxId);
-  CreateInnerGroupBox("Ailment Names:", 150, 65);
-  controls.ailmentList = CreateEntryList(209, kAilmentListId);
-  controls.ailmentName = CreateEntryBox(210, kAilmentBoxId);
-  CreateInnerGroupBox("Battle Menu:", 220, 65);
-  controls.battleMenuList = CreateEntryList(279, kBattleMenuListId);
-  controls.battleMenuEntry = CreateEntryBox(280, kBattleMenuBoxId);
-}
-
-void FillList(HWND list, const std::vector<std::string>& entries) {
-  SendMessageA(list, CB_RESETCONTENT, 0, 0);
-  for (const std::string& entry : entries) SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+  controls.phonePointer = CreateEntryBox(frame, 141, kPhonePointerBoxId);
+  CreateInnerGroupBox(frame, "Ailment Names:", 150, 65);
+  controls.ailmentList = CreateEntryList(frame, 209, kAilmentListId);
+  controls.ailmentName = CreateEntryBox(frame, 210, kAilmentBoxId);
+  CreateInnerGroupBox(frame, "Battle Menu:", 220, 65);
+  controls.battleMenuList = CreateEntryList(frame, 279, kBattleMenuListId);
+  controls.battleMenuEntry = CreateEntryBox(frame, 280, kBattleMenuBoxId);
 }
 
 void FillMiscTextLists() {
@@ -78,15 +58,14 @@ void FillMiscTextLists() {
 }
 
 MiscTextSelection SelectedEntries() {
-  return {static_cast<int>(SendMessageA(controls.phoneList, CB_GETCURSEL, 0, 0)),
-          static_cast<int>(SendMessageA(controls.ailmentList, CB_GETCURSEL, 0, 0)),
-          static_cast<int>(SendMessageA(controls.battleMenuList, CB_GETCURSEL, 0, 0))};
+  return {SelectedEntry(controls.phoneList), SelectedEntry(controls.ailmentList),
+          SelectedEntry(controls.battleMenuList)};
 }
 
 void SelectEntries(const MiscTextSelection& selected) {
-  SendMessageA(controls.phoneList, CB_SETCURSEL, selected.phone, 0);
-  SendMessageA(controls.ailmentList, CB_SETCURSEL, selected.ailment, 0);
-  SendMessageA(controls.battleMenuList, CB_SETCURSEL, selected.battleMenu, 0);
+  SelectEntry(controls.phoneList, selected.phone);
+  SelectEntry(controls.ailmentList, selected.ailment);
+  SelectEntry(controls.battleMenuList, selected.battleMenu);
 }
 
 void ShowMiscText() {
@@ -97,7 +76,13 @@ void ShowMiscText() {
   ShowControlText(controls.battleMenuEntry, boxes.battleMenuEntry);
 }
 
-void ApplyMiscText() {
+void ShowFirstEntries() {
+  FillMiscTextLists();
+  SelectEntries({0, 0, 0});
+  ShowMiscText();
+}
+
+bool ApplyMiscText() {
   const MiscTextSelection selected = SelectedEntries();
   const MiscTextBoxes typed = {ReadControlText(controls.phoneName), ReadControlText(controls.phonePointer),
                                ReadControlText(controls.ailmentName), ReadControlText(controls.battleMenuEntry)};
@@ -106,36 +91,30 @@ void ApplyMiscText() {
   FillMiscTextLists();
   SelectEntries(selected);
   ShowMiscText();
-  ReportApplyResult(written);
+  return written;
 }
 
-bool IsListSelectionConfirmed(UINT message, WPARAM wParam) {
-  if (message != WM_COMMAND || HIWORD(wParam) != CBN_SELENDOK) return false;
-  const int id = LOWORD(wParam);
-  return id == kPhoneListId || id == kAilmentListId || id == kBattleMenuListId;
+bool ShowChosenEntry(int id, int code) {
+  if (code != CBN_SELENDOK) return false;
+  if (id != kPhoneListId && id != kAilmentListId && id != kBattleMenuListId) return false;
+  ShowMiscText();
+  return true;
+}
+
+EditorDefinition Define() {
+  EditorDefinition editor;
+  editor.layout = {"Misc. Text Editing", 13, &textEditorMenu, 590, EditorToolBar::TextEditor, {},
+                   {{"Misc. Text", 11}}, "Misc. Text:"};
+  editor.createControls = CreateMiscTextControls;
+  editor.show = ShowFirstEntries;
+  editor.apply = ApplyMiscText;
+  editor.onCommand = ShowChosenEntry;
+  return editor;
 }
 
 }  // namespace
 
-INT_PTR CALLBACK MiscTextEditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    frame = BuildEditorFrame(window, MiscTextEditorLayout());
-    CreateMiscTextControls();
-    FinishEditorFrame(frame);
-    FillMiscTextLists();
-    SelectEntries({0, 0, 0});
-    ShowMiscText();
-    return TRUE;
-  }
-  INT_PTR result;
-  if (HandleEditorFrameMessage(frame, message, wParam, lParam, result)) return result;
-  if (IsListSelectionConfirmed(message, wParam)) {
-    ShowMiscText();
-    return TRUE;
-  }
-  if (IsApplyClick(frame, message, wParam, lParam)) {
-    ApplyMiscText();
-    return TRUE;
-  }
-  return FALSE;
+const EditorDefinition& MiscTextEditor() {
+  static const EditorDefinition editor = Define();
+  return editor;
 }

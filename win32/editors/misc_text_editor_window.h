@@ -1,12 +1,11 @@
 #pragma once
 
-#include <windows.h>
-
 #include "win32/editors/editor_controls.h"
+#include "win32/editors/editor_frame.h"
 
-// The misc. text editor, on the shared editor template: the phone list with its pointers,
-// the ailment names and the battle menu, each a drop-down list with boxes for its selection.
-INT_PTR CALLBACK MiscTextEditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The misc. text editor: the phone list with its pointers, the ailment names and the
+// battle menu, each a drop-down list with boxes for its selection.
+const EditorDefinition& MiscTextEditor();
 
 // Its controls, all children of the window.
 constexpr int kPhoneListId = kFirstEditorControlId;

@@ -2,22 +2,14 @@
 
 #include "core/text/psi_name_form.h"
 #include "win32/app/app_state.h"
-#include "win32/editors/apply_report.h"
-#include "win32/editors/control_text.h"
-#include "win32/editors/editor_frame.h"
+#include "win32/editors/control_values.h"
 
 namespace {
 
-EditorFrame frame;
 HWND nameBoxes[kPsiNameCount];
 
-EditorFrameLayout PsiNameEditorLayout() {
-  return {"PSI Name Editing", 8, psiEditorMenu, 590, EditorToolBar::TextEditor, {}, {{"Names", 8}}, "Names:"};
-}
-
-void CreatePsiNameControls() {
+void CreatePsiNameControls(const EditorFrame& frame) {
   UseEditorFont(CreateColumnHeader(frame.window, 105, 100, 399, 18, {{"PSI Name", 200}}));
-  AddEditorGroupBox(frame);
   constexpr std::size_t kColumnLength = kPsiNameCount / 2;
   for (std::size_t i = 0; i < kPsiNameCount; ++i) {
     const int x = i < kColumnLength ? 100 : 299;
@@ -32,29 +24,27 @@ void ShowPsiNames() {
   for (std::size_t i = 0; i < kPsiNameCount; ++i) ShowControlText(nameBoxes[i], texts[i]);
 }
 
-void ApplyPsiNames() {
+bool ApplyPsiNames() {
   PsiNameTexts typed;
   for (std::size_t i = 0; i < kPsiNameCount; ++i) typed[i] = ReadControlText(nameBoxes[i]);
   const bool written = ApplyPsiNameTexts(romSession.romFile, gameTables.psiNameTable, typed);
   ShowPsiNames();
-  ReportApplyResult(written);
+  return written;
+}
+
+EditorDefinition Define() {
+  EditorDefinition editor;
+  editor.layout = {"PSI Name Editing", 8, &psiEditorMenu, 590, EditorToolBar::TextEditor, {}, {{"Names", 8}},
+                   "Names:"};
+  editor.createControls = CreatePsiNameControls;
+  editor.show = ShowPsiNames;
+  editor.apply = ApplyPsiNames;
+  return editor;
 }
 
 }  // namespace
 
-INT_PTR CALLBACK PsiNameEditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    frame = BuildEditorFrame(window, PsiNameEditorLayout());
-    CreatePsiNameControls();
-    FinishEditorFrame(frame);
-    ShowPsiNames();
-    return TRUE;
-  }
-  INT_PTR result;
-  if (HandleEditorFrameMessage(frame, message, wParam, lParam, result)) return result;
-  if (IsApplyClick(frame, message, wParam, lParam)) {
-    ApplyPsiNames();
-    return TRUE;
-  }
-  return FALSE;
+const EditorDefinition& PsiNameEditor() {
+  static const EditorDefinition editor = Define();
+  return editor;
 }

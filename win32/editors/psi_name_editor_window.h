@@ -1,11 +1,10 @@
 #pragma once
 
-#include <windows.h>
-
 #include "win32/editors/editor_controls.h"
+#include "win32/editors/editor_frame.h"
 
-// The PSI name editor, on the shared editor template: sixteen name boxes in two columns.
-INT_PTR CALLBACK PsiNameEditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The PSI name editor: sixteen name boxes in two columns.
+const EditorDefinition& PsiNameEditor();
 
 // Name box i (children of the frame's group box) has ID kPsiNameBoxId + i.
 constexpr int kPsiNameBoxId = kFirstEditorControlId;

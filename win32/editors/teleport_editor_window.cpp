@@ -4,9 +4,7 @@
 
 #include "core/text/teleport_form.h"
 #include "win32/app/app_state.h"
-#include "win32/editors/apply_report.h"
-#include "win32/editors/control_text.h"
-#include "win32/editors/editor_frame.h"
+#include "win32/editors/control_values.h"
 
 namespace {
 
@@ -16,27 +14,21 @@ struct TeleportRowBoxes {
   HWND y;
 };
 
-EditorFrame frame;
 TeleportRowBoxes rows[kTeleportCount];
 
-EditorFrameLayout TeleportEditorLayout() {
-  return {"Teleport Editing", 10, textEditorMenu, 590, EditorToolBar::TextEditor,
-          {}, {{"Teleport", 9}}, "Teleports:"};
-}
-
-HWND CreateGridBox(int x, int row, int width, int id) {
-  HWND box = CreateEditBox(frame.window, x, 112 + 19 * row, width, 20, id + row);
+HWND CreateGridBox(HWND window, int x, int row, int width, int id) {
+  HWND box = CreateEditBox(window, x, 112 + 19 * row, width, 20, id + row);
   UseEditorFont(box);
   return box;
 }
 
-void CreateTeleportControls() {
-  AddEditorGroupBox(frame);
+void CreateTeleportControls(const EditorFrame& frame) {
   UseEditorFont(CreateColumnHeader(frame.window, 55, 95, 326, 18, {{"Title", 176}, {"X", 75}, {"Y", 75}}));
   for (std::size_t i = 0; i < kTeleportCount; ++i) {
     const int row = static_cast<int>(i);
-    rows[i] = {CreateGridBox(55, row, 176, kTeleportNameBoxId), CreateGridBox(230, row, 76, kTeleportXBoxId),
-               CreateGridBox(305, row, 76, kTeleportYBoxId)};
+    rows[i] = {CreateGridBox(frame.window, 55, row, 176, kTeleportNameBoxId),
+               CreateGridBox(frame.window, 230, row, 76, kTeleportXBoxId),
+               CreateGridBox(frame.window, 305, row, 76, kTeleportYBoxId)};
   }
 }
 
@@ -49,42 +41,37 @@ void ShowTeleports() {
   }
 }
 
-void ApplyTeleports() {
+bool ApplyTeleports() {
   TeleportTexts typed;
   for (std::size_t i = 0; i < kTeleportCount; ++i) {
     typed[i] = {ReadControlText(rows[i].name), ReadControlText(rows[i].x), ReadControlText(rows[i].y)};
   }
   const bool written = ApplyTeleportTexts(romSession.romFile, gameTables.teleportTable, typed);
   ShowTeleports();
-  ReportApplyResult(written);
+  return written;
 }
 
 // The columns stay over their boxes, so the header refuses to be dragged.
-bool IsHeaderTrackStart(UINT message, LPARAM lParam) {
-  if (message != WM_NOTIFY) return false;
-  const UINT code = reinterpret_cast<const NMHDR*>(lParam)->code;
-  return code == HDN_BEGINTRACKA || code == HDN_BEGINTRACKW;
+bool RefuseHeaderTracking(const NMHDR& header, LRESULT& answer) {
+  if (header.code != HDN_BEGINTRACKA && header.code != HDN_BEGINTRACKW) return false;
+  answer = TRUE;
+  return true;
+}
+
+EditorDefinition Define() {
+  EditorDefinition editor;
+  editor.layout = {"Teleport Editing", 10, &textEditorMenu, 590, EditorToolBar::TextEditor, {}, {{"Teleport", 9}},
+                   "Teleports:"};
+  editor.createControls = CreateTeleportControls;
+  editor.show = ShowTeleports;
+  editor.apply = ApplyTeleports;
+  editor.onNotify = RefuseHeaderTracking;
+  return editor;
 }
 
 }  // namespace
 
-INT_PTR CALLBACK TeleportEditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    frame = BuildEditorFrame(window, TeleportEditorLayout());
-    CreateTeleportControls();
-    FinishEditorFrame(frame);
-    ShowTeleports();
-    return TRUE;
-  }
-  INT_PTR result;
-  if (HandleEditorFrameMessage(frame, message, wParam, lParam, result)) return result;
-  if (IsHeaderTrackStart(message, lParam)) {
-    SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
-    return TRUE;
-  }
-  if (IsApplyClick(frame, message, wParam, lParam)) {
-    ApplyTeleports();
-    return TRUE;
-  }
-  return FALSE;
+const EditorDefinition& TeleportEditor() {
+  static const EditorDefinition editor = Define();
+  return editor;
 }

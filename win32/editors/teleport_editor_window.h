@@ -1,12 +1,11 @@
 #pragma once
 
-#include <windows.h>
-
 #include "win32/editors/editor_controls.h"
+#include "win32/editors/editor_frame.h"
 
-// The teleport editor, on the shared editor template: sixteen rows of name, X and Y boxes
-// under a column header whose dividers cannot be dragged.
-INT_PTR CALLBACK TeleportEditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The teleport editor: sixteen rows of name, X and Y boxes under a column header whose
+// dividers cannot be dragged.
+const EditorDefinition& TeleportEditor();
 
 // The boxes of row i (children of the window) have these IDs plus i.
 constexpr int kTeleportNameBoxId = kFirstEditorControlId;

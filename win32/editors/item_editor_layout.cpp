@@ -1,7 +1,7 @@
-#include "win32/editors/item_editor_controls.h"
+#include "win32/editors/item_editor_layout.h"
 
 #include "win32/app/app_state.h"
-#include "win32/editors/control_text.h"
+#include "win32/editors/control_values.h"
 #include "win32/editors/item_editor_window.h"
 
 namespace {
@@ -32,20 +32,11 @@ HWND CheckBox(HWND parent, const char* text, int y, int id) {
   return StyledChild("BUTTON", text, BS_AUTOCHECKBOX, parent, kLabelX, y, kLabelWidth, kRowHeight, id);
 }
 
-void ShowCheck(HWND box, bool checked) {
-  SendMessageA(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-bool IsChecked(HWND box) {
-  return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
 }  // namespace
 
-ItemEditorControls CreateItemEditorControls(EditorFrame& frame) {
+ItemEditorControls CreateItemEditorControls(const EditorFrame& frame) {
   ItemEditorControls c{};
   c.itemList = UseEditorFontAndLook(CreateDropDownList(frame.window, 104, 89, 250, 150, kItemListId));
-  AddEditorGroupBox(frame);
   HWND stats = frame.groupBox;
   Label(stats, "Item:", 17);
   c.name = UseEditorFontAndLook(CreateEditBox(stats, 100, 45, 200, 20, kItemNameBoxId));
@@ -77,7 +68,7 @@ void ShowItemView(const ItemEditorControls& c, const ItemView& view) {
   ShowControlText(c.name, view.name);
   ShowControlText(c.type, view.type);
   ShowControlText(c.cost, view.cost);
-  SendMessageA(c.effect, CB_SETCURSEL, static_cast<WPARAM>(view.effect), 0);
+  SelectEntry(c.effect, view.effect);
   ShowControlText(c.strength, view.strength);
   ShowControlText(c.epIncrease, view.epIncrease);
   ShowControlText(c.extraPower, view.extraPower);
@@ -102,7 +93,7 @@ ItemForm ReadItemForm(const ItemEditorControls& c) {
   form.extraPower = ReadControlText(c.extraPower);
   form.specialProperty = ReadControlText(c.specialProperty);
   form.descAddress = ReadControlText(c.descAddress);
-  form.effect = static_cast<int>(SendMessageA(c.effect, CB_GETCURSEL, 0, 0));
+  form.effect = SelectedEntry(c.effect);
   form.checks.infiniteUse = IsChecked(c.infiniteUse);
   form.checks.permanent = IsChecked(c.permanent);
   form.checks.chicken = IsChecked(c.chicken);

@@ -12,9 +12,9 @@ struct ItemEditorControls {
   HWND infiniteUse, permanent, chicken, ness, paula, jeff, poo;
 };
 
-// The item list, the frame's group box and everything in it, in the editor's order of
+// The item list and everything in the frame's group box, in the editor's order of
 // creation, each with the control font (all but the labels also with the 3-D look).
-ItemEditorControls CreateItemEditorControls(EditorFrame& frame);
+ItemEditorControls CreateItemEditorControls(const EditorFrame& frame);
 
 void ShowItemView(const ItemEditorControls& controls, const ItemView& view);
 ItemForm ReadItemForm(const ItemEditorControls& controls);

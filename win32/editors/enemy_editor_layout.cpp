@@ -1,4 +1,4 @@
-#include "win32/editors/enemy_editor_controls.h"
+#include "win32/editors/enemy_editor_layout.h"
 
 #include <string>
 
@@ -124,7 +124,7 @@ void CreateGfxControls(HWND window, EnemyEditorControls& c) {
 }
 
 HWND HiddenGroupBox(const EditorFrame& frame, const char* label) {
-  HWND group = UseEditorFontAndLook(CreateGroupBox(frame.tabControl, label, 5, 32, frame.layout.width - 15, 370));
+  HWND group = UseEditorFontAndLook(CreateTabGroupBox(frame, label));
   ShowWindow(group, SW_HIDE);
   return group;
 }

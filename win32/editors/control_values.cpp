@@ -1,0 +1,27 @@
+#include "win32/editors/control_values.h"
+
+std::string ReadControlText(HWND control) {
+  char text[kControlTextBufferSize] = {};
+  GetWindowTextA(control, text, kControlTextBufferSize);
+  return text;
+}
+
+void ShowControlText(HWND control, const std::string& text) {
+  SetWindowTextA(control, text.c_str());
+}
+
+int SelectedEntry(HWND list) {
+  return static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0));
+}
+
+void SelectEntry(HWND list, int entry) {
+  SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+}
+
+bool IsChecked(HWND box) {
+  return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void ShowCheck(HWND box, bool checked) {
+  SendMessageA(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
