@@ -36,64 +36,64 @@ std::uint32_t ArgumentToWrite(ActionArgumentKind kind, int selection, std::uint8
   return stored;
 }
 
-bool WriteStats(std::FILE* rom, EnemyRecord& enemy, const ItemTable& items, const EnemyForm& form) {
-  bool ok = WriteEnemyHp(enemy, rom, ReadNumberClamped(form.hp, kMaxWord));
-  ok &= WriteEnemyPp(enemy, rom, ReadNumberClamped(form.pp, kMaxWord));
-  ok &= WriteEnemyExperience(enemy, rom, ReadNumberClamped(form.experience, kMaxLong));
-  ok &= WriteEnemyMoney(enemy, rom, ReadNumberClamped(form.money, kMaxWord));
-  ok &= WriteEnemySpeed(enemy, rom, ReadNumberClamped(form.speed, kMaxByte));
-  ok &= WriteEnemyOffense(enemy, rom, ReadNumberClamped(form.offense, kMaxByte));
-  ok &= WriteEnemyDefense(enemy, rom, ReadNumberClamped(form.defense, kMaxByte));
-  ok &= WriteEnemyStatus(enemy, rom, ReadNumberClamped(form.status, kMaxByte));
-  ok &= WriteEnemyLevel(enemy, rom, ReadNumberClamped(form.level, kMaxByte));
-  ok &= WriteEnemyGuts(enemy, rom, ReadNumberClamped(form.guts, kMaxByte));
-  ok &= WriteEnemyIq(enemy, rom, ReadNumberClamped(form.iq, kMaxByte));
-  ok &= WriteEnemyMovement(enemy, rom, ReadNumberClamped(form.movement, kMaxByte));
-  const bool itemChosen = form.item >= 0 && static_cast<std::size_t>(form.item) < items.size();
-  ok &= WriteEnemyItem(enemy, rom, itemChosen ? items[form.item].itemNumber : enemy.item);
-  ok &= WriteEnemyItemFrequency(enemy, rom, Chosen(form.itemFrequency, enemy.itemFrequency));
-  ok &= WriteEnemyTheFlag(enemy, rom, form.theFlag ? 1 : 0);
-  ok &= WriteEnemyPalette(enemy, rom, ReadNumberClamped(form.palette, kMaxByte));
-  ok &= WriteEnemyBattleSprite(enemy, rom, ReadNumberClamped(form.battleSprite, kMaxByte));
-  ok &= WriteEnemyOutsidePicture(enemy, rom, Chosen(form.outsidePicture, enemy.outsidePicture));
-  ok &= WriteEnemyMissRate(enemy, rom, ReadNumberClamped(form.missRate, kMaxByte));
-  ok &= WriteEnemyDeathSound(enemy, rom, Chosen(form.deathSound, enemy.deathSound));
-  ok &= WriteEnemyType(enemy, rom, Chosen(form.type, enemy.type));
-  ok &= WriteEnemyMusic(enemy, rom, Chosen(form.music, enemy.music));
+bool WriteStats(std::FILE* rom, EnemyRecord& enemy, const ItemTable& items, const EnemyBoxes& boxes) {
+  bool ok = WriteEnemyHp(enemy, rom, ReadNumberClamped(boxes.hp, kMaxWord));
+  ok &= WriteEnemyPp(enemy, rom, ReadNumberClamped(boxes.pp, kMaxWord));
+  ok &= WriteEnemyExperience(enemy, rom, ReadNumberClamped(boxes.experience, kMaxLong));
+  ok &= WriteEnemyMoney(enemy, rom, ReadNumberClamped(boxes.money, kMaxWord));
+  ok &= WriteEnemySpeed(enemy, rom, ReadNumberClamped(boxes.speed, kMaxByte));
+  ok &= WriteEnemyOffense(enemy, rom, ReadNumberClamped(boxes.offense, kMaxByte));
+  ok &= WriteEnemyDefense(enemy, rom, ReadNumberClamped(boxes.defense, kMaxByte));
+  ok &= WriteEnemyStatus(enemy, rom, ReadNumberClamped(boxes.status, kMaxByte));
+  ok &= WriteEnemyLevel(enemy, rom, ReadNumberClamped(boxes.level, kMaxByte));
+  ok &= WriteEnemyGuts(enemy, rom, ReadNumberClamped(boxes.guts, kMaxByte));
+  ok &= WriteEnemyIq(enemy, rom, ReadNumberClamped(boxes.iq, kMaxByte));
+  ok &= WriteEnemyMovement(enemy, rom, ReadNumberClamped(boxes.movement, kMaxByte));
+  const bool itemChosen = boxes.item >= 0 && static_cast<std::size_t>(boxes.item) < items.size();
+  ok &= WriteEnemyItem(enemy, rom, itemChosen ? items[boxes.item].itemNumber : enemy.item);
+  ok &= WriteEnemyItemFrequency(enemy, rom, Chosen(boxes.itemFrequency, enemy.itemFrequency));
+  ok &= WriteEnemyTheFlag(enemy, rom, boxes.theFlag ? 1 : 0);
+  ok &= WriteEnemyPalette(enemy, rom, ReadNumberClamped(boxes.palette, kMaxByte));
+  ok &= WriteEnemyBattleSprite(enemy, rom, ReadNumberClamped(boxes.battleSprite, kMaxByte));
+  ok &= WriteEnemyOutsidePicture(enemy, rom, Chosen(boxes.outsidePicture, enemy.outsidePicture));
+  ok &= WriteEnemyMissRate(enemy, rom, ReadNumberClamped(boxes.missRate, kMaxByte));
+  ok &= WriteEnemyDeathSound(enemy, rom, Chosen(boxes.deathSound, enemy.deathSound));
+  ok &= WriteEnemyType(enemy, rom, Chosen(boxes.type, enemy.type));
+  ok &= WriteEnemyMusic(enemy, rom, Chosen(boxes.music, enemy.music));
   return ok;
 }
 
 bool WriteActions(std::FILE* rom, EnemyRecord& enemy, const EnemyTable& enemies, const ItemTable& items,
-                  const EnemyForm& form) {
+                  const EnemyBoxes& boxes) {
   bool ok = true;
   for (std::size_t k = 0; k < kEnemyActionCount; ++k) {
-    ok &= WriteEnemyAction(enemy, rom, k, Chosen(form.actions[k], enemy.actions[k]));
+    ok &= WriteEnemyAction(enemy, rom, k, Chosen(boxes.actions[k], enemy.actions[k]));
     const ActionArgumentKind kind = ArgumentKindOf(enemy.actions[k]);
     if (kind == ActionArgumentKind::None) continue;
     ok &= WriteEnemyArgument(enemy, rom, k,
-                             ArgumentToWrite(kind, form.arguments[k], enemy.arguments[k], enemies, items));
+                             ArgumentToWrite(kind, boxes.arguments[k].selection, enemy.arguments[k], enemies, items));
   }
   return ok;
 }
 
-bool WriteTexts(std::FILE* rom, EnemyRecord& enemy, const EnemyForm& form) {
-  bool ok = WriteEnemyFinalAction(enemy, rom, Chosen(form.finalAction, enemy.finalAction));
-  ok &= WriteEnemyActionOrder(enemy, rom, Chosen(form.actionOrder, enemy.actionOrder));
-  ok &= WriteEnemyMaxCall(enemy, rom, ReadNumberClamped(form.maxCall, kMaxByte));
-  ok &= WriteEnemyStartTextAddress(enemy, rom, ReadDecOrHex(form.startText));
-  ok &= WriteEnemyDeathTextAddress(enemy, rom, ReadDecOrHex(form.deathText));
-  ok &= WriteEnemyName(enemy, rom, EditText(form.name));
+bool WriteTexts(std::FILE* rom, EnemyRecord& enemy, const EnemyBoxes& boxes) {
+  bool ok = WriteEnemyFinalAction(enemy, rom, Chosen(boxes.finalAction, enemy.finalAction));
+  ok &= WriteEnemyActionOrder(enemy, rom, Chosen(boxes.actionOrder, enemy.actionOrder));
+  ok &= WriteEnemyMaxCall(enemy, rom, ReadNumberClamped(boxes.maxCall, kMaxByte));
+  ok &= WriteEnemyStartTextAddress(enemy, rom, ReadDecOrHex(boxes.startText));
+  ok &= WriteEnemyDeathTextAddress(enemy, rom, ReadDecOrHex(boxes.deathText));
+  ok &= WriteEnemyName(enemy, rom, EditText(boxes.name));
   return ok;
 }
 
 }  // namespace
 
 EnemyApplyResult ApplyEnemy(std::FILE* romFile, EnemyTable& enemies, const ItemTable& items, std::size_t position,
-                            const EnemyForm& form, ListOrder order) {
+                            const EnemyBoxes& boxes, ListOrder order) {
   EnemyRecord& enemy = enemies[position];
-  bool written = WriteStats(romFile, enemy, items, form);
-  written &= WriteActions(romFile, enemy, enemies, items, form);
-  written &= WriteTexts(romFile, enemy, form);
+  bool written = WriteStats(romFile, enemy, items, boxes);
+  written &= WriteActions(romFile, enemy, enemies, items, boxes);
+  written &= WriteTexts(romFile, enemy, boxes);
   written &= FlushRom(romFile);
 
   const std::uint8_t enemyNumber = enemy.enemyNumber;

@@ -12,7 +12,7 @@ int IndexIn(std::uint32_t value, std::size_t count) {
 
 }  // namespace
 
-ArgumentView ViewArgument(ActionArgumentKind kind, std::uint8_t argument, const EnemyTable& enemies,
+ArgumentBox ViewArgument(ActionArgumentKind kind, std::uint8_t argument, const EnemyTable& enemies,
                           const ItemTable& items) {
   switch (kind) {
     case ActionArgumentKind::Psi:
@@ -27,15 +27,15 @@ ArgumentView ViewArgument(ActionArgumentKind kind, std::uint8_t argument, const 
   return {};
 }
 
-ArgumentView ViewArgumentOfChosenAction(ActionArgumentKind kind, std::uint8_t argument, const EnemyTable& enemies,
+ArgumentBox ViewArgumentOfChosenAction(ActionArgumentKind kind, std::uint8_t argument, const EnemyTable& enemies,
                                         const ItemTable& items) {
-  ArgumentView view = ViewArgument(kind, argument, enemies, items);
+  ArgumentBox view = ViewArgument(kind, argument, enemies, items);
   if (view.list == ArgumentList::Items && view.selection == kNoSelection) view.selection = 0;
   return view;
 }
 
-EnemyView ViewEnemy(const EnemyRecord& enemy, const EnemyTable& enemies, const ItemTable& items) {
-  EnemyView view;
+EnemyBoxes ViewEnemy(const EnemyRecord& enemy, const EnemyTable& enemies, const ItemTable& items) {
+  EnemyBoxes view;
   view.name = GameText(enemy.name, kNameFieldLength);
   view.hp = ShowUnsigned(enemy.hp);
   view.pp = ShowUnsigned(enemy.pp);

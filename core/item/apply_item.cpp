@@ -6,23 +6,23 @@
 #include "core/rom/rom_session.h"
 #include "core/tables/table_position.h"
 
-ItemApplyResult ApplyItem(std::FILE* romFile, ItemTable& items, std::size_t position, const ItemForm& form,
+ItemApplyResult ApplyItem(std::FILE* romFile, ItemTable& items, std::size_t position, const ItemBoxes& boxes,
                           ListOrder order) {
   ItemRecord& item = items[position];
-  const std::uint32_t effect = form.effect >= 0 ? static_cast<std::uint32_t>(form.effect) : item.effect;
+  const std::uint32_t effect = boxes.effect >= 0 ? static_cast<std::uint32_t>(boxes.effect) : item.effect;
   bool written = true;
-  written &= WriteItemCost(item, romFile, ReadNumberClamped(form.cost, kMaximumItemCost));
-  written &= WriteItemType(item, romFile, ReadNumberClamped(form.type, kMaximumItemByte));
+  written &= WriteItemCost(item, romFile, ReadNumberClamped(boxes.cost, kMaximumItemCost));
+  written &= WriteItemType(item, romFile, ReadNumberClamped(boxes.type, kMaximumItemByte));
   written &= WriteItemEffect(item, romFile, effect);
   written &= WriteItemStrength(item, romFile,
-                               static_cast<std::uint32_t>(ReadIntClamped(form.strength, kMaximumItemStrength)));
-  written &= WriteItemEpIncrease(item, romFile, ReadNumberClamped(form.epIncrease, kMaximumItemByte));
+                               static_cast<std::uint32_t>(ReadIntClamped(boxes.strength, kMaximumItemStrength)));
+  written &= WriteItemEpIncrease(item, romFile, ReadNumberClamped(boxes.epIncrease, kMaximumItemByte));
   written &= WriteItemExtraPower(item, romFile,
-                                 static_cast<std::uint32_t>(ReadIntClamped(form.extraPower, kMaximumItemExtraPower)));
-  written &= WriteItemSpecialProperty(item, romFile, ReadNumberClamped(form.specialProperty, kMaximumItemByte));
-  written &= WriteItemOwnership(item, romFile, OwnershipOfChecks(form.checks));
-  written &= WriteItemDescAddress(item, romFile, ReadDecOrHex(form.descAddress));
-  written &= WriteItemName(item, romFile, form.name);
+                                 static_cast<std::uint32_t>(ReadIntClamped(boxes.extraPower, kMaximumItemExtraPower)));
+  written &= WriteItemSpecialProperty(item, romFile, ReadNumberClamped(boxes.specialProperty, kMaximumItemByte));
+  written &= WriteItemOwnership(item, romFile, OwnershipOfChecks(boxes.checks));
+  written &= WriteItemDescAddress(item, romFile, ReadDecOrHex(boxes.descAddress));
+  written &= WriteItemName(item, romFile, boxes.name);
   written = FlushRom(romFile) && written;
 
   const std::uint8_t itemNumber = item.itemNumber;

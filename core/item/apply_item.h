@@ -2,20 +2,10 @@
 
 #include <cstddef>
 #include <cstdio>
-#include <string>
 
 #include "core/item/item_table.h"
 #include "core/item/item_view.h"
 #include "core/tables/list_order.h"
-
-// The item editor's controls as read for an apply: edit texts as typed (the window reads at
-// most 24 characters), the effect list's selection or -1 for none, the check boxes.
-struct ItemForm {
-  std::string name;
-  std::string cost, type, strength, epIncrease, extraPower, specialProperty, descAddress;
-  int effect = -1;
-  ItemChecks checks;
-};
 
 // Caps of the typed numbers. Cost stops short of 65535 and extra power, though signed,
 // takes up to 255, as the editor always has.
@@ -29,9 +19,9 @@ struct ItemApplyResult {
   bool written;          // every byte reached the file and was flushed
 };
 
-// Writes every field of the item at position from the form, in the editor's fixed order
+// Writes every field of the item at position from the boxes, in the editor's fixed order
 // (cost, type, effect, strength, E.P. increase, extra power, special property, ownership,
 // description address, name), flushes, then re-sorts the table by order. Without an effect
 // selection the stored effect is written back, so an effect the list cannot show survives.
-ItemApplyResult ApplyItem(std::FILE* romFile, ItemTable& items, std::size_t position, const ItemForm& form,
+ItemApplyResult ApplyItem(std::FILE* romFile, ItemTable& items, std::size_t position, const ItemBoxes& boxes,
                           ListOrder order);

@@ -27,8 +27,8 @@ std::uint8_t OwnershipOfChecks(const ItemChecks& checks) {
   return ownership;
 }
 
-ItemView ViewItem(const ItemRecord& item) {
-  ItemView view;
+ItemBoxes ViewItem(const ItemRecord& item) {
+  ItemBoxes view;
   view.name = GameText(item.name, kNameFieldLength);
   view.type = ShowUnsigned(item.type);
   view.cost = ShowUnsigned(item.cost);

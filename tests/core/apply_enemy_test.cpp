@@ -5,7 +5,6 @@
 #include "core/enemy/apply_enemy.h"
 #include "core/enemy/enemy_view.h"
 #include "tests/support/enemy_fixture.h"
-#include "tests/support/enemy_form.h"
 #include "tests/support/table_fixture.h"
 
 namespace {
@@ -40,11 +39,11 @@ struct OddEnemyRom {
     position = static_cast<std::size_t>(EnemyPosition(tables.enemyTable, kEnemy));
   }
 
-  EnemyForm UntouchedForm() const {
-    return EnemyFormOf(ViewEnemy(tables.enemyTable[position], tables.enemyTable, tables.itemTable));
+  EnemyBoxes UntouchedBoxes() const {
+    return ViewEnemy(tables.enemyTable[position], tables.enemyTable, tables.itemTable);
   }
 
-  EnemyApplyResult Apply(const EnemyForm& form, ListOrder order = ListOrder::ByName) {
+  EnemyApplyResult Apply(const EnemyBoxes& form, ListOrder order = ListOrder::ByName) {
     return ApplyEnemy(fixture.file(), tables.enemyTable, tables.itemTable, position, form, order);
   }
 
@@ -59,7 +58,7 @@ struct OddEnemyRom {
 class ApplyEnemyTest : public ::testing::Test, public OddEnemyRom {};
 
 TEST_F(ApplyEnemyTest, UntouchedApplyKeepsTheBytesButTheNameTail) {
-  const EnemyApplyResult result = Apply(UntouchedForm());
+  const EnemyApplyResult result = Apply(UntouchedBoxes());
 
   EXPECT_TRUE(result.written);
   EXPECT_EQ(result.position, position);
@@ -75,30 +74,30 @@ TEST_F(ApplyEnemyTest, UntouchedApplyKeepsTheBytesButTheNameTail) {
 TEST_F(ApplyEnemyTest, NumbersAreCappedAndAddressesReadAsHexOrDecimal) {
   struct Case {
     const char* what;
-    std::function<void(EnemyForm&)> type;
+    std::function<void(EnemyBoxes&)> type;
     std::uint32_t offset;
     std::vector<std::uint8_t> bytes;
   };
   const Case cases[] = {
-      {"HP 70000", [](EnemyForm& f) { f.hp = "70000"; }, at::kHp, {0xFF, 0xFF}},
-      {"Exp beyond 32 bits", [](EnemyForm& f) { f.experience = "9999999999"; }, at::kExperience,
+      {"HP 70000", [](EnemyBoxes& f) { f.hp = "70000"; }, at::kHp, {0xFF, 0xFF}},
+      {"Exp beyond 32 bits", [](EnemyBoxes& f) { f.experience = "9999999999"; }, at::kExperience,
        {0xFF, 0xFF, 0xFF, 0xFF}},
-      {"Money 12.9", [](EnemyForm& f) { f.money = "12.9"; }, at::kMoney, {12, 0}},
-      {"Speed 300", [](EnemyForm& f) { f.speed = "300"; }, at::kSpeed, {0xFF}},
-      {"Guts not a number", [](EnemyForm& f) { f.guts = "abc"; }, at::kGuts, {0}},
-      {"IQ -1 keeps its low byte", [](EnemyForm& f) { f.iq = "-1"; }, at::kIq, {0xFF}},
-      {"start text $EF1234", [](EnemyForm& f) { f.startText = "$EF1234"; }, at::kStartTextAddress,
+      {"Money 12.9", [](EnemyBoxes& f) { f.money = "12.9"; }, at::kMoney, {12, 0}},
+      {"Speed 300", [](EnemyBoxes& f) { f.speed = "300"; }, at::kSpeed, {0xFF}},
+      {"Guts not a number", [](EnemyBoxes& f) { f.guts = "abc"; }, at::kGuts, {0}},
+      {"IQ -1 keeps its low byte", [](EnemyBoxes& f) { f.iq = "-1"; }, at::kIq, {0xFF}},
+      {"start text $EF1234", [](EnemyBoxes& f) { f.startText = "$EF1234"; }, at::kStartTextAddress,
        {0x34, 0x12, 0xEF, 0x00}},
-      {"start text 123", [](EnemyForm& f) { f.startText = "123"; }, at::kStartTextAddress, {0x7B, 0, 0, 0}},
-      {"death text $c50000", [](EnemyForm& f) { f.deathText = "$c50000"; }, at::kDeathTextAddress,
+      {"start text 123", [](EnemyBoxes& f) { f.startText = "123"; }, at::kStartTextAddress, {0x7B, 0, 0, 0}},
+      {"death text $c50000", [](EnemyBoxes& f) { f.deathText = "$c50000"; }, at::kDeathTextAddress,
        {0, 0, 0xC5, 0}},
-      {"the flag cleared", [](EnemyForm& f) { f.theFlag = false; }, at::kTheFlag, {0}},
-      {"music 5", [](EnemyForm& f) { f.music = 5; }, at::kMusic, {5}},
-      {"outside picture 463", [](EnemyForm& f) { f.outsidePicture = 463; }, at::kOutsidePicture, {0xCF, 0x01}},
-      {"name cut to 24", [](EnemyForm& f) { f.name = std::string(30, 'A'); }, at::kName + 23, {0x71, 0x00}},
+      {"the flag cleared", [](EnemyBoxes& f) { f.theFlag = false; }, at::kTheFlag, {0}},
+      {"music 5", [](EnemyBoxes& f) { f.music = 5; }, at::kMusic, {5}},
+      {"outside picture 463", [](EnemyBoxes& f) { f.outsidePicture = 463; }, at::kOutsidePicture, {0xCF, 0x01}},
+      {"name cut to 24", [](EnemyBoxes& f) { f.name = std::string(30, 'A'); }, at::kName + 23, {0x71, 0x00}},
   };
   for (const Case& c : cases) {
-    EnemyForm form = UntouchedForm();
+    EnemyBoxes form = UntouchedBoxes();
     c.type(form);
     EXPECT_TRUE(Apply(form).written) << c.what;
     EXPECT_EQ(fixture.Bytes(EnemyRecordOffset(kEnemy) + c.offset, c.bytes.size()), c.bytes) << c.what;
@@ -106,7 +105,7 @@ TEST_F(ApplyEnemyTest, NumbersAreCappedAndAddressesReadAsHexOrDecimal) {
 }
 
 TEST_F(ApplyEnemyTest, TheItemListWritesTheChosenItemsNumber) {
-  EnemyForm form = UntouchedForm();
+  EnemyBoxes form = UntouchedBoxes();
   form.item = ItemPosition(tables.itemTable, 17);
   Apply(form);
   EXPECT_EQ(fixture.Bytes(EnemyRecordOffset(kEnemy) + at::kItem, 1), std::vector<std::uint8_t>{17});
@@ -131,9 +130,9 @@ TEST(ApplyEnemyArgumentsTest, ArgumentsFollowTheKindOfTheWrittenAction) {
   };
   for (const Case& c : cases) {
     OddEnemyRom rom;
-    EnemyForm form = rom.UntouchedForm();
+    EnemyBoxes form = rom.UntouchedBoxes();
     form.actions[0] = c.action;
-    form.arguments[0] = c.argumentEntry(rom.tables);
+    form.arguments[0].selection = c.argumentEntry(rom.tables);
     rom.Apply(form);
     EXPECT_EQ(rom.fixture.Bytes(EnemyRecordOffset(kEnemy) + at::kActions, 2),
               (std::vector<std::uint8_t>{static_cast<std::uint8_t>(c.action), static_cast<std::uint8_t>(c.action >> 8)}))
@@ -144,13 +143,13 @@ TEST(ApplyEnemyArgumentsTest, ArgumentsFollowTheKindOfTheWrittenAction) {
 }
 
 TEST_F(ApplyEnemyTest, ArgumentsWithoutSelectionKeepTheirStoredValue) {
-  Apply(UntouchedForm());
+  Apply(UntouchedBoxes());
   EXPECT_EQ(fixture.Bytes(EnemyRecordOffset(kEnemy) + at::kArguments, 4),
             (std::vector<std::uint8_t>{0x35, 0xF0, 0xE7, 0x00}));
 }
 
 TEST_F(ApplyEnemyTest, RenamingMovesTheEnemyInNameOrderOnly) {
-  EnemyForm form = UntouchedForm();
+  EnemyBoxes form = UntouchedBoxes();
   form.name = "Aardvark";
   const EnemyApplyResult byName = Apply(form);
   EXPECT_EQ(byName.position, 0u);
@@ -176,7 +175,7 @@ TEST(ApplyEnemyFailureTest, AFileThatCannotBeWrittenReportsIt) {
   GameTables tables;
   LoadGameTables(file, ListOrders{}, tables);
   const std::size_t position = static_cast<std::size_t>(EnemyPosition(tables.enemyTable, kEnemy));
-  const EnemyForm form = EnemyFormOf(ViewEnemy(tables.enemyTable[position], tables.enemyTable, tables.itemTable));
+  const EnemyBoxes form = ViewEnemy(tables.enemyTable[position], tables.enemyTable, tables.itemTable);
 
   EXPECT_FALSE(ApplyEnemy(file, tables.enemyTable, tables.itemTable, position, form, ListOrder::ByName).written);
   std::fclose(file);

@@ -39,24 +39,10 @@ class ApplyItemTest : public ::testing::Test {
     position = static_cast<std::size_t>(ItemPosition(items, kBat));
   }
 
-  // The form as the window reads it back from the item's own view.
-  ItemForm UnchangedForm() const {
-    const ItemView view = ViewItem(items[position]);
-    ItemForm form;
-    form.name = view.name;
-    form.cost = view.cost;
-    form.type = view.type;
-    form.strength = view.strength;
-    form.epIncrease = view.epIncrease;
-    form.extraPower = view.extraPower;
-    form.specialProperty = view.specialProperty;
-    form.descAddress = view.descAddress;
-    form.effect = view.effect;
-    form.checks = view.checks;
-    return form;
-  }
+  // The boxes as the window reads them back when nothing was touched.
+  ItemBoxes UnchangedBoxes() const { return ViewItem(items[position]); }
 
-  ItemApplyResult Apply(const ItemForm& form, ListOrder order = ListOrder::ByName) {
+  ItemApplyResult Apply(const ItemBoxes& form, ListOrder order = ListOrder::ByName) {
     const ItemApplyResult result = ApplyItem(fixture.file(), items, position, form, order);
     position = result.position;
     return result;
@@ -77,7 +63,7 @@ class ApplyItemTest : public ::testing::Test {
 };
 
 TEST_F(ApplyItemTest, ViewShowsEveryField) {
-  const ItemView view = ViewItem(items[position]);
+  const ItemBoxes view = ViewItem(items[position]);
   EXPECT_EQ(view.name, "Cracked bat");
   EXPECT_EQ(view.type, "4");
   EXPECT_EQ(view.cost, "18");
@@ -141,7 +127,7 @@ TEST_F(ApplyItemTest, UnchangedApplyRewritesTheRecordAsItWasSaveNameTailAndPerma
   std::vector<std::uint8_t> expected = DiskRecord();
   expected[20] = 0x00;
   expected[kItemOwnershipField] = 0x65;
-  const ItemApplyResult result = Apply(UnchangedForm());
+  const ItemApplyResult result = Apply(UnchangedBoxes());
   EXPECT_TRUE(result.written);
   EXPECT_EQ(DiskRecord(), expected) << "on disk before the file is closed";
 }
@@ -149,36 +135,36 @@ TEST_F(ApplyItemTest, UnchangedApplyRewritesTheRecordAsItWasSaveNameTailAndPerma
 TEST_F(ApplyItemTest, TypedNumbersAreCappedReadAndStoredThroughTheirLowBytes) {
   struct Case {
     const char* label;
-    std::string ItemForm::*box;
+    std::string ItemBoxes::*box;
     std::string typed;
     std::uint32_t field;
     std::vector<std::uint8_t> bytes;
-    std::string ItemView::*shownBox;
+    std::string ItemBoxes::*shownBox;
     std::string shown;
   } cases[] = {
-      {"cost 70000", &ItemForm::cost, "70000", kItemCostField, {0xF5, 0xFF}, &ItemView::cost, "65525"},
-      {"cost 65530", &ItemForm::cost, "65530", kItemCostField, {0xF5, 0xFF}, &ItemView::cost, "65525"},
-      {"cost -1", &ItemForm::cost, "-1", kItemCostField, {0xFF, 0xFF}, &ItemView::cost, "4294967295"},
-      {"type 3.9", &ItemForm::type, "3.9", kItemTypeField, {0x03}, &ItemView::type, "3"},
-      {"type text", &ItemForm::type, "abc", kItemTypeField, {0x00}, &ItemView::type, "0"},
-      {"type 300", &ItemForm::type, "300", kItemTypeField, {0xFF}, &ItemView::type, "255"},
-      {"strength 200", &ItemForm::strength, "200", kItemStrengthField, {0x7F}, &ItemView::strength, "127"},
-      {"strength -200", &ItemForm::strength, "-200", kItemStrengthField, {0x38}, &ItemView::strength, "56"},
-      {"strength 1.5", &ItemForm::strength, "1.5", kItemStrengthField, {0x01}, &ItemView::strength, "1"},
-      {"E.P. increase 12.9", &ItemForm::epIncrease, "12.9", kItemEpIncreaseField, {0x0C}, &ItemView::epIncrease,
+      {"cost 70000", &ItemBoxes::cost, "70000", kItemCostField, {0xF5, 0xFF}, &ItemBoxes::cost, "65525"},
+      {"cost 65530", &ItemBoxes::cost, "65530", kItemCostField, {0xF5, 0xFF}, &ItemBoxes::cost, "65525"},
+      {"cost -1", &ItemBoxes::cost, "-1", kItemCostField, {0xFF, 0xFF}, &ItemBoxes::cost, "4294967295"},
+      {"type 3.9", &ItemBoxes::type, "3.9", kItemTypeField, {0x03}, &ItemBoxes::type, "3"},
+      {"type text", &ItemBoxes::type, "abc", kItemTypeField, {0x00}, &ItemBoxes::type, "0"},
+      {"type 300", &ItemBoxes::type, "300", kItemTypeField, {0xFF}, &ItemBoxes::type, "255"},
+      {"strength 200", &ItemBoxes::strength, "200", kItemStrengthField, {0x7F}, &ItemBoxes::strength, "127"},
+      {"strength -200", &ItemBoxes::strength, "-200", kItemStrengthField, {0x38}, &ItemBoxes::strength, "56"},
+      {"strength 1.5", &ItemBoxes::strength, "1.5", kItemStrengthField, {0x01}, &ItemBoxes::strength, "1"},
+      {"E.P. increase 12.9", &ItemBoxes::epIncrease, "12.9", kItemEpIncreaseField, {0x0C}, &ItemBoxes::epIncrease,
        "12"},
-      {"extra power 200", &ItemForm::extraPower, "200", kItemExtraPowerField, {0xC8}, &ItemView::extraPower,
+      {"extra power 200", &ItemBoxes::extraPower, "200", kItemExtraPowerField, {0xC8}, &ItemBoxes::extraPower,
        "-56"},
-      {"extra power 300", &ItemForm::extraPower, "300", kItemExtraPowerField, {0xFF}, &ItemView::extraPower, "-1"},
-      {"special property 256", &ItemForm::specialProperty, "256", kItemSpecialPropertyField, {0xFF},
-       &ItemView::specialProperty, "255"},
-      {"address $1A2B3C", &ItemForm::descAddress, "$1A2B3C", kItemDescAddressField, {0x3C, 0x2B, 0x1A, 0x00},
-       &ItemView::descAddress, "$1A2B3C"},
-      {"address 26", &ItemForm::descAddress, "26", kItemDescAddressField, {0x1A, 0x00, 0x00, 0x00},
-       &ItemView::descAddress, "$1A"},
+      {"extra power 300", &ItemBoxes::extraPower, "300", kItemExtraPowerField, {0xFF}, &ItemBoxes::extraPower, "-1"},
+      {"special property 256", &ItemBoxes::specialProperty, "256", kItemSpecialPropertyField, {0xFF},
+       &ItemBoxes::specialProperty, "255"},
+      {"address $1A2B3C", &ItemBoxes::descAddress, "$1A2B3C", kItemDescAddressField, {0x3C, 0x2B, 0x1A, 0x00},
+       &ItemBoxes::descAddress, "$1A2B3C"},
+      {"address 26", &ItemBoxes::descAddress, "26", kItemDescAddressField, {0x1A, 0x00, 0x00, 0x00},
+       &ItemBoxes::descAddress, "$1A"},
   };
   for (const Case& c : cases) {
-    ItemForm form = UnchangedForm();
+    ItemBoxes form = UnchangedBoxes();
     form.*c.box = c.typed;
     ASSERT_TRUE(Apply(form).written) << c.label;
     const std::vector<std::uint8_t> record = DiskRecord();
@@ -190,7 +176,7 @@ TEST_F(ApplyItemTest, TypedNumbersAreCappedReadAndStoredThroughTheirLowBytes) {
 }
 
 TEST_F(ApplyItemTest, OwnershipByteIsBuiltFromTheBoxesAlone) {
-  ItemForm form = UnchangedForm();
+  ItemBoxes form = UnchangedBoxes();
   form.checks = {false, true, true, false, true, false, true};
   Apply(form);
   EXPECT_EQ(DiskRecord()[kItemOwnershipField], 0x80 | 0x60 | 0x10 | 0x02 | 0x08);
@@ -200,14 +186,14 @@ TEST_F(ApplyItemTest, OwnershipByteIsBuiltFromTheBoxesAlone) {
 }
 
 TEST_F(ApplyItemTest, EffectFollowsTheListAndWithoutSelectionKeepsTheStoredValue) {
-  ItemForm form = UnchangedForm();
+  ItemBoxes form = UnchangedBoxes();
   form.effect = 318;
   Apply(form);
   EXPECT_EQ(DiskRecord()[kItemEffectField], 0x3E);
   EXPECT_EQ(DiskRecord()[kItemEffectField + 1], 0x01);
 
   items[position].effect = 400;  // as loaded from an image whose effect the list cannot show
-  form = UnchangedForm();
+  form = UnchangedBoxes();
   ASSERT_EQ(form.effect, -1);
   Apply(form);
   EXPECT_EQ(DiskRecord()[kItemEffectField], 0x90);
@@ -216,7 +202,7 @@ TEST_F(ApplyItemTest, EffectFollowsTheListAndWithoutSelectionKeepsTheStoredValue
 }
 
 TEST_F(ApplyItemTest, NameIsCutTo24CharactersAndMovesTheItemInNameOrder) {
-  ItemForm form = UnchangedForm();
+  ItemBoxes form = UnchangedBoxes();
   form.name = "Aardvark bat of the north wind";
   const ItemApplyResult result = Apply(form);
   EXPECT_EQ(result.position, 0u) << "sorts before \"Apple\"";
@@ -232,7 +218,7 @@ TEST_F(ApplyItemTest, NameIsCutTo24CharactersAndMovesTheItemInNameOrder) {
 TEST_F(ApplyItemTest, TypeMovesTheItemInTypeOrderAndOriginalOrderKeepsThePosition) {
   SortItems(items, ListOrder::ByType);
   position = static_cast<std::size_t>(ItemPosition(items, kBat));
-  ItemForm form = UnchangedForm();
+  ItemBoxes form = UnchangedBoxes();
   form.type = "3";  // after the 253 items of type 0, then "Zinc" (2)
   EXPECT_EQ(Apply(form, ListOrder::ByType).position, 254u);
   form.type = "9";
@@ -251,7 +237,7 @@ TEST_F(ApplyItemTest, TypeMovesTheItemInTypeOrderAndOriginalOrderKeepsThePositio
 TEST_F(ApplyItemTest, FailedWriteIsReported) {
   std::FILE* readOnly = std::fopen(fixture.path().c_str(), "rb");
   ASSERT_TRUE(readOnly);
-  EXPECT_FALSE(ApplyItem(readOnly, items, position, UnchangedForm(), ListOrder::ByName).written);
+  EXPECT_FALSE(ApplyItem(readOnly, items, position, UnchangedBoxes(), ListOrder::ByName).written);
   std::fclose(readOnly);
 }
 

@@ -43,7 +43,7 @@ FixtureImage ImageWithEnemy() {
 TEST(EnemyViewTest, ShowsEveryFieldOfTheEnemy) {
   const GameTables tables = LoadTablesFrom(ImageWithEnemy());
   const int position = EnemyPosition(tables.enemyTable, kEnemy);
-  const EnemyView view = ViewEnemy(tables.enemyTable[position], tables.enemyTable, tables.itemTable);
+  const EnemyBoxes view = ViewEnemy(tables.enemyTable[position], tables.enemyTable, tables.itemTable);
 
   EXPECT_EQ(view.name, "Spiteful Crow");
   EXPECT_TRUE(view.theFlag);
@@ -88,7 +88,7 @@ TEST(EnemyViewTest, ValuesBeyondTheirListsShowNoSelection) {
   enemy.finalAction = 319;
   enemy.outsidePicture = 464;
   enemy.actions[0] = 0xFFFF;
-  const EnemyView view = ViewEnemy(enemy, enemies, MakeItemTable());
+  const EnemyBoxes view = ViewEnemy(enemy, enemies, MakeItemTable());
   EXPECT_EQ(view.itemFrequency, kNoSelection);
   EXPECT_EQ(view.type, kNoSelection);
   EXPECT_EQ(view.deathSound, kNoSelection);
@@ -126,8 +126,8 @@ TEST(EnemyViewTest, ArgumentsSelectTheirEntryOrNone) {
       {"no argument", ActionArgumentKind::None, 7, ArgumentList::None, kNoSelection, kNoSelection},
   };
   for (const Case& c : cases) {
-    const ArgumentView shown = ViewArgument(c.kind, c.argument, enemies, items);
-    const ArgumentView chosen = ViewArgumentOfChosenAction(c.kind, c.argument, enemies, items);
+    const ArgumentBox shown = ViewArgument(c.kind, c.argument, enemies, items);
+    const ArgumentBox chosen = ViewArgumentOfChosenAction(c.kind, c.argument, enemies, items);
     EXPECT_EQ(shown.list, c.list) << c.what;
     EXPECT_EQ(shown.selection, c.shown) << c.what;
     EXPECT_EQ(chosen.list, c.list) << c.what;

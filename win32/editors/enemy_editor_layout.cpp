@@ -3,8 +3,10 @@
 #include <string>
 
 #include "win32/app/app_state.h"
+#include "win32/editors/control_values.h"
 #include "win32/editors/editor_controls.h"
 #include "win32/editors/enemy_editor_window.h"
+#include "win32/editors/list_fills.h"
 
 namespace {
 
@@ -41,7 +43,7 @@ HWND HiddenList(HWND parent, int x, int y, int width, int height, int id) {
   return list;
 }
 
-HWND ArgumentBox(HWND group, int y, int id) {
+HWND CreateArgumentBox(HWND group, int y, int id) {
   return UseEditorFontAndLook(
       CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN, 385, y,
                       195, 150, group, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), programInstance, nullptr));
@@ -97,7 +99,7 @@ void CreateActionsControls(HWND window, EnemyEditorControls& c) {
     Label(g, ("Action " + number + ":").c_str(), 10, y, kActionsLabelWidth);
     c.actions[k] = HiddenList(window, 104, 117 + 23 * k, 195, 150, kEnemyActionId + k);
     Label(g, ("Argument " + number + ":").c_str(), 305, y, 80);
-    c.arguments[k] = ArgumentBox(g, y, kEnemyArgumentId + k);
+    c.arguments[k] = CreateArgumentBox(g, y, kEnemyArgumentId + k);
   }
   Label(g, "Order:", 10, 157, kActionsListLabelWidth);
   c.actionOrder = List(g, 99, 157, 195, 150, kEnemyActionOrderId);
@@ -128,6 +130,38 @@ HWND HiddenGroupBox(const EditorFrame& frame, const char* label) {
   ShowWindow(group, SW_HIDE);
   return group;
 }
+
+// Each edit and drop-down list with the box it shows and is read into; the outside picture
+// list, the check box and the action rows are moved by hand below.
+struct TextField {
+  HWND EnemyEditorControls::*control;
+  std::string EnemyBoxes::*box;
+};
+
+#define ENEMY_TEXT_FIELD(field) {&EnemyEditorControls::field, &EnemyBoxes::field}
+const TextField kTextFields[] = {
+    ENEMY_TEXT_FIELD(name),     ENEMY_TEXT_FIELD(hp),        ENEMY_TEXT_FIELD(pp),
+    ENEMY_TEXT_FIELD(experience), ENEMY_TEXT_FIELD(money),   ENEMY_TEXT_FIELD(speed),
+    ENEMY_TEXT_FIELD(palette),  ENEMY_TEXT_FIELD(offense),   ENEMY_TEXT_FIELD(defense),
+    ENEMY_TEXT_FIELD(status),   ENEMY_TEXT_FIELD(level),     ENEMY_TEXT_FIELD(guts),
+    ENEMY_TEXT_FIELD(iq),       ENEMY_TEXT_FIELD(battleSprite), ENEMY_TEXT_FIELD(movement),
+    ENEMY_TEXT_FIELD(missRate), ENEMY_TEXT_FIELD(maxCall),   ENEMY_TEXT_FIELD(startText),
+    ENEMY_TEXT_FIELD(deathText),
+};
+#undef ENEMY_TEXT_FIELD
+
+struct ListField {
+  HWND EnemyEditorControls::*control;
+  int EnemyBoxes::*box;
+};
+
+#define ENEMY_LIST_FIELD(field) {&EnemyEditorControls::field, &EnemyBoxes::field}
+const ListField kListFields[] = {
+    ENEMY_LIST_FIELD(item),  ENEMY_LIST_FIELD(itemFrequency), ENEMY_LIST_FIELD(deathSound),
+    ENEMY_LIST_FIELD(type),  ENEMY_LIST_FIELD(music),         ENEMY_LIST_FIELD(actionOrder),
+    ENEMY_LIST_FIELD(finalAction),
+};
+#undef ENEMY_LIST_FIELD
 
 }  // namespace
 
@@ -162,4 +196,46 @@ void ShowEnemyEditorTab(const EditorFrame& frame, const EnemyEditorControls& c, 
     ShowWindow(control, SW_HIDE);
     ShowWindow(control, SW_SHOW);
   }
+}
+
+void ShowArgument(HWND box, const ArgumentBox& argument) {
+  switch (argument.list) {
+    case ArgumentList::None:
+      ClearList(box);
+      return;
+    case ArgumentList::PsiArguments:
+      FillPsiArgumentList(box);
+      break;
+    case ArgumentList::Enemies:
+      FillEnemyList(box, gameTables.enemyTable);
+      break;
+    case ArgumentList::Items:
+      FillItemList(box, gameTables.itemTable);
+      break;
+  }
+  SelectEntry(box, argument.selection);
+}
+
+void ShowEnemyBoxes(const EnemyEditorControls& c, const EnemyBoxes& boxes) {
+  for (const TextField& field : kTextFields) ShowControlText(c.*field.control, boxes.*field.box);
+  for (const ListField& field : kListFields) SelectEntry(c.*field.control, boxes.*field.box);
+  SendMessageA(c.outsidePicture, LB_SETCURSEL, static_cast<WPARAM>(boxes.outsidePicture), 0);
+  ShowCheck(c.theFlag, boxes.theFlag);
+  for (std::size_t k = 0; k < kEnemyActionCount; ++k) {
+    SelectEntry(c.actions[k], boxes.actions[k]);
+    ShowArgument(c.arguments[k], boxes.arguments[k]);
+  }
+}
+
+EnemyBoxes ReadEnemyBoxes(const EnemyEditorControls& c) {
+  EnemyBoxes boxes;
+  for (const TextField& field : kTextFields) boxes.*field.box = ReadControlText(c.*field.control);
+  for (const ListField& field : kListFields) boxes.*field.box = SelectedEntry(c.*field.control);
+  boxes.outsidePicture = static_cast<int>(SendMessageA(c.outsidePicture, LB_GETCURSEL, 0, 0));
+  boxes.theFlag = IsChecked(c.theFlag);
+  for (std::size_t k = 0; k < kEnemyActionCount; ++k) {
+    boxes.actions[k] = SelectedEntry(c.actions[k]);
+    boxes.arguments[k].selection = SelectedEntry(c.arguments[k]);
+  }
+  return boxes;
 }

@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include "core/enemy/enemy_boxes.h"
 #include "core/enemy/enemy_record.h"
 #include "win32/editors/editor_frame.h"
+
+// The enemy editor's controls: where each stands, and which box of EnemyBoxes it shows.
 
 // Every control of the enemy editor beyond the common frame.
 struct EnemyEditorControls {
@@ -26,3 +29,10 @@ EnemyEditorControls CreateEnemyEditorControls(const EditorFrame& frame);
 
 // Shows the tab's group box and the window's lists that belong to it.
 void ShowEnemyEditorTab(const EditorFrame& frame, const EnemyEditorControls& controls, EnemyEditorTab tab);
+
+// Every control shows its box; the enemy list is left as it is.
+void ShowEnemyBoxes(const EnemyEditorControls& controls, const EnemyBoxes& boxes);
+// The boxes as the controls hold them now; argument lists are not read back.
+EnemyBoxes ReadEnemyBoxes(const EnemyEditorControls& controls);
+// Fills an argument box with its list and selects the entry, or clears it.
+void ShowArgument(HWND box, const ArgumentBox& argument);

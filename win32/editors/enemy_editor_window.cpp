@@ -6,12 +6,12 @@
 #include "core/enemy/enemy_list_texts.h"
 #include "core/enemy/enemy_order.h"
 #include "core/enemy/enemy_search.h"
+#include "core/enemy/enemy_view.h"
 #include "core/enemy/outside_pictures.h"
 #include "core/io/text_dump.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
 #include "win32/editors/control_values.h"
-#include "win32/editors/enemy_editor_fields.h"
 #include "win32/editors/enemy_editor_layout.h"
 #include "win32/editors/list_fills.h"
 #include "win32/editors/outside_picture_drawing.h"
@@ -60,9 +60,14 @@ void RewriteEnemyViewMenu(ListOrder chosen) {
   RewriteViewMenu(enemyViewMenu, items, chosen);
 }
 
+void ShowEnemy(std::size_t position) {
+  ShowEnemyBoxes(controls,
+                 ViewEnemy(gameTables.enemyTable[position], gameTables.enemyTable, gameTables.itemTable));
+}
+
 void SelectAndShow(std::size_t position) {
   SelectEntry(controls.enemyList, static_cast<int>(position));
-  ShowEnemy(controls, position);
+  ShowEnemy(position);
 }
 
 void ShowRememberedEnemy() {
@@ -78,7 +83,7 @@ bool ApplySelectedEnemy() {
   if (selected < 0) return true;
   const EnemyApplyResult result =
       ApplyEnemy(romSession.romFile, gameTables.enemyTable, gameTables.itemTable, static_cast<std::size_t>(selected),
-                 ReadEnemyForm(controls), listOrders.enemyListOrder);
+                 ReadEnemyBoxes(controls), listOrders.enemyListOrder);
   FillEnemyList(controls.enemyList, gameTables.enemyTable);
   SelectAndShow(result.position);
   return result.written;
@@ -87,7 +92,7 @@ bool ApplySelectedEnemy() {
 void ChooseEnemy() {
   const int selected = SelectedEntry(controls.enemyList);
   if (selected < 0) return;
-  ShowEnemy(controls, static_cast<std::size_t>(selected));
+  ShowEnemy(static_cast<std::size_t>(selected));
   EnemySelection = selected;
 }
 

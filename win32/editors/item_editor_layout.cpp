@@ -32,6 +32,34 @@ HWND CheckBox(HWND parent, const char* text, int y, int id) {
   return StyledChild("BUTTON", text, BS_AUTOCHECKBOX, parent, kLabelX, y, kLabelWidth, kRowHeight, id);
 }
 
+// Each edit and check box with the box it shows and is read into; the effect list is the
+// one drop-down list.
+struct TextField {
+  HWND ItemEditorControls::*control;
+  std::string ItemBoxes::*box;
+};
+
+#define ITEM_TEXT_FIELD(field) {&ItemEditorControls::field, &ItemBoxes::field}
+const TextField kTextFields[] = {
+    ITEM_TEXT_FIELD(name),       ITEM_TEXT_FIELD(type),       ITEM_TEXT_FIELD(cost),
+    ITEM_TEXT_FIELD(strength),   ITEM_TEXT_FIELD(epIncrease), ITEM_TEXT_FIELD(extraPower),
+    ITEM_TEXT_FIELD(specialProperty), ITEM_TEXT_FIELD(descAddress),
+};
+#undef ITEM_TEXT_FIELD
+
+struct CheckField {
+  HWND ItemEditorControls::*control;
+  bool ItemChecks::*box;
+};
+
+#define ITEM_CHECK_FIELD(field) {&ItemEditorControls::field, &ItemChecks::field}
+const CheckField kCheckFields[] = {
+    ITEM_CHECK_FIELD(infiniteUse), ITEM_CHECK_FIELD(permanent), ITEM_CHECK_FIELD(chicken),
+    ITEM_CHECK_FIELD(poo),         ITEM_CHECK_FIELD(jeff),      ITEM_CHECK_FIELD(paula),
+    ITEM_CHECK_FIELD(ness),
+};
+#undef ITEM_CHECK_FIELD
+
 }  // namespace
 
 ItemEditorControls CreateItemEditorControls(const EditorFrame& frame) {
@@ -64,42 +92,16 @@ ItemEditorControls CreateItemEditorControls(const EditorFrame& frame) {
   return c;
 }
 
-void ShowItemView(const ItemEditorControls& c, const ItemView& view) {
-  ShowControlText(c.name, view.name);
-  ShowControlText(c.type, view.type);
-  ShowControlText(c.cost, view.cost);
-  SelectEntry(c.effect, view.effect);
-  ShowControlText(c.strength, view.strength);
-  ShowControlText(c.epIncrease, view.epIncrease);
-  ShowControlText(c.extraPower, view.extraPower);
-  ShowControlText(c.specialProperty, view.specialProperty);
-  ShowControlText(c.descAddress, view.descAddress);
-  ShowCheck(c.infiniteUse, view.checks.infiniteUse);
-  ShowCheck(c.permanent, view.checks.permanent);
-  ShowCheck(c.chicken, view.checks.chicken);
-  ShowCheck(c.poo, view.checks.poo);
-  ShowCheck(c.jeff, view.checks.jeff);
-  ShowCheck(c.paula, view.checks.paula);
-  ShowCheck(c.ness, view.checks.ness);
+void ShowItemBoxes(const ItemEditorControls& c, const ItemBoxes& boxes) {
+  for (const TextField& field : kTextFields) ShowControlText(c.*field.control, boxes.*field.box);
+  SelectEntry(c.effect, boxes.effect);
+  for (const CheckField& field : kCheckFields) ShowCheck(c.*field.control, boxes.checks.*field.box);
 }
 
-ItemForm ReadItemForm(const ItemEditorControls& c) {
-  ItemForm form;
-  form.name = ReadControlText(c.name);
-  form.cost = ReadControlText(c.cost);
-  form.type = ReadControlText(c.type);
-  form.strength = ReadControlText(c.strength);
-  form.epIncrease = ReadControlText(c.epIncrease);
-  form.extraPower = ReadControlText(c.extraPower);
-  form.specialProperty = ReadControlText(c.specialProperty);
-  form.descAddress = ReadControlText(c.descAddress);
-  form.effect = SelectedEntry(c.effect);
-  form.checks.infiniteUse = IsChecked(c.infiniteUse);
-  form.checks.permanent = IsChecked(c.permanent);
-  form.checks.chicken = IsChecked(c.chicken);
-  form.checks.ness = IsChecked(c.ness);
-  form.checks.paula = IsChecked(c.paula);
-  form.checks.jeff = IsChecked(c.jeff);
-  form.checks.poo = IsChecked(c.poo);
-  return form;
+ItemBoxes ReadItemBoxes(const ItemEditorControls& c) {
+  ItemBoxes boxes;
+  for (const TextField& field : kTextFields) boxes.*field.box = ReadControlText(c.*field.control);
+  boxes.effect = SelectedEntry(c.effect);
+  for (const CheckField& field : kCheckFields) boxes.checks.*field.box = IsChecked(c.*field.control);
+  return boxes;
 }

@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "core/item/apply_item.h"
-#include "core/item/item_view.h"
+#include "core/item/item_boxes.h"
 #include "win32/editors/editor_frame.h"
 
+// The item editor's controls: where each stands, and which box of ItemBoxes it shows.
 struct ItemEditorControls {
   HWND itemList;
   HWND name, effect, cost, type, strength, extraPower, epIncrease, specialProperty, descAddress;
@@ -16,5 +16,7 @@ struct ItemEditorControls {
 // creation, each with the control font (all but the labels also with the 3-D look).
 ItemEditorControls CreateItemEditorControls(const EditorFrame& frame);
 
-void ShowItemView(const ItemEditorControls& controls, const ItemView& view);
-ItemForm ReadItemForm(const ItemEditorControls& controls);
+// Every control shows its box; the item list is left as it is.
+void ShowItemBoxes(const ItemEditorControls& controls, const ItemBoxes& boxes);
+// The boxes as the controls hold them now.
+ItemBoxes ReadItemBoxes(const ItemEditorControls& controls);

@@ -1,9 +1,11 @@
 #include "win32/editors/item_editor_window.h"
 
 #include "core/io/text_dump.h"
+#include "core/item/apply_item.h"
 #include "core/item/item_dump.h"
 #include "core/item/item_order.h"
 #include "core/item/item_search.h"
+#include "core/item/item_view.h"
 #include "core/tables/table_position.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
@@ -28,7 +30,7 @@ void RewriteItemViewMenu(ListOrder chosen) {
 }
 
 void ShowItem(std::size_t position) {
-  ShowItemView(controls, ViewItem(gameTables.itemTable[position]));
+  ShowItemBoxes(controls, ViewItem(gameTables.itemTable[position]));
 }
 
 void SelectAndShow(std::size_t position) {
@@ -49,7 +51,7 @@ bool ApplySelectedItem() {
   const int selected = SelectedEntry(controls.itemList);
   if (selected < 0) return true;
   const ItemApplyResult result = ApplyItem(romSession.romFile, gameTables.itemTable,
-                                           static_cast<std::size_t>(selected), ReadItemForm(controls),
+                                           static_cast<std::size_t>(selected), ReadItemBoxes(controls),
                                            listOrders.itemListOrder);
   FillItemList(controls.itemList, gameTables.itemTable);
   SelectAndShow(result.position);

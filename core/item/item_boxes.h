@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+// The seven boxes of the item editor that stand for the ownership byte.
+struct ItemChecks {
+  bool infiniteUse = false;
+  bool permanent = false;
+  bool chicken = false;
+  bool ness = false;
+  bool paula = false;
+  bool jeff = false;
+  bool poo = false;
+};
+
+// The item editor's boxes, one record both ways: showing an item fills it, and an apply
+// reads it back as the window found its controls (edit texts as typed, at most 24
+// characters).
+struct ItemBoxes {
+  std::string name;
+  std::string type, cost, strength, extraPower, epIncrease, specialProperty, descAddress;
+  int effect = -1;  // entry of the effect list; -1 for none
+  ItemChecks checks;
+};
