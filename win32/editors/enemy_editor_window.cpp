@@ -41,10 +41,7 @@ void FillEnemyEditorLists() {
   FillList(controls.music, MusicNames, kMusicCount);
   FillItemList(controls.item, gameTables.itemTable);
   FillEnemyList(controls.enemyList, gameTables.enemyTable);
-  for (std::size_t k = 0; k < kEnemyActionCount; ++k) {
-    FillActionList(controls.actions[k]);
-    FillEnemyList(controls.arguments[k], gameTables.enemyTable);
-  }
+  for (HWND list : controls.actions) FillActionList(list);
   FillActionList(controls.finalAction);
   FillList(controls.actionOrder, ActionOrderNames, kActionOrderCount);
   FillOutsidePictureList(controls.outsidePicture);
@@ -70,6 +67,8 @@ void SelectAndShow(std::size_t position) {
   ShowEnemy(position);
 }
 
+// The argument boxes are left to the enemy's show, which fills each with the list its
+// action takes.
 void ShowRememberedEnemy() {
   FillEnemyEditorLists();
   if (EnemySelection < 0 || EnemySelection >= static_cast<int>(kEnemyCount)) return;
