@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "core/tables/list_order.h"
+
 // The frame every editor window shares, and the one window procedure that serves them all:
 // placement, small icon and menu bar, the tool bar with its separator line and tool tips,
 // the tab control carrying the tree's images, the group box on the first tab, "Apply
@@ -63,6 +65,10 @@ struct EditorDefinition {
   void (*show)() = nullptr;
   // Writes the boxes into the image; false when a write failed, and the frame says so.
   bool (*apply)() = nullptr;
+  // The list editors' commands, from the View menu and the list tool bar.
+  void (*find)() = nullptr;
+  void (*changeListOrder)(ListOrder order) = nullptr;
+  void (*dumpToText)() = nullptr;
   // A command or control notification the frame did not take (WM_COMMAND's words).
   bool (*onCommand)(int id, int code) = nullptr;
   // A WM_NOTIFY the frame did not take; answer becomes the message's result.

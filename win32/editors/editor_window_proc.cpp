@@ -54,6 +54,27 @@ void Apply() {
   if (!definition->apply()) ShowWarning(*platform, kChangesNotWritten);
 }
 
+bool OnListEditorCommand(int command) {
+  switch (command) {
+    case kCmdFind:
+      if (!definition->find) return false;
+      definition->find();
+      return true;
+    case kCmdListByOriginalOrder:
+    case kCmdListByName:
+    case kCmdListByGameOrderOrType:
+      if (!definition->changeListOrder) return false;
+      definition->changeListOrder(static_cast<ListOrder>(command));
+      return true;
+    case kCmdDumpToText:
+      if (!definition->dumpToText) return false;
+      definition->dumpToText();
+      return true;
+    default:
+      return false;
+  }
+}
+
 bool OnCommand(WPARAM wParam, LPARAM lParam) {
   const int id = LOWORD(wParam);
   const int code = HIWORD(wParam);
@@ -69,6 +90,7 @@ bool OnCommand(WPARAM wParam, LPARAM lParam) {
     CloseRomFromEditor();
     return true;
   }
+  if (code == 0 && OnListEditorCommand(id)) return true;
   return definition->onCommand && definition->onCommand(id, code);
 }
 

@@ -10,7 +10,6 @@
 #include "core/enemy/outside_pictures.h"
 #include "core/io/text_dump.h"
 #include "win32/app/app_state.h"
-#include "win32/app/command_ids.h"
 #include "win32/editors/control_values.h"
 #include "win32/editors/enemy_editor_layout.h"
 #include "win32/editors/list_fills.h"
@@ -143,26 +142,6 @@ bool HandleControlNotification(int id, int code) {
   return false;
 }
 
-bool HandleEnemyCommand(int id, int code) {
-  if (HandleControlNotification(id, code)) return true;
-  if (code != 0) return false;
-  switch (id) {
-    case kCmdFind:
-      FindEnemy();
-      return true;
-    case kCmdListByName:
-    case kCmdListByGameOrderOrType:
-    case kCmdListByOriginalOrder:
-      ChangeEnemyListOrder(static_cast<ListOrder>(id));
-      return true;
-    case kCmdDumpToText:
-      DumpEnemyTable();
-      return true;
-    default:
-      return false;
-  }
-}
-
 bool DrawOutsidePicture(const DRAWITEMSTRUCT& item) {
   if (item.CtlID != kEnemyOutsidePictureId) return false;
   DrawOutsidePictureEntry(romSession.romFile, item);
@@ -190,7 +169,10 @@ EditorDefinition Define() {
   editor.createControls = CreateControls;
   editor.show = ShowRememberedEnemy;
   editor.apply = ApplySelectedEnemy;
-  editor.onCommand = HandleEnemyCommand;
+  editor.find = FindEnemy;
+  editor.changeListOrder = ChangeEnemyListOrder;
+  editor.dumpToText = DumpEnemyTable;
+  editor.onCommand = HandleControlNotification;
   editor.showTab = ShowTab;
   editor.drawItem = DrawOutsidePicture;
   return editor;

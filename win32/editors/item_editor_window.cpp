@@ -8,7 +8,6 @@
 #include "core/item/item_view.h"
 #include "core/tables/table_position.h"
 #include "win32/app/app_state.h"
-#include "win32/app/command_ids.h"
 #include "win32/editors/control_values.h"
 #include "win32/editors/item_editor_layout.h"
 #include "win32/editors/list_fills.h"
@@ -58,11 +57,13 @@ bool ApplySelectedItem() {
   return result.written;
 }
 
-void ChooseItem() {
+bool ChooseItem(int id, int code) {
+  if (id != kItemListId || code != CBN_SELENDOK) return false;
   const int selected = SelectedEntry(controls.itemList);
-  if (selected < 0) return;
+  if (selected < 0) return true;
   ShowItem(static_cast<std::size_t>(selected));
   ItemSelection = selected;
+  return true;
 }
 
 // Re-sorts the table, refills the list, checks the order in the View menu and shows the
@@ -90,29 +91,6 @@ void DumpItemTable() {
   if (!WriteItemDump(gameTables.itemTable, path)) ShowWarning(*platform, DumpFailedMessage(path));
 }
 
-bool HandleItemCommand(int id, int code) {
-  if (id == kItemListId && code == CBN_SELENDOK) {
-    ChooseItem();
-    return true;
-  }
-  if (code != 0) return false;
-  switch (id) {
-    case kCmdFind:
-      FindItem();
-      return true;
-    case kCmdListByName:
-    case kCmdListByGameOrderOrType:
-    case kCmdListByOriginalOrder:
-      ChangeItemListOrder(static_cast<ListOrder>(id));
-      return true;
-    case kCmdDumpToText:
-      DumpItemTable();
-      return true;
-    default:
-      return false;
-  }
-}
-
 void CreateControls(const EditorFrame& frame) {
   controls = CreateItemEditorControls(frame);
 }
@@ -130,7 +108,10 @@ EditorDefinition Define() {
   editor.createControls = CreateControls;
   editor.show = ShowRememberedItem;
   editor.apply = ApplySelectedItem;
-  editor.onCommand = HandleItemCommand;
+  editor.find = FindItem;
+  editor.changeListOrder = ChangeItemListOrder;
+  editor.dumpToText = DumpItemTable;
+  editor.onCommand = ChooseItem;
   return editor;
 }
 
