@@ -1,0 +1,44 @@
+#include "core/patch/bps_number.h"
+
+#include <limits>
+
+void PutBpsNumber(std::vector<std::uint8_t>& out, std::uint64_t number) {
+  for (;;) {
+    const std::uint8_t low = number & 0x7F;
+    number >>= 7;
+    if (number == 0) {
+      out.push_back(0x80 | low);
+      return;
+    }
+    out.push_back(low);
+    --number;
+  }
+}
+
+std::size_t BpsNumberSize(std::uint64_t number) {
+  std::size_t size = 1;
+  for (number >>= 7; number != 0; number = (number - 1) >> 7) ++size;
+  return size;
+}
+
+bool ReadBpsNumber(const std::uint8_t*& at, const std::uint8_t* end, std::uint64_t& number) {
+  constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
+  std::uint64_t data = 0;
+  std::uint64_t shift = 1;
+  while (at != end) {
+    const std::uint64_t byte = *at++;
+    const std::uint64_t part = byte & 0x7F;
+    if (part != 0 && shift > kMax / part) return false;
+    if (part * shift > kMax - data) return false;
+    data += part * shift;
+    if (byte & 0x80) {
+      number = data;
+      return true;
+    }
+    if (shift > (kMax >> 7)) return false;
+    shift <<= 7;
+    if (shift > kMax - data) return false;
+    data += shift;
+  }
+  return false;
+}

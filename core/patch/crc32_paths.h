@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// The two ways Crc32 computes, both on the running register (the inverted CRC). Crc32 picks
+// folding where the processor multiplies without carries and tables elsewhere.
+std::uint32_t Crc32ByTables(std::uint32_t state, const std::uint8_t* bytes, std::size_t size);
+// Only for 64 bytes or more, in a multiple of 16; call only when Crc32FoldingAvailable().
+std::uint32_t Crc32ByFolding(std::uint32_t state, const std::uint8_t* bytes, std::size_t size);
+bool Crc32FoldingAvailable();

@@ -1,0 +1,41 @@
+#include "core/patch/patch_messages.h"
+
+#include <cstdio>
+
+const char* const kPatchNotRecognised = "This file is not an IPS or BPS patch.";
+const char* const kIpsPatchDamaged = "The IPS patch is damaged: it ends inside a record or has no \"EOF\".";
+const char* const kBpsPatchDamaged = "The BPS patch is damaged: its actions do not fit the images it describes.";
+const char* const kPatchedImageTooLarge = "The patched ROM would be larger than 16 MiB.";
+const char* const kIpsCarriesNoCheck =
+    "An IPS patch carries no check of its ROM: make sure it was made for this one (and with or without its header).";
+const char* const kBpsCannotWritePatch = "Error Writing BPS File";
+const char* const kBpsPatchWouldReplaceRom = "The BPS file cannot be one of the two ROM.";
+const char* const kCannotOpenPatch = "Error Opening Patch for Reading";
+const char* const kCannotReadPatch = "Error Reading Patch";
+const char* const kCannotWritePatchedRom = "Error Writing Patched ROM";
+const char* const kPatchedRomWouldReplacePatch = "The patched ROM cannot be saved over the patch.";
+const char* const kPatchedRomWouldReplaceLoadedRom =
+    "The patched ROM cannot be saved over the loaded ROM. Choose another file, or close the ROM first.";
+
+namespace {
+
+std::string WithCrcs(const char* text, std::uint32_t expected, std::uint32_t found) {
+  char crcs[64];
+  std::snprintf(crcs, sizeof crcs, " Expected CRC32 %08X, found %08X.", static_cast<unsigned>(expected),
+                static_cast<unsigned>(found));
+  return std::string(text) + crcs;
+}
+
+}  // namespace
+
+std::string BpsWrongImageMessage(std::uint32_t expected, std::uint32_t found) {
+  return WithCrcs("This patch was made for another image.", expected, found);
+}
+
+std::string BpsPatchCrcMessage(std::uint32_t expected, std::uint32_t found) {
+  return WithCrcs("The BPS patch is damaged.", expected, found);
+}
+
+std::string BpsResultCrcMessage(std::uint32_t expected, std::uint32_t found) {
+  return WithCrcs("The patched ROM does not match the patch.", expected, found);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The texts of making and applying patches, shown in "Warning" boxes or on the command line.
+extern const char* const kPatchNotRecognised;
+extern const char* const kIpsPatchDamaged;
+extern const char* const kBpsPatchDamaged;
+extern const char* const kPatchedImageTooLarge;
+extern const char* const kIpsCarriesNoCheck;
+extern const char* const kBpsCannotWritePatch;
+extern const char* const kBpsPatchWouldReplaceRom;
+extern const char* const kCannotOpenPatch;
+extern const char* const kCannotReadPatch;
+extern const char* const kCannotWritePatchedRom;
+extern const char* const kPatchedRomWouldReplacePatch;
+extern const char* const kPatchedRomWouldReplaceLoadedRom;
+
+// The refusals that name a CRC-32 the patch records and the one found.
+std::string BpsWrongImageMessage(std::uint32_t expected, std::uint32_t found);
+std::string BpsPatchCrcMessage(std::uint32_t expected, std::uint32_t found);
+std::string BpsResultCrcMessage(std::uint32_t expected, std::uint32_t found);

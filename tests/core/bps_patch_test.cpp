@@ -1,0 +1,254 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "core/patch/apply_bps_patch.h"
+#include "core/patch/bps_number.h"
+#include "core/patch/crc32.h"
+#include "core/patch/crc32_paths.h"
+#include "core/patch/write_bps_patch.h"
+#include "tests/support/bps_reference.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes Random(std::size_t size, std::mt19937& random) {
+  Bytes bytes(size);
+  for (auto& byte : bytes) byte = static_cast<std::uint8_t>(random());
+  return bytes;
+}
+
+Bytes Concat(std::initializer_list<Bytes> parts) {
+  Bytes all;
+  for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+std::uint32_t BitwiseCrc32(const std::uint8_t* bytes, std::size_t size) {
+  std::uint32_t crc = 0xFFFFFFFF;
+  for (std::size_t i = 0; i < size; ++i) {
+    crc ^= bytes[i];
+    for (int bit = 0; bit < 8; ++bit) crc = crc & 1 ? (crc >> 1) ^ 0xEDB88320 : crc >> 1;
+  }
+  return ~crc;
+}
+
+TEST(Crc32, GivesTheZipChecksum) {
+  const struct {
+    std::string text;
+    std::uint32_t crc;
+  } cases[] = {{"", 0x00000000},
+               {"a", 0xE8B7BE43},
+               {"123456789", 0xCBF43926},
+               {"The quick brown fox jumps over the lazy dog", 0x414FA339}};
+  for (const auto& c : cases) {
+    const Bytes bytes(c.text.begin(), c.text.end());
+    EXPECT_EQ(Crc32(bytes), c.crc) << '"' << c.text << '"';
+  }
+}
+
+TEST(Crc32, EveryPathAgreesWithTheBitwiseDefinitionAtEveryLengthAndAlignment) {
+  std::mt19937 random(11);
+  const Bytes bytes = Random((1 << 20) + 64, random);
+  for (std::size_t size : {1, 7, 8, 9, 15, 16, 63, 64, 65, 79, 80, 127, 128, 129, 1000, 4096 + 13, 1 << 20}) {
+    for (std::size_t offset : {0, 1, 3, 8}) {
+      const std::uint8_t* at = bytes.data() + offset;
+      const std::uint32_t expected = BitwiseCrc32(at, size);
+      EXPECT_EQ(Crc32(ByteSpan(at, size)), expected) << size << " bytes at " << offset;
+      EXPECT_EQ(~Crc32ByTables(0xFFFFFFFF, at, size), expected) << size << " bytes at " << offset;
+      if (Crc32FoldingAvailable() && size >= 64 && size % 16 == 0) {
+        EXPECT_EQ(~Crc32ByFolding(0xFFFFFFFF, at, size), expected) << size << " bytes at " << offset;
+      }
+    }
+  }
+}
+
+TEST(BpsNumber, EncodesEachNumberInItsOneShortestForm) {
+  const struct {
+    std::uint64_t number;
+    Bytes bytes;
+  } cases[] = {
+      {0, {0x80}},
+      {127, {0xFF}},
+      {128, {0x00, 0x80}},
+      {16511, {0x7F, 0xFF}},
+      {16512, {0x00, 0x00, 0x80}},
+      {std::uint64_t{1} << 32, {0x00, 0x7F, 0x7E, 0x7E, 0x8E}},
+  };
+  for (const auto& c : cases) {
+    Bytes out;
+    PutBpsNumber(out, c.number);
+    EXPECT_EQ(out, c.bytes) << c.number;
+    EXPECT_EQ(BpsNumberSize(c.number), c.bytes.size()) << c.number;
+    const std::uint8_t* at = c.bytes.data();
+    std::uint64_t read = 0;
+    ASSERT_TRUE(ReadBpsNumber(at, c.bytes.data() + c.bytes.size(), read)) << c.number;
+    EXPECT_EQ(read, c.number);
+    EXPECT_EQ(at, c.bytes.data() + c.bytes.size()) << c.number << ": the whole number is consumed";
+  }
+}
+
+TEST(BpsNumber, RefusesANumberCutShortOrBeyondSixtyFourBits) {
+  Bytes largest;
+  PutBpsNumber(largest, ~std::uint64_t{0});
+  Bytes beyond = largest;
+  beyond.back() = 0x81;  // one more than the largest in the same length
+  const struct {
+    const char* name;
+    Bytes bytes;
+    bool readable;
+  } cases[] = {
+      {"no end mark", {0x00, 0x7F}, false},
+      {"nothing", {}, false},
+      {"the largest 64-bit number", largest, true},
+      {"one beyond it", beyond, false},
+      {"eleven bytes", Bytes(10, 0x00), false},
+  };
+  for (const auto& c : cases) {
+    const std::uint8_t* at = c.bytes.data();
+    std::uint64_t number = 0;
+    EXPECT_EQ(ReadBpsNumber(at, c.bytes.data() + c.bytes.size(), number), c.readable) << c.name;
+    if (c.readable) {
+      EXPECT_EQ(number, ~std::uint64_t{0}) << c.name;
+    }
+  }
+}
+
+TEST(WriteBpsPatch, WritesTheSmallestActionsForSmallEdits) {
+  const Bytes eights(8, 0x11);
+  Bytes oneChanged = eights;
+  oneChanged[3] = 0xAA;
+  Bytes twoChangedAroundOne = eights;
+  twoChangedAroundOne[2] = 0xAA;
+  twoChangedAroundOne[4] = 0xBB;
+  const Bytes run(64, 0x22);
+  const struct {
+    const char* name;
+    Bytes unedited;
+    Bytes edited;
+    Bytes actions;  // sizes, metadata size and actions
+  } cases[] = {
+      {"identical", eights, eights, {0x88, 0x88, 0x80, 0x9C}},
+      {"one changed byte", eights, oneChanged, {0x88, 0x88, 0x80, 0x88, 0x81, 0xAA, 0x8C}},
+      {"one equal byte between two changes joins them",
+       eights,
+       twoChangedAroundOne,
+       {0x88, 0x88, 0x80, 0x84, 0x89, 0xAA, 0x11, 0xBB, 0x88}},
+      {"grown", Bytes(4, 0x11), Concat({Bytes(4, 0x11), {0x33, 0x44}}), {0x84, 0x86, 0x80, 0x8C, 0x85, 0x33, 0x44}},
+      {"shrunk", eights, Bytes(5, 0x11), {0x88, 0x85, 0x80, 0x90}},
+      {"a run is one literal byte and a copy of it", Bytes(64, 0x11), run,
+       {0xC0, 0xC0, 0x80, 0x81, 0x22, 0x7B, 0x80, 0x80}},
+      {"empty edited image", eights, {}, {0x88, 0x80, 0x80}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(WriteBpsPatch(c.edited, c.unedited), SealedBpsPatch(c.unedited, c.edited, c.actions)) << c.name;
+  }
+}
+
+TEST(ApplyBpsPatch, FollowsEveryCommandIncludingBackwardAndOverlappingCopies) {
+  const Bytes source = {'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H'};
+  const Bytes target = {'A', 'B', 'G', 'H', 'C', 'D', 'x', 'y', 'x', 'y', 'x', 'G'};
+  const Bytes actions = {
+      0x88, 0x8C, 0x80,  // sizes 8 and 12, no metadata
+      0x84,              // SourceRead 2: AB
+      0x86, 0x8C,        // SourceCopy 2 from +6: GH (source offset now 8)
+      0x86, 0x8D,        // SourceCopy 2 from -6: CD
+      0x85, 'x', 'y',    // TargetRead 2: xy
+      0x8B, 0x8C,        // TargetCopy 3 from +6: xyx, overlapping what it writes
+      0x82, 0x84,        // SourceCopy 1 from +2: G
+  };
+  const AppliedPatch applied = ApplyBpsPatch(SealedBpsPatch(source, target, actions), source, 0);
+  ASSERT_TRUE(applied.applied) << applied.message;
+  EXPECT_EQ(applied.image, target);
+}
+
+// Unedited images with stretches of fill, like ROM images, and the edits an editor makes.
+struct Pair {
+  const char* name;
+  Bytes unedited;
+  Bytes edited;
+};
+
+std::vector<Pair> RandomPairs() {
+  std::mt19937 random(5);
+  const auto unedited = [&](std::size_t size) {
+    Bytes bytes = Random(size, random);
+    for (std::size_t at = 0; at + 4096 < size; at += 40000) std::fill_n(bytes.begin() + at, 1000 + at % 3000, 0xFF);
+    return bytes;
+  };
+  const auto scatter = [&](Bytes bytes, int count) {
+    for (int i = 0; i < count; ++i) bytes[random() % bytes.size()] ^= static_cast<std::uint8_t>(1 + random() % 255);
+    return bytes;
+  };
+  std::vector<Pair> pairs;
+  for (std::size_t size : {std::size_t{1}, std::size_t{100}, std::size_t{70000}, std::size_t{1} << 20}) {
+    const Bytes base = unedited(size);
+    pairs.push_back({"scattered bytes", base, scatter(base, 1 + static_cast<int>(size / 500))});
+    pairs.push_back({"dense changes", base, scatter(base, static_cast<int>(size / 3))});
+    Bytes grown = scatter(base, 10);
+    const Bytes tail = Random(size / 2 + 1, random);
+    grown.insert(grown.end(), tail.begin(), tail.end());
+    pairs.push_back({"grown", base, grown});
+    pairs.push_back({"shrunk", base, Bytes(base.begin(), base.begin() + static_cast<std::ptrdiff_t>(size * 2 / 3))});
+    pairs.push_back({"replaced", base, Random(size, random)});
+    Bytes twoValued(size);
+    for (auto& byte : twoValued) byte = static_cast<std::uint8_t>(random() % 2);
+    Bytes twoValuedEdited = twoValued;
+    for (auto& byte : twoValuedEdited) byte ^= random() % 7 == 0;
+    pairs.push_back({"two byte values, full of short runs", twoValued, twoValuedEdited});
+    if (size < 1000) continue;
+    Bytes moved = base;
+    std::copy_n(base.begin() + 100, size / 8, moved.begin() + static_cast<std::ptrdiff_t>(size / 2));
+    pairs.push_back({"moved block", base, moved});
+    Bytes inserted = base;
+    inserted.insert(inserted.begin() + static_cast<std::ptrdiff_t>(size / 3), {1, 2, 3, 4, 5, 6, 7});
+    pairs.push_back({"inserted bytes shift the rest", base, inserted});
+    Bytes filled = base;
+    std::fill_n(filled.begin() + static_cast<std::ptrdiff_t>(size / 4), size / 4, 0x00);
+    pairs.push_back({"filled", base, filled});
+  }
+  return pairs;
+}
+
+TEST(WriteBpsPatch, RoundTripsAndIsNeverLargerThanThePlainEncoding) {
+  for (const Pair& pair : RandomPairs()) {
+    const std::string name = std::string(pair.name) + ", " + std::to_string(pair.unedited.size()) + " bytes";
+    const Bytes patch = WriteBpsPatch(pair.edited, pair.unedited);
+    const AppliedPatch applied = ApplyBpsPatch(patch, pair.unedited, 0);
+    ASSERT_TRUE(applied.applied) << name << ": " << applied.message;
+    EXPECT_TRUE(applied.image == pair.edited) << name;
+    EXPECT_LE(patch.size(), PlainBpsPatchSize(pair.edited, pair.unedited)) << name;
+  }
+}
+
+TEST(WriteBpsPatch, CopiesRunsAndMovedBlocksInAFewBytes) {
+  std::mt19937 random(9);
+  const Bytes unedited = Random(1 << 20, random);
+  const auto edit = [&](auto change) {
+    Bytes edited = unedited;
+    change(edited);
+    return edited;
+  };
+  const struct {
+    const char* name;
+    Bytes edited;
+    std::size_t largest;
+  } cases[] = {
+      {"a run of 0xFF", edit([](Bytes& e) { std::fill_n(e.begin() + 5000, 4000, 0xFF); }), 40},
+      {"a block moved forward", edit([&](Bytes& e) { std::copy_n(unedited.begin() + 9000, 8192, e.begin() + 600000); }), 40},
+      {"a block moved back", edit([&](Bytes& e) { std::copy_n(unedited.begin() + 700000, 300, e.begin() + 123); }), 40},
+      {"bytes inserted", edit([](Bytes& e) { e.insert(e.begin() + 4321, {9, 8, 7}); }), 40},
+      {"bytes removed", edit([](Bytes& e) { e.erase(e.begin() + 4321, e.begin() + 4400); }), 40},
+      {"grown with a fill", edit([](Bytes& e) { e.resize(e.size() + 65536, 0xFF); }), 50},
+  };
+  for (const auto& c : cases) {
+    const Bytes patch = WriteBpsPatch(c.edited, unedited);
+    EXPECT_LE(patch.size(), c.largest) << c.name;
+    const AppliedPatch applied = ApplyBpsPatch(patch, unedited, 0);
+    EXPECT_TRUE(applied.applied && applied.image == c.edited) << c.name;
+  }
+}
+
+}  // namespace
