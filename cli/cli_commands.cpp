@@ -1,8 +1,10 @@
 #include "cli/cli_commands.h"
 
+#include "cli/apply_patch_command.h"
 #include "cli/dump_enemies_command.h"
 #include "cli/dump_items_command.h"
 #include "cli/image_file.h"
+#include "cli/make_bps_command.h"
 #include "cli/make_ips_command.h"
 #include "core/rom/load_rom.h"
 #include "core/rom/rom_kind_text.h"
@@ -14,6 +16,8 @@ void PrintUsage(std::FILE* err) {
   std::fprintf(err, "       %s\n", kDumpEnemiesUsage);
   std::fprintf(err, "       %s\n", kDumpItemsUsage);
   std::fprintf(err, "       %s\n", kMakeIpsUsage);
+  std::fprintf(err, "       %s\n", kMakeBpsUsage);
+  std::fprintf(err, "       %s\n", kApplyPatchUsage);
 }
 
 int Info(const std::string& imagePath, std::FILE* out, std::FILE* err) {
@@ -33,6 +37,8 @@ int RunCliCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
   if (!args.empty() && args[0] == "dump-enemies") return DumpEnemiesCommand(args, err);
   if (!args.empty() && args[0] == "dump-items") return DumpItemsCommand(args, err);
   if (!args.empty() && args[0] == "make-ips") return MakeIpsCommand(args, err);
+  if (!args.empty() && args[0] == "make-bps") return MakeBpsCommand(args, err);
+  if (!args.empty() && args[0] == "apply-patch") return ApplyPatchCommand(args, err);
   PrintUsage(err);
   return 2;
 }

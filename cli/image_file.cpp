@@ -1,7 +1,5 @@
 #include "cli/image_file.h"
 
-#include <filesystem>
-
 #include "core/rom/load_rom.h"
 
 std::FILE* OpenImageReadOnly(const std::string& path, std::FILE* err) {
@@ -24,9 +22,4 @@ std::FILE* OpenImageForDump(const std::string& path, std::FILE* err) {
     return nullptr;
   }
   return image;
-}
-
-bool IsSameFile(const std::string& a, const std::string& b) {
-  std::error_code error;
-  return std::filesystem::equivalent(a, b, error) && !error;
 }

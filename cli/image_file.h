@@ -7,6 +7,3 @@
 std::FILE* OpenImageReadOnly(const std::string& path, std::FILE* err);
 // The same, and also null when the file is too small to hold the game tables.
 std::FILE* OpenImageForDump(const std::string& path, std::FILE* err);
-
-// True when both paths name one existing file, so a dump never replaces its own image.
-bool IsSameFile(const std::string& a, const std::string& b);

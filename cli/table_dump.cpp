@@ -1,6 +1,7 @@
 #include "cli/table_dump.h"
 
 #include "cli/image_file.h"
+#include "core/io/same_file.h"
 #include "core/io/text_dump.h"
 
 namespace {

@@ -2,10 +2,14 @@
 
 #include <cstdio>
 
+#include "core/ips/ips_messages.h"
+
 const char* const kPatchNotRecognised = "This file is not an IPS or BPS patch.";
 const char* const kIpsPatchDamaged = "The IPS patch is damaged: it ends inside a record or has no \"EOF\".";
 const char* const kBpsPatchDamaged = "The BPS patch is damaged: its actions do not fit the images it describes.";
 const char* const kPatchedImageTooLarge = "The patched ROM would be larger than 16 MiB.";
+const char* const kRomTooLargeForPatch = "The ROM is larger than 16 MiB, larger than any ROM a patch is made for.";
+const char* const kPatchFileTooLarge = "The patch file is larger than 128 MiB, larger than any patch for a ROM.";
 const char* const kIpsCarriesNoCheck =
     "An IPS patch carries no check of its ROM: make sure it was made for this one (and with or without its header).";
 const char* const kBpsCannotWritePatch = "Error Writing BPS File";
@@ -16,6 +20,8 @@ const char* const kCannotWritePatchedRom = "Error Writing Patched ROM";
 const char* const kPatchedRomWouldReplacePatch = "The patched ROM cannot be saved over the patch.";
 const char* const kPatchedRomWouldReplaceLoadedRom =
     "The patched ROM cannot be saved over the loaded ROM. Choose another file, or close the ROM first.";
+
+const WholeFileMessages kImageReadMessages = {kRomTooLargeForPatch, kIpsCannotReadRom};
 
 namespace {
 

@@ -3,11 +3,15 @@
 #include <cstdint>
 #include <string>
 
+#include "core/patch/read_whole_file.h"
+
 // The texts of making and applying patches, shown in "Warning" boxes or on the command line.
 extern const char* const kPatchNotRecognised;
 extern const char* const kIpsPatchDamaged;
 extern const char* const kBpsPatchDamaged;
 extern const char* const kPatchedImageTooLarge;
+extern const char* const kRomTooLargeForPatch;
+extern const char* const kPatchFileTooLarge;
 extern const char* const kIpsCarriesNoCheck;
 extern const char* const kBpsCannotWritePatch;
 extern const char* const kBpsPatchWouldReplaceRom;
@@ -16,6 +20,9 @@ extern const char* const kCannotReadPatch;
 extern const char* const kCannotWritePatchedRom;
 extern const char* const kPatchedRomWouldReplacePatch;
 extern const char* const kPatchedRomWouldReplaceLoadedRom;
+
+// An image too large for a patch, or unreadable.
+extern const WholeFileMessages kImageReadMessages;
 
 // The refusals that name a CRC-32 the patch records and the one found.
 std::string BpsWrongImageMessage(std::uint32_t expected, std::uint32_t found);

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <set>
+
+#include "tests/cli/run_cli.h"
+#include "tests/support/fixture_image.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+std::set<std::string> FolderEntries(const std::string& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+  return names;
+}
+
+// An unedited image, an edited copy with a grown tail, and both patches, each in a folder
+// of its own so a test can tell that nothing else was written there.
+class PatchCommands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::mt19937 random(21);
+    unedited.SetKind(RomKind::EarthBoundRom);
+    for (std::size_t p = 0x20000; p < 0x30000; ++p) unedited.bytes[p] = static_cast<std::uint8_t>(random());
+    edited = unedited;
+    edited.PutByte(0x20100, 0x5A).Put(0x200000, Bytes(3000, 0xFF));
+    edited.bytes.resize(edited.bytes.size() + 0x8000, 0xEE);
+    fs::create_directories(folder);
+    edited.WriteTo(editedPath);
+    unedited.WriteTo(uneditedPath);
+  }
+
+  std::string InFolder(const std::string& name) const { return folder + "/" + name; }
+
+  FixtureImage unedited;
+  FixtureImage edited;
+  const std::string folder = TempPath("patches");
+  const std::string editedPath = InFolder("edited.smc");
+  const std::string uneditedPath = InFolder("unedited.smc");
+};
+
+TEST_F(PatchCommands, MakeBpsThenApplyPatchGivesTheEditedImage) {
+  const std::string patch = InFolder("edit.bps");
+  const CliRun made = RunCli({"make-bps", editedPath, uneditedPath, patch});
+  ASSERT_EQ(made.status, 0) << made.err;
+  EXPECT_EQ(made.err, "");
+  EXPECT_LT(fs::file_size(patch), 200u) << "a run, a byte and a grown fill take a few bytes each";
+  EXPECT_EQ(ReadFileBytes(editedPath), edited.bytes) << "the images are only read";
+  EXPECT_EQ(ReadFileBytes(uneditedPath), unedited.bytes) << "the images are only read";
+
+  const std::string result = InFolder("result.smc");
+  const CliRun applied = RunCli({"apply-patch", patch, uneditedPath, result});
+  ASSERT_EQ(applied.status, 0) << applied.err;
+  EXPECT_EQ(applied.err, "");
+  EXPECT_TRUE(ReadFileBytes(result) == edited.bytes);
+
+  const CliRun inPlace = RunCli({"apply-patch", patch, uneditedPath, uneditedPath});
+  ASSERT_EQ(inPlace.status, 0) << inPlace.err;
+  EXPECT_TRUE(ReadFileBytes(uneditedPath) == edited.bytes) << "the image is replaced by the result";
+  EXPECT_EQ(FolderEntries(folder), (std::set<std::string>{"edited.smc", "unedited.smc", "edit.bps", "result.smc"}));
+}
+
+TEST_F(PatchCommands, ApplyingAnIpsPatchSaysItCarriesNoCheck) {
+  const std::string patch = InFolder("edit.ips");
+  FixtureImage sameSize = edited;
+  sameSize.bytes.resize(unedited.bytes.size());
+  sameSize.WriteTo(editedPath);
+  ASSERT_EQ(RunCli({"make-ips", editedPath, uneditedPath, patch}).status, 0);
+
+  const std::string result = InFolder("result.smc");
+  const CliRun applied = RunCli({"apply-patch", patch, uneditedPath, result});
+  EXPECT_EQ(applied.status, 0);
+  EXPECT_EQ(applied.err,
+            "quillon-cli: note: An IPS patch carries no check of its ROM: make sure it was made for this one (and "
+            "with or without its header).\n");
+  EXPECT_TRUE(ReadFileBytes(result) == sameSize.bytes);
+}
+
+TEST_F(PatchCommands, RefusalsGiveOneLineAndWriteNothing) {
+  const std::string bps = InFolder("edit.bps");
+  ASSERT_EQ(RunCli({"make-bps", editedPath, uneditedPath, bps}).status, 0);
+  const std::string text = InFolder("notes.txt");
+  std::FILE* notes = std::fopen(text.c_str(), "wb");
+  std::fputs("not a patch", notes);
+  std::fclose(notes);
+  const std::string missing = InFolder("missing.smc");
+  const std::string out = InFolder("out.smc");
+  const std::string noFolder = InFolder("no-such-folder/out.smc");
+  const std::string huge = InFolder("huge.smc");
+  std::fclose(std::fopen(huge.c_str(), "wb"));
+  fs::resize_file(huge, 16 * 1024 * 1024 + 512 + 1);
+  const std::string tooLarge = "quillon-cli: The ROM is larger than 16 MiB, larger than any ROM a patch is made for.\n";
+  const std::string crcs = "Expected CRC32 ";
+  const struct {
+    std::vector<std::string> args;
+    std::string err;
+  } cases[] = {
+      {{"apply-patch", bps, editedPath, out}, "quillon-cli: This patch was made for another image. " + crcs},
+      {{"apply-patch", text, uneditedPath, out}, "quillon-cli: This file is not an IPS or BPS patch.\n"},
+      {{"apply-patch", missing, uneditedPath, out}, "quillon-cli: Error Opening Patch for Reading\n"},
+      {{"apply-patch", bps, missing, out}, "quillon-cli: Error Opening ROM for Reading\n"},
+      {{"apply-patch", bps, huge, out}, tooLarge},
+      {{"apply-patch", bps, uneditedPath, bps}, "quillon-cli: The patched ROM cannot be saved over the patch.\n"},
+      {{"apply-patch", bps, uneditedPath, noFolder}, "quillon-cli: Error Writing Patched ROM\n"},
+      {{"make-bps", editedPath, missing, out}, "quillon-cli: Error Opening ROM for Reading: " + missing + "\n"},
+      {{"make-bps", editedPath, uneditedPath, uneditedPath}, "quillon-cli: The BPS file cannot be one of the two ROM.\n"},
+      {{"make-bps", editedPath, uneditedPath, noFolder}, "quillon-cli: Error Writing BPS File\n"},
+      {{"make-bps", huge, uneditedPath, out}, tooLarge},
+  };
+  const std::set<std::string> before = FolderEntries(folder);
+  const Bytes uneditedBytes = ReadFileBytes(uneditedPath);
+  const Bytes bpsBytes = ReadFileBytes(bps);
+  for (const auto& c : cases) {
+    const CliRun run = RunCli(c.args);
+    EXPECT_EQ(run.status, 1) << c.err;
+    EXPECT_EQ(run.err.rfind(c.err, 0), 0u) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_EQ(FolderEntries(folder), before) << c.err;
+  }
+  EXPECT_EQ(ReadFileBytes(uneditedPath), uneditedBytes);
+  EXPECT_EQ(ReadFileBytes(bps), bpsBytes);
+}
+
+TEST_F(PatchCommands, WrongArgumentCountShowsTheUsage) {
+  const struct {
+    std::vector<std::string> args;
+    std::string usage;
+  } cases[] = {
+      {{"make-bps", editedPath, uneditedPath}, "usage: quillon-cli make-bps EDITED UNEDITED OUT\n"},
+      {{"apply-patch", editedPath}, "usage: quillon-cli apply-patch PATCH IMAGE OUT\n"},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = RunCli(c.args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, c.usage);
+  }
+}
+
+}  // namespace
