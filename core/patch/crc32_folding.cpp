@@ -4,14 +4,18 @@
 
 #include <immintrin.h>
 
-// Folds 64 bytes per step with carry-less multiplication by powers of x modulo the
-// polynomial, then reduces the last 128 bits to 32 (Barrett). The constants are those
-// powers, bit-reflected like the CRC itself.
+// Folds 128 bytes per step, in eight independent lanes so the multiplier never waits, with
+// carry-less multiplication by powers of x modulo the polynomial; then folds the lanes into
+// one and reduces its 128 bits to 32 (Barrett). The constants are those powers, bit-reflected
+// like the CRC itself.
 namespace {
 
 #define QUILLON_CRC_TARGET __attribute__((target("pclmul,sse4.1")))
+// 32-bit Windows keeps its stack 4-byte aligned; the vectors this spills need 16.
+#define QUILLON_CRC_ENTRY QUILLON_CRC_TARGET __attribute__((force_align_arg_pointer))
 
-alignas(16) const std::uint64_t kFold64[2] = {0x0154442BD4, 0x01C6E41596};
+constexpr std::size_t kLanes = 8;
+alignas(16) const std::uint64_t kFold128[2] = {0x01E88EF372, 0x014A7FE880};
 alignas(16) const std::uint64_t kFold16[2] = {0x01751997D0, 0x00CCAA009E};
 alignas(16) const std::uint64_t kFold64To32[2] = {0x0163CD6124, 0};
 alignas(16) const std::uint64_t kBarrett[2] = {0x01DB710641, 0x01F7011641};
@@ -26,41 +30,40 @@ QUILLON_CRC_TARGET inline __m128i Load(const std::uint8_t* bytes) {
   return _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
 }
 
+QUILLON_CRC_TARGET inline __m128i Constants(const std::uint64_t* pair) {
+  return _mm_load_si128(reinterpret_cast<const __m128i*>(pair));
+}
+
 }  // namespace
 
-QUILLON_CRC_TARGET std::uint32_t Crc32ByFolding(std::uint32_t state, const std::uint8_t* bytes, std::size_t size) {
-  __m128i x1 = _mm_xor_si128(Load(bytes), _mm_cvtsi32_si128(static_cast<int>(state)));
-  __m128i x2 = Load(bytes + 16);
-  __m128i x3 = Load(bytes + 32);
-  __m128i x4 = Load(bytes + 48);
-  bytes += 64;
-  size -= 64;
+QUILLON_CRC_ENTRY std::uint32_t Crc32ByFolding(std::uint32_t state, const std::uint8_t* bytes, std::size_t size) {
+  __m128i lanes[kLanes];
+  for (std::size_t i = 0; i < kLanes; ++i) lanes[i] = Load(bytes + 16 * i);
+  lanes[0] = _mm_xor_si128(lanes[0], _mm_cvtsi32_si128(static_cast<int>(state)));
+  bytes += 16 * kLanes;
+  size -= 16 * kLanes;
 
-  __m128i k = _mm_load_si128(reinterpret_cast<const __m128i*>(kFold64));
-  for (; size >= 64; bytes += 64, size -= 64) {
-    x1 = Fold(x1, k, Load(bytes));
-    x2 = Fold(x2, k, Load(bytes + 16));
-    x3 = Fold(x3, k, Load(bytes + 32));
-    x4 = Fold(x4, k, Load(bytes + 48));
+  __m128i k = Constants(kFold128);
+  for (; size >= 16 * kLanes; bytes += 16 * kLanes, size -= 16 * kLanes) {
+    for (std::size_t i = 0; i < kLanes; ++i) lanes[i] = Fold(lanes[i], k, Load(bytes + 16 * i));
   }
 
-  k = _mm_load_si128(reinterpret_cast<const __m128i*>(kFold16));
-  x1 = Fold(x1, k, x2);
-  x1 = Fold(x1, k, x3);
-  x1 = Fold(x1, k, x4);
-  for (; size >= 16; bytes += 16, size -= 16) x1 = Fold(x1, k, Load(bytes));
+  k = Constants(kFold16);
+  __m128i x = lanes[0];
+  for (std::size_t i = 1; i < kLanes; ++i) x = Fold(x, k, lanes[i]);
+  for (; size >= 16; bytes += 16, size -= 16) x = Fold(x, k, Load(bytes));
 
   // 128 bits to 64.
   const __m128i low32 = _mm_setr_epi32(-1, 0, -1, 0);
-  x1 = _mm_xor_si128(_mm_srli_si128(x1, 8), _mm_clmulepi64_si128(x1, k, 0x10));
+  x = _mm_xor_si128(_mm_srli_si128(x, 8), _mm_clmulepi64_si128(x, k, 0x10));
   // 64 bits to 32.
   k = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(kFold64To32));
-  x1 = _mm_xor_si128(_mm_srli_si128(x1, 4), _mm_clmulepi64_si128(_mm_and_si128(x1, low32), k, 0x00));
+  x = _mm_xor_si128(_mm_srli_si128(x, 4), _mm_clmulepi64_si128(_mm_and_si128(x, low32), k, 0x00));
   // Barrett reduction.
-  k = _mm_load_si128(reinterpret_cast<const __m128i*>(kBarrett));
-  __m128i quotient = _mm_and_si128(_mm_clmulepi64_si128(_mm_and_si128(x1, low32), k, 0x10), low32);
-  x1 = _mm_xor_si128(x1, _mm_clmulepi64_si128(quotient, k, 0x00));
-  return static_cast<std::uint32_t>(_mm_extract_epi32(x1, 1));
+  k = Constants(kBarrett);
+  const __m128i quotient = _mm_and_si128(_mm_clmulepi64_si128(_mm_and_si128(x, low32), k, 0x10), low32);
+  x = _mm_xor_si128(x, _mm_clmulepi64_si128(quotient, k, 0x00));
+  return static_cast<std::uint32_t>(_mm_extract_epi32(x, 1));
 }
 
 bool Crc32FoldingAvailable() {

@@ -6,6 +6,7 @@
 // The two ways Crc32 computes, both on the running register (the inverted CRC). Crc32 picks
 // folding where the processor multiplies without carries and tables elsewhere.
 std::uint32_t Crc32ByTables(std::uint32_t state, const std::uint8_t* bytes, std::size_t size);
-// Only for 64 bytes or more, in a multiple of 16; call only when Crc32FoldingAvailable().
+// Only for kCrc32FoldingMinimum bytes or more, in a multiple of 16; call only when Crc32FoldingAvailable().
+constexpr std::size_t kCrc32FoldingMinimum = 128;
 std::uint32_t Crc32ByFolding(std::uint32_t state, const std::uint8_t* bytes, std::size_t size);
 bool Crc32FoldingAvailable();

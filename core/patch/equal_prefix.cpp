@@ -1,10 +1,12 @@
 #include "core/patch/equal_prefix.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
-// Long equal spans go to the library's compare, which is the fastest way past them.
+// Long equal spans go to the library's compare, which is the fastest way past them; the
+// short stretches between scattered edits are cheaper to pass a word at a time.
 constexpr std::size_t kSpan = 1024;
 
 std::uint64_t LoadWord(const std::uint8_t* bytes) {
@@ -13,12 +15,20 @@ std::uint64_t LoadWord(const std::uint8_t* bytes) {
   return word;
 }
 
+std::size_t EqualWords(const std::uint8_t* a, const std::uint8_t* b, std::size_t from, std::size_t end) {
+  while (end - from >= 8 && LoadWord(a + from) == LoadWord(b + from)) from += 8;
+  return from;
+}
+
 }  // namespace
 
 std::size_t EqualPrefix(const std::uint8_t* a, const std::uint8_t* b, std::size_t count) {
-  std::size_t i = 0;
-  while (count - i >= kSpan && std::memcmp(a + i, b + i, kSpan) == 0) i += kSpan;
-  while (count - i >= 8 && LoadWord(a + i) == LoadWord(b + i)) i += 8;
+  const std::size_t head = std::min(count, kSpan);
+  std::size_t i = EqualWords(a, b, 0, head);
+  if (head - i < 8 && i < count) {
+    while (count - i >= kSpan && std::memcmp(a + i, b + i, kSpan) == 0) i += kSpan;
+    i = EqualWords(a, b, i, count);
+  }
   while (i < count && a[i] == b[i]) ++i;
   return i;
 }

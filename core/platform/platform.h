@@ -21,7 +21,7 @@ enum class SoundId : int {
 // Shift-JIS text is shown through the wide message box, so it reads right on any system.
 enum class TextEncoding { Ansi, ShiftJis };
 
-enum class FileDialog { Rom, Text, Ips };
+enum class FileDialog { Rom, Text, Ips, Bps, Patch };
 enum class FileDialogMode { Open, Save };
 
 class Platform {

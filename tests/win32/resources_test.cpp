@@ -240,7 +240,7 @@ const DialogControls kDialogControls[] = {
      {{-1, "Static", "Un-edited ROM to compare against:", kText, 5, 5, 150, 15},
       {IDC_UNEDITED_ROM_PATH, "Edit", "", kEdit, 9, 20, 150, 12},
       {IDC_BROWSE_UNEDITED_ROM, "Button", "Browse", kButton, 163, 20, 30, 12},
-      {-1, "Static", "IPS file to save to:", kText, 5, 40, 150, 15},
+      {IDC_PATCH_PATH_LABEL, "Static", "IPS file to save to:", kText, 5, 40, 150, 15},
       {IDC_IPS_PATH, "Edit", "", kEdit, 9, 55, 150, 12},
       {IDC_BROWSE_IPS_PATH, "Button", "Browse", kButton, 163, 55, 30, 12},
       {IDC_CREATE_IPS, "Button", "Create IPS", kDefaultButton, 20, 85, 50, 15},

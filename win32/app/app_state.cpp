@@ -43,8 +43,12 @@ MainTreeItems treeItems = {};
 OPENFILENAMEA romFileDialog = {};
 OPENFILENAMEA textFileDialog = {};
 OPENFILENAMEA ipsFileDialog = {};
+OPENFILENAMEA bpsFileDialog = {};
+OPENFILENAMEA patchFileDialog = {};
 char romPathBuffer[260] = {};
 char textPathBuffer[260] = {};
 char ipsPathBuffer[260] = {};
+char bpsPathBuffer[260] = {};
+char patchPathBuffer[260] = {};
 
 HBITMAP backgroundBitmap = nullptr;

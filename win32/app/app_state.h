@@ -67,8 +67,12 @@ extern MainTreeItems treeItems;
 extern OPENFILENAMEA romFileDialog;
 extern OPENFILENAMEA textFileDialog;
 extern OPENFILENAMEA ipsFileDialog;
+extern OPENFILENAMEA bpsFileDialog;
+extern OPENFILENAMEA patchFileDialog;
 extern char romPathBuffer[260];
 extern char textPathBuffer[260];
 extern char ipsPathBuffer[260];
+extern char bpsPathBuffer[260];
+extern char patchPathBuffer[260];
 
 extern HBITMAP backgroundBitmap;

@@ -16,6 +16,8 @@ enum CommandId : int {
   kCmdMakeIps = 19,
   kCmdDumpToText = 20,
   kCmdQuiz = 21,
+  kCmdMakeBps = 30,
+  kCmdApplyPatch = 31,
   kCmdRecentRom0 = 100,
   kCmdRecentRom4 = 104,
 };

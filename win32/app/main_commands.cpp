@@ -7,6 +7,7 @@
 #include "win32/app/possession_quiz.h"
 #include "win32/app/quit_program.h"
 #include "win32/app/status_line.h"
+#include "win32/ips/apply_patch_command.h"
 
 namespace {
 
@@ -49,6 +50,12 @@ void RunMainCommand(int command) {
       return;
     case kCmdMakeIps:
       if (romSession.romLoaded) ShowCreateIpsDialog();
+      return;
+    case kCmdMakeBps:
+      if (romSession.romLoaded) ShowCreateBpsDialog();
+      return;
+    case kCmdApplyPatch:
+      ApplyPatchFromMainWindow();
       return;
     case kCmdQuiz:
       if (!romSession.romLoaded) return;

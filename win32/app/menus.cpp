@@ -28,6 +28,8 @@ void BuildMainMenu() {
   }
   AppendSeparator(fileMenu);
   AppendCommand(fileMenu, kCmdMakeIps, "&Make IPS");
+  AppendCommand(fileMenu, kCmdMakeBps, "Make &BPS");
+  AppendCommand(fileMenu, kCmdApplyPatch, "&Apply Patch...");
   AppendSeparator(fileMenu);
   AppendCommand(fileMenu, kCmdExit, "&Exit");
 

@@ -5,6 +5,7 @@
 #include "win32/app/splash_dialog.h"
 #include "win32/editors/editor_frame.h"
 #include "win32/ips/create_ips_dialog.h"
+#include "win32/ips/ips_worker.h"
 #include "win32/resources/resource.h"
 
 namespace {
@@ -24,7 +25,11 @@ void ShowAboutBox() {
 }
 
 void ShowCreateIpsDialog() {
-  ShowModal(IDD_CREATE_IPS, CreateIpsDialogProc);
+  ShowModal(IDD_CREATE_IPS, CreateIpsDialogProc, static_cast<LPARAM>(PatchKind::Ips));
+}
+
+void ShowCreateBpsDialog() {
+  ShowModal(IDD_CREATE_IPS, CreateIpsDialogProc, static_cast<LPARAM>(PatchKind::Bps));
 }
 
 void OpenEditorWindow(const EditorDefinition& editor) {

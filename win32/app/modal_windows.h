@@ -6,6 +6,8 @@
 void ShowSplash();
 void ShowAboutBox();
 void ShowCreateIpsDialog();
+// The same dialog, making BPS patches.
+void ShowCreateBpsDialog();
 struct EditorDefinition;
 // An editor on the shared empty template, served by the frame's procedure.
 void OpenEditorWindow(const EditorDefinition& editor);

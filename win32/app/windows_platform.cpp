@@ -30,6 +30,10 @@ OPENFILENAMEA& DialogRecord(FileDialog dialog) {
       return textFileDialog;
     case FileDialog::Ips:
       return ipsFileDialog;
+    case FileDialog::Bps:
+      return bpsFileDialog;
+    case FileDialog::Patch:
+      return patchFileDialog;
     case FileDialog::Rom:
       break;
   }

@@ -3,14 +3,22 @@
 #include <string>
 
 #include "win32/app/app_state.h"
-#include "win32/ips/ips_progress_dialog.h"
 #include "win32/ips/ips_worker.h"
+#include "win32/ips/worker_with_progress.h"
 #include "win32/resources/resource.h"
 
 namespace {
 
-// The worker reads little of its stack; the system rounds this up as it needs.
-constexpr SIZE_T kWorkerStackSize = 4096;
+// One dialog is open at a time; it makes the patches of the kind it was opened for.
+PatchKind dialogKind = PatchKind::Ips;
+
+void ShowKind(HWND window, PatchKind kind) {
+  dialogKind = kind;
+  if (kind != PatchKind::Bps) return;
+  SetWindowTextA(window, "Create BPS");
+  SetDlgItemTextA(window, IDC_PATCH_PATH_LABEL, "BPS file to save to:");
+  SetDlgItemTextA(window, IDC_CREATE_IPS, "Create BPS");
+}
 
 // The dialog record keeps its last path, so the chooser starts from there.
 void BrowseInto(HWND window, int edit, FileDialog dialog, FileDialogMode mode, const char* lastPath) {
@@ -22,18 +30,15 @@ void CreateIps(HWND window) {
   GetDlgItemTextA(window, IDC_UNEDITED_ROM_PATH, uneditedRomPath, sizeof uneditedRomPath);
   GetDlgItemTextA(window, IDC_IPS_PATH, ipsPath, sizeof ipsPath);
   if (!uneditedRomPath[0] || !ipsPath[0]) return;
-  ipsFinished = 0;
-  HANDLE worker = CreateThread(nullptr, kWorkerStackSize, IpsWorker, nullptr, 0, nullptr);
-  if (!worker) return;
-  CloseHandle(worker);
-  DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_CREATING_IPS), window, IpsProgressDialogProc, 0);
+  RunWorkerWithProgress(window, IpsWorker, reinterpret_cast<LPVOID>(static_cast<INT_PTR>(dialogKind)));
 }
 
 }  // namespace
 
-INT_PTR CALLBACK CreateIpsDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK CreateIpsDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
+      ShowKind(window, static_cast<PatchKind>(lParam));
       return TRUE;
     case WM_CLOSE:
       EndDialog(window, 0);
@@ -45,7 +50,11 @@ INT_PTR CALLBACK CreateIpsDialogProc(HWND window, UINT message, WPARAM wParam, L
           BrowseInto(window, IDC_UNEDITED_ROM_PATH, FileDialog::Rom, FileDialogMode::Open, romPathBuffer);
           return TRUE;
         case IDC_BROWSE_IPS_PATH:
-          BrowseInto(window, IDC_IPS_PATH, FileDialog::Ips, FileDialogMode::Save, ipsPathBuffer);
+          if (dialogKind == PatchKind::Bps) {
+            BrowseInto(window, IDC_IPS_PATH, FileDialog::Bps, FileDialogMode::Save, bpsPathBuffer);
+          } else {
+            BrowseInto(window, IDC_IPS_PATH, FileDialog::Ips, FileDialogMode::Save, ipsPathBuffer);
+          }
           return TRUE;
         case IDC_CREATE_IPS:
           CreateIps(window);

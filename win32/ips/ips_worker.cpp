@@ -3,6 +3,7 @@
 #include "core/ips/ips_messages.h"
 #include "core/ips/make_ips_patch.h"
 #include "core/ips/open_rom_for_reading.h"
+#include "core/patch/make_bps_patch.h"
 #include "win32/app/app_state.h"
 
 char uneditedRomPath[260] = {};
@@ -11,10 +12,21 @@ std::atomic<std::int32_t> ipsBytesDone{0};
 std::atomic<std::int32_t> ipsTotalBytes{3000000};
 std::atomic<std::int32_t> ipsFinished{0};
 
-DWORD WINAPI IpsWorker(LPVOID) {
+namespace {
+
+IpsResult MakePatch(PatchKind kind, std::FILE* unedited) {
+  const IpsProgress progress = {ipsBytesDone, ipsTotalBytes};
+  if (kind == PatchKind::Ips) return MakeIpsPatch(romSession.romFile, unedited, ipsPath, progress);
+  // Every image carries the copier header in front of its ROM data.
+  return MakeBpsPatch({romSession.romFile, kCopierHeaderSize}, {unedited, kCopierHeaderSize}, ipsPath, progress);
+}
+
+}  // namespace
+
+DWORD WINAPI IpsWorker(LPVOID kind) {
   ipsBytesDone = 0;
   if (std::FILE* unedited = OpenRomForReading(uneditedRomPath)) {
-    const IpsResult result = MakeIpsPatch(romSession.romFile, unedited, ipsPath, {ipsBytesDone, ipsTotalBytes});
+    const IpsResult result = MakePatch(static_cast<PatchKind>(reinterpret_cast<INT_PTR>(kind)), unedited);
     std::fclose(unedited);
     if (result.written) {
       platform->PlaySound(SoundId::IpsWritten);

@@ -14,6 +14,10 @@ extern std::atomic<std::int32_t> ipsBytesDone;
 extern std::atomic<std::int32_t> ipsTotalBytes;
 extern std::atomic<std::int32_t> ipsFinished;
 
-// Compares the loaded image with uneditedRomPath and writes the patch to ipsPath; shows the
-// outcome, then sets ipsFinished whatever happened.
-DWORD WINAPI IpsWorker(LPVOID);
+// The patches Create IPS makes; the kind goes to the dialog and to its worker as their
+// parameter.
+enum class PatchKind : int { Ips, Bps };
+
+// Compares the loaded image with uneditedRomPath and writes the patch of the kind given as
+// parameter to ipsPath; shows the outcome, then sets ipsFinished whatever happened.
+DWORD WINAPI IpsWorker(LPVOID kind);

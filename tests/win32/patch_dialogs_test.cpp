@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/patch/apply_patch.h"
+#include "core/patch/write_bps_patch.h"
+#include "tests/support/fixture_image.h"
+#include "tests/win32/modal_driver.h"
+#include "tests/win32/shell_fixture.h"
+#include "win32/app/app_state.h"
+#include "win32/app/command_ids.h"
+#include "win32/app/load_rom_command.h"
+#include "win32/ips/ips_worker.h"
+#include "win32/resources/resource.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+void Click(HWND dialog, int id) {
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+// The loaded image is an edited copy of the unedited one: a changed byte, a fill and a
+// grown tail.
+class PatchDialogsTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    unedited.SetKind(RomKind::EarthBoundRom).PutByte(0x300000, 0x77);
+    edited = unedited;
+    edited.PutByte(0x200, 0x5A).Put(0x100000, Bytes(2000, 0xFF));
+    edited.bytes.resize(edited.bytes.size() + 0x8000, 0xEE);
+    edited.WriteTo(editedPath);
+    unedited.WriteTo(uneditedPath);
+    LoadRomFromPath(editedPath);
+    ASSERT_TRUE(romSession.romLoaded);
+    recorder.sounds.clear();
+  }
+
+  void WriteBpsPatchFile() const {
+    const Bytes patch = WriteBpsPatch(ByteSpan(edited.bytes).From(kCopierHeaderSize),
+                                      ByteSpan(unedited.bytes).From(kCopierHeaderSize));
+    std::FILE* file = std::fopen(patchPath.c_str(), "wb");
+    std::fwrite(patch.data(), 1, patch.size(), file);
+    std::fclose(file);
+  }
+
+  FixtureImage unedited;
+  FixtureImage edited;
+  const std::string editedPath = TempPath("edited.smc");
+  const std::string uneditedPath = TempPath("unedited.smc");
+  const std::string patchPath = TempPath("edit.bps");
+  const std::string resultPath = TempPath("result.smc");
+};
+
+TEST_F(PatchDialogsTest, MakeBpsIsCreateIpsMakingABpsPatchOfTheLoadedImage) {
+  struct Shown {
+    std::string title;
+    std::string label;
+    std::string button;
+  } bps, ips;
+  const auto show = [](HWND dialog) {
+    return Shown{WindowText(dialog), WindowText(GetDlgItem(dialog, IDC_PATCH_PATH_LABEL)),
+                 WindowText(GetDlgItem(dialog, IDC_CREATE_IPS))};
+  };
+  recorder.fileAnswers = {patchPath};
+  ASSERT_TRUE(DriveModalDialog([] { SendCommand(kCmdMakeBps); },
+                               [&](HWND dialog) {
+                                 bps = show(dialog);
+                                 Click(dialog, IDC_BROWSE_IPS_PATH);
+                                 SetDlgItemTextA(dialog, IDC_UNEDITED_ROM_PATH, uneditedPath.c_str());
+                                 Click(dialog, IDC_CREATE_IPS);
+                               }));
+  EXPECT_EQ(bps.title, "Create BPS");
+  EXPECT_EQ(bps.label, "BPS file to save to:");
+  EXPECT_EQ(bps.button, "Create BPS");
+  ASSERT_EQ(recorder.fileChoices.size(), 1u);
+  EXPECT_EQ(recorder.fileChoices[0].dialog, FileDialog::Bps);
+  EXPECT_EQ(recorder.fileChoices[0].mode, FileDialogMode::Save);
+  EXPECT_TRUE(recorder.messages.empty()) << recorder.messages[0].text;
+  EXPECT_EQ(recorder.sounds, std::vector<SoundId>{SoundId::IpsWritten});
+  EXPECT_EQ(ipsFinished, 0) << "the progress window consumed the flag";
+
+  const Bytes patch = ReadFileBytes(patchPath);
+  EXPECT_EQ(std::string(patch.begin(), patch.begin() + 4), "BPS1");
+  const AppliedPatch applied = ApplyPatch(patch, unedited.bytes, kCopierHeaderSize);
+  ASSERT_TRUE(applied.applied) << applied.message;
+  EXPECT_TRUE(applied.image == edited.bytes);
+
+  ASSERT_TRUE(DriveModalDialog([] { SendCommand(kCmdMakeIps); }, [&](HWND dialog) { ips = show(dialog); }));
+  EXPECT_EQ(ips.title, "Create IPS") << "Make IPS is itself again";
+  EXPECT_EQ(ips.label, "IPS file to save to:");
+  EXPECT_EQ(ips.button, "Create IPS");
+}
+
+TEST_F(PatchDialogsTest, ApplyPatchAsksForPatchImageAndResultAndMayReplaceTheImage) {
+  WriteBpsPatchFile();
+  recorder.fileAnswers = {patchPath, uneditedPath, uneditedPath};
+  SendCommand(kCmdApplyPatch);
+
+  ASSERT_EQ(recorder.fileChoices.size(), 3u);
+  const FileDialog dialogs[] = {FileDialog::Patch, FileDialog::Rom, FileDialog::Rom};
+  const FileDialogMode modes[] = {FileDialogMode::Open, FileDialogMode::Open, FileDialogMode::Save};
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(recorder.fileChoices[i].dialog, dialogs[i]) << i;
+    EXPECT_EQ(recorder.fileChoices[i].mode, modes[i]) << i;
+  }
+  EXPECT_TRUE(recorder.messages.empty()) << recorder.messages[0].text;
+  EXPECT_EQ(recorder.sounds, std::vector<SoundId>{SoundId::IpsWritten});
+  EXPECT_TRUE(ReadFileBytes(uneditedPath) == edited.bytes) << "the image is replaced by the result";
+  EXPECT_EQ(ipsFinished, 0);
+  EXPECT_TRUE(romSession.romLoaded) << "the loaded image stays loaded";
+}
+
+TEST_F(PatchDialogsTest, RefusedOrCancelledApplyShowsWhyAndWritesNothing) {
+  WriteBpsPatchFile();
+  const struct {
+    const char* name;
+    std::deque<std::string> answers;
+    std::string message;
+  } cases[] = {
+      {"a patch for another image", {patchPath, editedPath, resultPath}, "This patch was made for another image."},
+      {"not a patch", {uneditedPath, uneditedPath, resultPath}, "This file is not an IPS or BPS patch."},
+      {"the result over the loaded image", {patchPath, uneditedPath, editedPath},
+       "The patched ROM cannot be saved over the loaded ROM. Choose another file, or close the ROM first."},
+      {"cancelled at the result", {patchPath, uneditedPath, ""}, ""},
+  };
+  for (const auto& c : cases) {
+    recorder.messages.clear();
+    recorder.fileAnswers = c.answers;
+    SendCommand(kCmdApplyPatch);
+    if (c.message.empty()) {
+      EXPECT_TRUE(recorder.messages.empty()) << c.name;
+    } else {
+      ASSERT_EQ(recorder.messages.size(), 1u) << c.name;
+      EXPECT_EQ(recorder.messages[0].text.rfind(c.message, 0), 0u) << recorder.messages[0].text;
+      EXPECT_EQ(recorder.messages[0].title, "Warning") << c.name;
+      EXPECT_EQ(recorder.messages[0].flags, 0x2030u) << c.name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(resultPath)) << c.name;
+  }
+  EXPECT_TRUE(recorder.sounds.empty());
+  EXPECT_EQ(ReadFileBytes(editedPath), edited.bytes) << "the loaded image is untouched";
+  EXPECT_EQ(ReadFileBytes(uneditedPath), unedited.bytes);
+}
+
+}  // namespace

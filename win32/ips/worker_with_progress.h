@@ -1,0 +1,7 @@
+#pragma once
+
+#include <windows.h>
+
+// Starts worker on its own thread and shows the progress window, modal to owner, until the
+// worker sets ipsFinished.
+void RunWorkerWithProgress(HWND owner, LPTHREAD_START_ROUTINE worker, LPVOID parameter);
