@@ -5,9 +5,11 @@
 
 namespace {
 
-// Long equal spans go to the library's compare, which is the fastest way past them; the
-// short stretches between scattered edits are cheaper to pass a word at a time.
-constexpr std::size_t kSpan = 1024;
+// The short stretches between scattered edits are cheapest to pass a word at a time; longer
+// ones go to the library's compare span by span, which is the fastest way past them, and
+// words find the difference inside the span that has one.
+constexpr std::size_t kHead = 64;
+constexpr std::size_t kSpan = 256;
 
 std::uint64_t LoadWord(const std::uint8_t* bytes) {
   std::uint64_t word;
@@ -23,9 +25,9 @@ std::size_t EqualWords(const std::uint8_t* a, const std::uint8_t* b, std::size_t
 }  // namespace
 
 std::size_t EqualPrefix(const std::uint8_t* a, const std::uint8_t* b, std::size_t count) {
-  const std::size_t head = std::min(count, kSpan);
+  const std::size_t head = std::min(count, kHead);
   std::size_t i = EqualWords(a, b, 0, head);
-  if (head - i < 8 && i < count) {
+  if (head - i < 8) {
     while (count - i >= kSpan && std::memcmp(a + i, b + i, kSpan) == 0) i += kSpan;
     i = EqualWords(a, b, i, count);
   }
