@@ -124,6 +124,8 @@ TEST(WriteBpsPatch, WritesTheSmallestActionsForSmallEdits) {
   twoChangedAroundOne[2] = 0xAA;
   twoChangedAroundOne[4] = 0xBB;
   const Bytes run(64, 0x22);
+  Bytes threeNew(80, 0x11);
+  std::fill_n(threeNew.begin() + 70, 3, 0x22);
   const struct {
     const char* name;
     Bytes unedited;
@@ -140,6 +142,8 @@ TEST(WriteBpsPatch, WritesTheSmallestActionsForSmallEdits) {
       {"shrunk", eights, Bytes(5, 0x11), {0x88, 0x85, 0x80, 0x90}},
       {"a run is one literal byte and a copy of it", Bytes(64, 0x11), run,
        {0xC0, 0xC0, 0x80, 0x81, 0x22, 0x7B, 0x80, 0x80}},
+      {"three new equal bytes far into the image stay literal: a copy costs more", Bytes(80, 0x11), threeNew,
+       {0xD0, 0xD0, 0x80, 0x14, 0x81, 0x89, 0x22, 0x22, 0x22, 0x98}},
       {"empty edited image", eights, {}, {0x88, 0x80, 0x80}},
   };
   for (const auto& c : cases) {
