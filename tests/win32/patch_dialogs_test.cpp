@@ -83,6 +83,7 @@ TEST_F(PatchDialogsTest, MakeBpsIsCreateIpsMakingABpsPatchOfTheLoadedImage) {
   EXPECT_EQ(ipsFinished, 0) << "the progress window consumed the flag";
 
   const Bytes patch = ReadFileBytes(patchPath);
+  ASSERT_GE(patch.size(), 4u);
   EXPECT_EQ(std::string(patch.begin(), patch.begin() + 4), "BPS1");
   const AppliedPatch applied = ApplyPatch(patch, unedited.bytes, kCopierHeaderSize);
   ASSERT_TRUE(applied.applied) << applied.message;
