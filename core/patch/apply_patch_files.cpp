@@ -27,7 +27,7 @@ PatchFilesApplied Refused(std::string message, PatchFormat format = PatchFormat:
 // Opens, reads and closes the file, so the result may take its place afterwards. Returns
 // the message of a failure, or null.
 const char* ReadClosed(const std::string& path, std::size_t limit, const char* cannotOpen,
-                       const WholeFileMessages& messages, std::vector<std::uint8_t>& bytes, IpsProgress progress) {
+                       const WholeFileMessages& messages, FileBytes& bytes, IpsProgress progress) {
   std::FILE* file = OpenRomForReading(path);
   if (!file) return cannotOpen;
   const std::int64_t size = GetRomSize(file);
@@ -44,20 +44,21 @@ PatchFilesApplied ApplyPatchFiles(const PatchFiles& files, IpsProgress progress)
   progress.bytesDone.store(0);
   progress.totalBytes.store(0);
 
-  std::vector<std::uint8_t> patch;
+  FileBytes patch;
   if (const char* failure = ReadClosed(files.patch, kMaxPatchFileSize, kCannotOpenPatch,
                                        {kPatchFileTooLarge, kCannotReadPatch}, patch, progress)) {
     return Refused(failure);
   }
   // Every image carries the copier header in front of its ROM data.
   const std::uint32_t headerSize = kCopierHeaderSize;
-  std::vector<std::uint8_t> image;
+  FileBytes image;
   if (const char* failure = ReadClosed(files.image, kMaxPatchedRomSize + headerSize, kIpsCannotOpenRom,
                                        kImageReadMessages, image, progress)) {
     return Refused(failure);
   }
 
-  AppliedPatch applied = ApplyPatch(patch, image, headerSize);
+  AppliedPatch applied =
+      ApplyPatch(ByteSpan(patch.data(), patch.size()), ByteSpan(image.data(), image.size()), headerSize);
   if (!applied.applied) return Refused(applied.message, applied.format);
   ReplacingFile result(files.result);
   if (!result.Write(applied.image.data(), applied.image.size()) || !result.Commit()) {

@@ -14,9 +14,9 @@ IpsResult MakeBpsPatch(PatchImage edited, PatchImage unedited, const std::string
   progress.bytesDone.store(0);
   const std::int64_t total = std::int64_t{GetRomSize(edited.file)} + GetRomSize(unedited.file);
   progress.totalBytes.store(static_cast<std::int32_t>(std::min<std::int64_t>(total, INT32_MAX)));
-  std::vector<std::uint8_t> editedBytes;
-  std::vector<std::uint8_t> uneditedBytes;
-  const auto read = [&](PatchImage image, std::vector<std::uint8_t>& bytes) {
+  FileBytes editedBytes;
+  FileBytes uneditedBytes;
+  const auto read = [&](PatchImage image, FileBytes& bytes) {
     return ReadWholeFile(image.file, kMaxPatchedRomSize + image.headerSize, kImageReadMessages, bytes,
                          progress.bytesDone);
   };
@@ -24,7 +24,8 @@ IpsResult MakeBpsPatch(PatchImage edited, PatchImage unedited, const std::string
   if (const char* failure = read(unedited, uneditedBytes)) return IpsFailed(failure);
 
   const std::vector<std::uint8_t> patch =
-      WriteBpsPatch(ByteSpan(editedBytes).From(edited.headerSize), ByteSpan(uneditedBytes).From(unedited.headerSize));
+      WriteBpsPatch(ByteSpan(editedBytes.data(), editedBytes.size()).From(edited.headerSize),
+                    ByteSpan(uneditedBytes.data(), uneditedBytes.size()).From(unedited.headerSize));
   ReplacingFile file(patchPath);
   if (!file.Write(patch.data(), patch.size()) || !file.Commit()) return IpsFailed(kBpsCannotWritePatch);
   return IpsWritten();

@@ -12,7 +12,7 @@ constexpr std::size_t kStep = 1024 * 1024;
 }  // namespace
 
 const char* ReadWholeFile(std::FILE* file, std::size_t limit, const WholeFileMessages& messages,
-                          std::vector<std::uint8_t>& bytes, std::atomic<std::int32_t>& bytesRead) {
+                          FileBytes& bytes, std::atomic<std::int32_t>& bytesRead) {
   const auto size = GetRomSize(file);
   if (size < 0) return messages.cannotRead;
   if (static_cast<std::uint64_t>(size) > limit) return messages.tooLarge;
