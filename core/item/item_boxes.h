@@ -18,6 +18,7 @@ struct ItemChecks {
 // characters).
 struct ItemBoxes {
   std::string name;
+  std::string nameNote;  // beside the name box, for an item that lies on other game data; never applied
   std::string type, cost, strength, extraPower, epIncrease, specialProperty, descAddress;
   int effect = -1;  // entry of the effect list; -1 for none
   ItemChecks checks;

@@ -2,6 +2,7 @@
 
 #include "core/enemy/enemy_catalogues.h"
 #include "core/numbers/show_number.h"
+#include "core/tables/overlapping_entries.h"
 
 ItemChecks ChecksOfOwnership(std::uint8_t ownership) {
   ItemChecks checks;
@@ -30,6 +31,7 @@ std::uint8_t OwnershipOfChecks(const ItemChecks& checks) {
 ItemBoxes ViewItem(const ItemRecord& item) {
   ItemBoxes view;
   view.name = GameText(item.name, kNameFieldLength);
+  view.nameNote = ItemNameNote(item.itemNumber);
   view.type = ShowUnsigned(item.type);
   view.cost = ShowUnsigned(item.cost);
   view.strength = ShowSigned(item.strength);

@@ -7,6 +7,9 @@
 
 // MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL: every "Warning" box.
 constexpr unsigned kWarningBoxFlags = 0x2030;
+// MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2 | MB_TASKMODAL: a question whose Yes changes
+// data the user may not mean to change, so No is the default.
+constexpr unsigned kOverwriteQuestionFlags = 0x2134;
 
 enum class SoundId : int {
   Splash = 1000,

@@ -3,15 +3,38 @@
 #include "core/numbers/read_number.h"
 #include "core/numbers/show_number.h"
 #include "core/rom/rom_session.h"
+#include "core/tables/overlapping_entries.h"
+#include "core/text/edit_text.h"
+
+namespace {
+
+TeleportRowTexts RowTexts(const TeleportRecord& record) {
+  return {GameText(record.name, kNameFieldLength), ShowUnsigned(static_cast<std::uint32_t>(record.x)),
+          ShowUnsigned(static_cast<std::uint32_t>(record.y))};
+}
+
+bool RowChanged(const TeleportRecord& record, const TeleportRowTexts& typed) {
+  const TeleportRowTexts shown = RowTexts(record);
+  return EditText(typed.name) != EditText(shown.name) || typed.x != shown.x || typed.y != shown.y;
+}
+
+bool LiesPastTable(std::size_t row) {
+  return TeleportRowLiesOn(row) != LiesOn::GameTable;
+}
+
+}  // namespace
 
 TeleportTexts TeleportBoxTexts(const TeleportTable& teleports) {
   TeleportTexts texts;
-  for (std::size_t i = 0; i < kTeleportCount; ++i) {
-    const TeleportRecord& record = teleports[i];
-    texts[i] = {GameText(record.name, kNameFieldLength), ShowUnsigned(static_cast<std::uint32_t>(record.x)),
-                ShowUnsigned(static_cast<std::uint32_t>(record.y))};
-  }
+  for (std::size_t i = 0; i < kTeleportCount; ++i) texts[i] = RowTexts(teleports[i]);
   return texts;
+}
+
+bool TeleportApplyWritesPastTable(const TeleportTable& teleports, const TeleportTexts& typed) {
+  for (std::size_t i = 0; i < kTeleportCount; ++i) {
+    if (LiesPastTable(i) && RowChanged(teleports[i], typed[i])) return true;
+  }
+  return false;
 }
 
 bool ApplyTeleportTexts(std::FILE* romFile, TeleportTable& teleports, const TeleportTexts& typed) {
@@ -19,6 +42,7 @@ bool ApplyTeleportTexts(std::FILE* romFile, TeleportTable& teleports, const Tele
   for (std::size_t i = 0; i < kTeleportCount; ++i) {
     TeleportRecord& record = teleports[i];
     const TeleportRowTexts& row = typed[i];
+    if (LiesPastTable(i) && !RowChanged(record, row)) continue;
     written &= WriteTeleportName(record, romFile, row.name);
     written &= WriteTeleportX(record, romFile, static_cast<std::int32_t>(ReadNumberClamped(row.x, kMaximumCoordinate)));
     written &= WriteTeleportY(record, romFile, static_cast<std::int32_t>(ReadNumberClamped(row.y, kMaximumCoordinate)));

@@ -11,6 +11,7 @@
 #include "core/io/text_dump.h"
 #include "core/item/item_dump.h"
 #include "core/rom/apply_messages.h"
+#include "core/tables/table_position.h"
 #include "tests/support/table_fixture.h"
 #include "tests/win32/editor_fixture.h"
 #include "tests/win32/label_fit.h"
@@ -28,6 +29,7 @@ constexpr std::uint8_t kOddEffect = 12;
 constexpr std::uint8_t kBandage = 20;
 constexpr unsigned kYesNoQuestion = MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL;
 constexpr unsigned kOkQuestion = MB_OK | MB_ICONQUESTION | MB_TASKMODAL;
+constexpr unsigned kOverwriteQuestion = MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2 | MB_TASKMODAL;
 
 // "Item nnn" of type 0, and among them, in name order: "Apple juice" (9), "Cracked bat" (7)
 // with every field set and "Permanent" in bit 0x20 alone, "Hand Aid" (20) with it in 0x40
@@ -482,6 +484,55 @@ TEST_F(ItemEditorTest, ApplyThatCannotWriteWarns) {
   EXPECT_EQ(recorder.messages[0].text, kChangesNotWritten);
   EXPECT_EQ(recorder.messages[0].title, "Warning");
   EXPECT_EQ(FileBytes(path, ItemOffset(kBat) + kItemCostField, 2), (std::vector<std::uint8_t>{18, 0}));
+}
+
+TEST_F(ItemEditorTest, ApplyOnAnItemOnTheStoreTableAsksFirstAndNoWritesNothing) {
+  struct Case {
+    const char* what;
+    std::uint8_t item;
+    std::deque<int> answers;
+    bool asks;
+    bool written;
+    const char* note;
+  };
+  const Case cases[] = {
+      {"item 254, No", 254, {IDNO}, true, false, "(store table)"},
+      {"item 255, No", 255, {IDNO}, true, false, "(store table)"},
+      {"item 254, Yes", 254, {IDYES}, true, true, "(store table)"},
+      {"item 253", 253, {}, false, true, ""},
+      {"an ordinary item", kBat, {}, false, true, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::vector<std::uint8_t> before = FileBytes(path, ItemOffset(c.item), kItemRecordSize);
+    recorder.messages.clear();
+    recorder.messageAnswers = c.answers;
+    ASSERT_TRUE(OpenEditor([&](HWND editor) {
+      ChooseEntry(editor, ItemPosition(gameTables.itemTable, c.item));
+      HWND note = Control(editor, kItemNameNoteId);
+      EXPECT_EQ(WindowText(note), c.note);
+      EXPECT_EQ(LabelsTooNarrowForTheirText(GetParent(note)), std::vector<std::string>{});
+      TypeText(Control(editor, kItemCostBoxId), "321");
+      ClickApply(editor);
+    }));
+    const std::vector<std::uint8_t> after = FileBytes(path, ItemOffset(c.item), kItemRecordSize);
+    const std::uint32_t cost = gameTables.itemTable[ItemPosition(gameTables.itemTable, c.item)].cost;
+    if (c.written) {
+      EXPECT_EQ(std::vector<std::uint8_t>(after.begin() + kItemCostField, after.begin() + kItemCostField + 2),
+                (std::vector<std::uint8_t>{321 & 0xFF, 321 >> 8}));
+      EXPECT_EQ(cost, 321u);
+    } else {
+      EXPECT_EQ(after, before);
+      EXPECT_EQ(cost, before[kItemCostField] + 256u * before[kItemCostField + 1]);
+    }
+    ASSERT_EQ(recorder.messages.size(), c.asks ? 1u : 0u);
+    if (!c.asks) continue;
+    EXPECT_EQ(recorder.messages[0].text, "Item " + std::to_string(c.item) +
+                                             " shares its bytes with the game's store table. Writing it changes "
+                                             "what shops sell. Write it anyway?");
+    EXPECT_EQ(recorder.messages[0].title, "Warning");
+    EXPECT_EQ(recorder.messages[0].flags, kOverwriteQuestion);
+  }
 }
 
 }  // namespace

@@ -3,7 +3,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <deque>
 #include <string>
+#include <vector>
 
 #include "core/text/teleport_table.h"
 #include "tests/win32/editor_fixture.h"
@@ -117,6 +120,54 @@ TEST_F(TeleportEditorTest, ApplyWritesNamesAndCoordinatesAndLeavesBytes25And26) 
     EXPECT_EQ(FileBytes(path, EntryOffset(i) + 25, 2), untouched) << i;
   }
   EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(TeleportEditorTest, ApplyAsksOnlyWhenTheRowPastTheGameTableChanged) {
+  constexpr unsigned kOverwriteQuestion = MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2 | MB_TASKMODAL;
+  // Every case renames row 3; some also change the last row's X.
+  struct Case {
+    const char* what;
+    bool lastRowChanged;
+    std::deque<int> answers;
+    bool written;
+  };
+  const Case cases[] = {
+      {"last row untouched", false, {}, true},
+      {"last row changed, No", true, {IDNO}, false},
+      {"last row changed, Yes", true, {IDYES}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FixtureImage image = TeleportImage();
+    image.PutByte(EntryOffset(15) + 20, 0x99);  // the data there: a byte after the name's end
+    const std::string path = LoadImage(image);
+    const std::vector<std::uint8_t> before = FileBytes(path, EntryOffset(0), 16 * kTeleportEntrySize);
+    recorder.messageAnswers = c.answers;
+    ASSERT_TRUE(OpenFromTree(treeItems.teleport, [&](HWND editor) {
+      TypeText(Box(editor, kTeleportNameBoxId, 3), "Moved");
+      if (c.lastRowChanged) TypeText(Box(editor, kTeleportXBoxId, 15), "77");
+      ClickApply(editor);
+      EXPECT_EQ(WindowText(Box(editor, kTeleportNameBoxId, 3)), "Moved") << "typed text stays after No";
+    }));
+    std::vector<std::uint8_t> expected = before;
+    if (c.written) {
+      const std::vector<std::uint8_t> moved = StoredText("Moved", 25);
+      std::copy(moved.begin(), moved.end(), expected.begin() + 3 * kTeleportEntrySize);
+    }
+    if (c.written && c.lastRowChanged) {
+      const std::vector<std::uint8_t> last = StoredText("Place 15", 25);
+      std::copy(last.begin(), last.end(), expected.begin() + 15 * kTeleportEntrySize);
+      expected[15 * kTeleportEntrySize + kTeleportXField] = 77;
+      expected[15 * kTeleportEntrySize + kTeleportXField + 1] = 0;
+    }
+    EXPECT_EQ(FileBytes(path, EntryOffset(0), 16 * kTeleportEntrySize), expected);
+    ASSERT_EQ(recorder.messages.size(), c.lastRowChanged ? 1u : 0u);
+    if (!c.lastRowChanged) continue;
+    EXPECT_EQ(recorder.messages[0].text,
+              "The last teleport row lies past the end of the game's teleport table. Write it anyway?");
+    EXPECT_EQ(recorder.messages[0].title, "Warning");
+    EXPECT_EQ(recorder.messages[0].flags, kOverwriteQuestion);
+  }
 }
 
 }  // namespace

@@ -23,8 +23,8 @@ HWND CreateGroupBox(HWND parent, const char* label, int x, int y, int width, int
   return CreateChild("BUTTON", label, BS_GROUPBOX, parent, x, y, width, height, 0);
 }
 
-HWND CreateLabel(HWND parent, const char* text, int x, int y, int width, int height) {
-  return CreateChild("STATIC", text, SS_LEFT, parent, x, y, width, height, 0);
+HWND CreateLabel(HWND parent, const char* text, int x, int y, int width, int height, int id) {
+  return CreateChild("STATIC", text, SS_LEFT, parent, x, y, width, height, id);
 }
 
 HWND CreateDropDownList(HWND parent, int x, int y, int width, int height, int id) {

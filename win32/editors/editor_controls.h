@@ -18,8 +18,8 @@ struct HeaderColumn {
 // Single-line edit: border, tab stop, horizontal auto-scroll, no length limit.
 HWND CreateEditBox(HWND parent, int x, int y, int width, int height, int id);
 HWND CreateGroupBox(HWND parent, const char* label, int x, int y, int width, int height);
-// Left-aligned static text.
-HWND CreateLabel(HWND parent, const char* text, int x, int y, int width, int height);
+// Left-aligned static text; an ID only for a label whose text changes.
+HWND CreateLabel(HWND parent, const char* text, int x, int y, int width, int height, int id = 0);
 // Drop-down list without typing, with a vertical scroll bar; height includes the open list.
 HWND CreateDropDownList(HWND parent, int x, int y, int width, int height, int id);
 // Header with button-style items, one per column, texts left-aligned.

@@ -41,9 +41,9 @@ struct TextField {
 
 #define ITEM_TEXT_FIELD(field) {&ItemEditorControls::field, &ItemBoxes::field}
 const TextField kTextFields[] = {
-    ITEM_TEXT_FIELD(name),       ITEM_TEXT_FIELD(type),       ITEM_TEXT_FIELD(cost),
-    ITEM_TEXT_FIELD(strength),   ITEM_TEXT_FIELD(epIncrease), ITEM_TEXT_FIELD(extraPower),
-    ITEM_TEXT_FIELD(specialProperty), ITEM_TEXT_FIELD(descAddress),
+    ITEM_TEXT_FIELD(name),     ITEM_TEXT_FIELD(nameNote),   ITEM_TEXT_FIELD(type),
+    ITEM_TEXT_FIELD(cost),     ITEM_TEXT_FIELD(strength),   ITEM_TEXT_FIELD(epIncrease),
+    ITEM_TEXT_FIELD(extraPower), ITEM_TEXT_FIELD(specialProperty), ITEM_TEXT_FIELD(descAddress),
 };
 #undef ITEM_TEXT_FIELD
 
@@ -69,6 +69,8 @@ ItemEditorControls CreateItemEditorControls(const EditorFrame& frame) {
   Label(stats, "Item:", 17);
   c.name = UseEditorFontAndLook(CreateEditBox(stats, 100, 45, 200, 20, kItemNameBoxId));
   Label(stats, "Name:", 46);
+  c.nameNote = CreateLabel(stats, "", 305, 47, 90, kRowHeight, kItemNameNoteId);
+  UseEditorFont(c.nameNote);
   c.effect = StyledChild("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, stats, 99, 66, 175, 150,
                          kItemEffectListId);
   Label(stats, "Effect:", 66);

@@ -8,7 +8,7 @@
 // The item editor's controls: where each stands, and which box of ItemBoxes it shows.
 struct ItemEditorControls {
   HWND itemList;
-  HWND name, effect, cost, type, strength, extraPower, epIncrease, specialProperty, descAddress;
+  HWND name, nameNote, effect, cost, type, strength, extraPower, epIncrease, specialProperty, descAddress;
   HWND infiniteUse, permanent, chicken, ness, paula, jeff, poo;
 };
 

@@ -6,11 +6,13 @@
 #include "core/item/item_order.h"
 #include "core/item/item_search.h"
 #include "core/item/item_view.h"
+#include "core/tables/overlapping_entries.h"
 #include "core/tables/table_position.h"
 #include "win32/app/app_state.h"
 #include "win32/editors/control_values.h"
 #include "win32/editors/item_editor_layout.h"
 #include "win32/editors/list_fills.h"
+#include "win32/editors/overwrite_question.h"
 #include "win32/editors/search_dialog.h"
 #include "win32/editors/view_menu.h"
 #include "win32/resources/resource.h"
@@ -44,11 +46,16 @@ void ShowRememberedItem() {
   SelectAndShow(static_cast<std::size_t>(ItemSelection));
 }
 
+// An item past the end of the game's table is written only when the user says Yes.
+bool MayWriteItem(std::uint8_t itemNumber) {
+  return ItemLiesOn(itemNumber) == LiesOn::GameTable || ConfirmOverwrite(ItemOverwriteQuestion(itemNumber));
+}
+
 // Applies the item selected in the list (nothing when none is), then refills the list and
 // shows the item at its new place.
 bool ApplySelectedItem() {
   const int selected = SelectedEntry(controls.itemList);
-  if (selected < 0) return true;
+  if (selected < 0 || !MayWriteItem(gameTables.itemTable[selected].itemNumber)) return true;
   const ItemApplyResult result = ApplyItem(romSession.romFile, gameTables.itemTable,
                                            static_cast<std::size_t>(selected), ReadItemBoxes(controls),
                                            listOrders.itemListOrder);

@@ -25,3 +25,5 @@ constexpr int kItemNessId = kFirstEditorControlId + 13;
 constexpr int kItemPaulaId = kFirstEditorControlId + 14;
 constexpr int kItemJeffId = kFirstEditorControlId + 15;
 constexpr int kItemPooId = kFirstEditorControlId + 16;
+// Beside the name box: what an item past the end of the game's table lies on.
+constexpr int kItemNameNoteId = kFirstEditorControlId + 17;

@@ -5,6 +5,7 @@
 #include "core/text/teleport_form.h"
 #include "win32/app/app_state.h"
 #include "win32/editors/control_values.h"
+#include "win32/editors/overwrite_question.h"
 
 namespace {
 
@@ -45,6 +46,10 @@ bool ApplyTeleports() {
   TeleportTexts typed;
   for (std::size_t i = 0; i < kTeleportCount; ++i) {
     typed[i] = {ReadControlText(rows[i].name), ReadControlText(rows[i].x), ReadControlText(rows[i].y)};
+  }
+  // On No nothing is written, and the boxes keep what was typed.
+  if (TeleportApplyWritesPastTable(gameTables.teleportTable, typed) && !ConfirmOverwrite(kTeleportOverwriteQuestion)) {
+    return true;
   }
   const bool written = ApplyTeleportTexts(romSession.romFile, gameTables.teleportTable, typed);
   ShowTeleports();
