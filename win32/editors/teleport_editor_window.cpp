@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "core/tables/overlapping_entries.h"
 #include "core/text/teleport_form.h"
 #include "win32/app/app_state.h"
 #include "win32/editors/control_values.h"
