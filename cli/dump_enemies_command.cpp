@@ -14,7 +14,7 @@ int DumpEnemiesCommand(const std::vector<std::string>& args, std::FILE* err) {
         EnemyTable table;
         LoadEnemyTable(image, table);
         SortEnemies(table, order);
-        return DumpEnemies(table, outPath);
+        return WriteEnemyDump(table, outPath);
       },
       err);
 }

@@ -1,7 +1,7 @@
 #include "core/enemy/apply_enemy.h"
 
 #include "core/enemy/enemy_catalogues.h"
-#include "core/enemy/enemy_field_writers.h"
+#include "core/enemy/enemy_fields.h"
 #include "core/enemy/enemy_order.h"
 #include "core/enemy/enemy_view.h"
 #include "core/numbers/read_number.h"

@@ -65,6 +65,6 @@ std::string EnemyDumpText(const EnemyTable& table) {
   return text;
 }
 
-bool DumpEnemies(const EnemyTable& table, const std::string& path) {
+bool WriteEnemyDump(const EnemyTable& table, const std::string& path) {
   return WriteDumpFile(path, EnemyDumpText(table));
 }

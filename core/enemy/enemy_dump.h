@@ -9,4 +9,4 @@ std::string EnemyDumpText(const EnemyTable& table);
 
 // Writes the dump to path. False when the file cannot be created or written; the path then
 // keeps what it held before and no partial dump is left.
-bool DumpEnemies(const EnemyTable& table, const std::string& path);
+bool WriteEnemyDump(const EnemyTable& table, const std::string& path);

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "core/enemy/enemy_record.h"
-#include "core/item/item_table.h"
 
 // Texts of the enemy editor's fixed lists; the entry index is the stored value.
 constexpr std::size_t kItemFrequencyCount = 8;
@@ -17,6 +16,5 @@ extern const char* const EnemyTypeNames[kEnemyTypeCount];
 extern const char* const DeathSoundNames[kDeathSoundCount];
 extern const char* const ActionOrderNames[kActionOrderCount];
 
-// "<name> - [<number>]", as the enemy and item lists show an entry.
+// "<name> - [<enemy number>]", as the enemy lists show an enemy.
 std::string EnemyListEntry(const EnemyRecord& enemy);
-std::string ItemListEntry(const ItemRecord& item);

@@ -6,6 +6,9 @@
 
 #include "core/item/item_table.h"
 
+// Fills the name and every number of item from its 39 ROM bytes.
+void DecodeItemFields(const std::uint8_t* bytes, ItemRecord& item);
+
 // One writer per item field: each writes the field's bytes (low byte first) at the item's
 // record in the image and stores the value in memory, the 32-bit fields whole and the 8-bit
 // fields as their low byte. False when the image could not be written.

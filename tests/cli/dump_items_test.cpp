@@ -35,7 +35,7 @@ class DumpItemsCli : public ::testing::Test {
     LoadItemTable(file, items);
     std::fclose(file);
     SortItems(items, order);
-    return FormatItemDump(items);
+    return ItemDumpText(items);
   }
 
   std::string imagePath;

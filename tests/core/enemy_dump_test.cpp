@@ -140,21 +140,21 @@ TEST(EnemyDumpText, FollowsTheCurrentListOrder) {
   EXPECT_EQ(byName.find("Enemy #:   1\r\n"), byName.find("Enemy #:"));
 }
 
-TEST(DumpEnemies, WritesTheDumpToTheFile) {
+TEST(WriteEnemyDump, WritesTheDumpToTheFile) {
   const EnemyTable table = DumpedTable();
   const std::string path = TempPath("enemies.txt");
-  ASSERT_TRUE(DumpEnemies(table, path));
+  ASSERT_TRUE(WriteEnemyDump(table, path));
   EXPECT_EQ(ReadFileText(path), EnemyDumpText(table));
 }
 
-TEST(DumpEnemies, FileThatCannotBeCreatedIsReportedAndNothingIsWritten) {
-  EXPECT_FALSE(DumpEnemies(DumpedTable(), TempPath("missing") + "/enemies.txt"));
+TEST(WriteEnemyDump, FileThatCannotBeCreatedIsReportedAndNothingIsWritten) {
+  EXPECT_FALSE(WriteEnemyDump(DumpedTable(), TempPath("missing") + "/enemies.txt"));
 
   // A folder in the way: the dump is written aside, cannot replace it, and is removed.
   const std::string folder = TempPath("folder.txt");
   std::filesystem::create_directory(folder);
   FixtureImage(4).WriteTo(folder + "/kept.bin");
-  EXPECT_FALSE(DumpEnemies(DumpedTable(), folder));
+  EXPECT_FALSE(WriteEnemyDump(DumpedTable(), folder));
   EXPECT_EQ(ReadFileBytes(folder + "/kept.bin").size(), 4u);
   EXPECT_FALSE(std::filesystem::exists(folder + ".new"));
 }

@@ -37,7 +37,7 @@ ItemTable DumpedTable() {
 }
 
 TEST(ItemDump, PrintsEveryRecordInTableOrderWithCrLf) {
-  const std::string dump = FormatItemDump(DumpedTable());
+  const std::string dump = ItemDumpText(DumpedTable());
   const std::string expectedStart = std::string(kHeader) +
                                     "Item #:        1\r\n"
                                     "Name:          Cracked bat\r\n"
@@ -86,7 +86,7 @@ TEST(ItemDump, WritesTheFileByteForByte) {
   const ItemTable items = DumpedTable();
   const std::string path = TempPath("items.txt");
   ASSERT_TRUE(WriteItemDump(items, path));
-  EXPECT_EQ(ReadFileText(path), FormatItemDump(items));
+  EXPECT_EQ(ReadFileText(path), ItemDumpText(items));
 }
 
 TEST(ItemDump, FileThatCannotBeCreatedIsReportedAndNothingIsWritten) {

@@ -464,7 +464,7 @@ TEST_F(ItemEditorTest, DumpToTextWritesTheCoreDumpOfTheListedOrder) {
   ASSERT_EQ(recorder.fileChoices.size(), 3u);
   EXPECT_EQ(recorder.fileChoices[0].dialog, FileDialog::Text);
   EXPECT_EQ(recorder.fileChoices[0].mode, FileDialogMode::Save);
-  EXPECT_EQ(ReadFileText(dumpPath), FormatItemDump(gameTables.itemTable));
+  EXPECT_EQ(ReadFileText(dumpPath), ItemDumpText(gameTables.itemTable));
   EXPECT_NE(ReadFileText(dumpPath).find("Name:          Apple juice\r\n"), std::string::npos);
   ASSERT_EQ(recorder.messages.size(), 1u) << "only the folder fails";
   EXPECT_EQ(recorder.messages[0].title, "Warning");

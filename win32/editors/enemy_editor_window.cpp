@@ -126,7 +126,7 @@ void FindEnemy() {
 void DumpEnemyTable() {
   std::string path = textPathBuffer;
   if (!platform->ChooseFile(FileDialog::Text, FileDialogMode::Save, path)) return;
-  if (!DumpEnemies(gameTables.enemyTable, path)) ShowWarning(*platform, DumpFailedMessage(path));
+  if (!WriteEnemyDump(gameTables.enemyTable, path)) ShowWarning(*platform, DumpFailedMessage(path));
 }
 
 bool HandleControlNotification(int id, int code) {

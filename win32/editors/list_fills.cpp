@@ -4,6 +4,7 @@
 
 #include "core/enemy/enemy_catalogues.h"
 #include "core/enemy/enemy_list_texts.h"
+#include "core/item/item_list_texts.h"
 
 namespace {
 

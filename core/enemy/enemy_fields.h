@@ -7,6 +7,10 @@
 
 #include "core/enemy/enemy_record.h"
 
+// Fills the name and every number of record from its 94 ROM bytes; values outside the
+// catalogues are kept as read.
+void DecodeEnemyFields(const std::uint8_t* bytes, EnemyRecord& record);
+
 // One writer per field: each positions the image at the record's field, flushes, writes the
 // field low byte first and stores the value in the record (8-bit fields keep the low byte).
 // Each returns false when the write fails.

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <functional>
 
-#include "core/enemy/enemy_field_writers.h"
+#include "core/enemy/enemy_fields.h"
 #include "core/enemy/enemy_table.h"
 #include "tests/support/enemy_fixture.h"
 

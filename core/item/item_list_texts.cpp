@@ -1,0 +1,7 @@
+#include "core/item/item_list_texts.h"
+
+#include "core/tables/list_entry.h"
+
+std::string ItemListEntry(const ItemRecord& item) {
+  return ListEntryText(item.name, item.itemNumber);
+}

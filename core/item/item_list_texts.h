@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string>
+
+#include "core/item/item_table.h"
+
+// "<name> - [<item number>]", as the item lists show an item.
+std::string ItemListEntry(const ItemRecord& item);
