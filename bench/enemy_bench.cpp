@@ -23,7 +23,7 @@ const std::string& BenchImagePath() {
     for (std::size_t enemy = 0; enemy < kEnemyCount; ++enemy) {
       std::string name;
       for (std::size_t length = 3 + random() % 20; name.size() < length;) name += letters[random() % 10];
-      image.PutGameText(kEnemyTableOffset + kEnemyRecordSize * enemy + EnemyFieldOffset::kName, name,
+      image.PutGameText(Headered(kEnemyTableRomPosition) + kEnemyRecordSize * enemy + EnemyFieldOffset::kName, name,
                         kNameFieldLength);
     }
     const std::string written = TempPath("bench.smc");
@@ -36,7 +36,7 @@ const std::string& BenchImagePath() {
 EnemyTable ScrambledTable() {
   std::FILE* file = std::fopen(BenchImagePath().c_str(), "rb");
   EnemyTable table;
-  LoadEnemyTable(file, table);
+  LoadEnemyTable(file, kHeaderedLayout, table);
   std::fclose(file);
   std::shuffle(table.begin(), table.end(), std::mt19937(5));
   return table;
@@ -68,7 +68,7 @@ void BM_ReadEnemyTableBytes(benchmark::State& state) {
   std::FILE* file = std::fopen(BenchImagePath().c_str(), "rb");
   std::vector<std::uint8_t> bytes(kEnemyTableSize);
   for (auto _ : state) {
-    std::fseek(file, kEnemyTableOffset, SEEK_SET);
+    std::fseek(file, Headered(kEnemyTableRomPosition), SEEK_SET);
     benchmark::DoNotOptimize(std::fread(bytes.data(), 1, bytes.size(), file));
   }
   std::fclose(file);
@@ -79,7 +79,7 @@ void BM_LoadEnemyTable(benchmark::State& state) {
   std::FILE* file = std::fopen(BenchImagePath().c_str(), "rb");
   EnemyTable table;
   for (auto _ : state) {
-    LoadEnemyTable(file, table);
+    LoadEnemyTable(file, kHeaderedLayout, table);
     benchmark::DoNotOptimize(table);
   }
   std::fclose(file);
@@ -91,7 +91,7 @@ void BM_DecodeAllOutsidePictures(benchmark::State& state) {
   PictureBuffer pixels;
   for (auto _ : state) {
     for (std::uint32_t frame : OutsidePictureFrames) {
-      DecodeSpriteFrame(file, frame, pixels);
+      DecodeSpriteFrame(file, kHeaderedLayout, frame, pixels);
       benchmark::DoNotOptimize(pixels);
     }
   }

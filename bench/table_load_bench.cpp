@@ -24,11 +24,11 @@ const std::string& BenchImagePath() {
       return text;
     };
     for (std::uint32_t n = 0; n < kItemCount; ++n) {
-      image.PutGameText(kItemTableOffset + n * kItemRecordSize, name(n), kNameFieldLength);
-      image.PutByte(kItemTableOffset + n * kItemRecordSize + kItemTypeField, static_cast<std::uint8_t>(n % 12));
+      image.PutGameText(Headered(kItemTableRomPosition) + n * kItemRecordSize, name(n), kNameFieldLength);
+      image.PutByte(Headered(kItemTableRomPosition) + n * kItemRecordSize + kItemTypeField, static_cast<std::uint8_t>(n % 12));
     }
     for (std::uint32_t n = 0; n < kEnemyCount; ++n) {
-      image.PutGameText(kEnemyTableOffset + n * kEnemyRecordSize + EnemyFieldOffset::kName, name(n + 300),
+      image.PutGameText(Headered(kEnemyTableRomPosition) + n * kEnemyRecordSize + EnemyFieldOffset::kName, name(n + 300),
                         kNameFieldLength);
     }
     const std::string made = TempPath("bench.smc");
@@ -55,7 +55,7 @@ void LoadGameTablesOfTheImage(benchmark::State& state) {
   const ListOrders orders;
   for (auto _ : state) {
     std::FILE* file = std::fopen(BenchImagePath().c_str(), "rb");
-    LoadGameTables(file, orders, tables);
+    LoadGameTables(file, kHeaderedLayout, orders, tables);
     std::fclose(file);
     benchmark::ClobberMemory();
   }
@@ -65,7 +65,7 @@ BENCHMARK(LoadGameTablesOfTheImage);
 ItemTable ItemsInRomOrder() {
   std::FILE* file = std::fopen(BenchImagePath().c_str(), "rb");
   ItemTable items;
-  LoadItemTable(file, items);
+  LoadItemTable(file, kHeaderedLayout, items);
   std::fclose(file);
   return items;
 }

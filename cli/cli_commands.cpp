@@ -23,10 +23,11 @@ void PrintUsage(std::FILE* err) {
 int Info(const std::string& imagePath, std::FILE* out, std::FILE* err) {
   std::FILE* image = OpenImageReadOnly(imagePath, err);
   if (!image) return 1;
-  const RomKind kind = IdentifyRom(image);
+  const RomLayout layout = DecideRomLayout(image);
+  const RomKind kind = IdentifyRom(image, layout);
   const std::int32_t size = GetRomSize(image);
   std::fclose(image);
-  std::fprintf(out, "%s%u bytes\n", RomKindText(kind), static_cast<unsigned>(size));
+  std::fprintf(out, "%s%u bytes\n", RomKindText(kind, layout).c_str(), static_cast<unsigned>(size));
   return 0;
 }
 

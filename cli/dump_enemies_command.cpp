@@ -10,9 +10,9 @@ int DumpEnemiesCommand(const std::vector<std::string>& args, std::FILE* err) {
       {"name", ListOrder::ByName}, {"game", ListOrder::ByGameOrder}, {"original", ListOrder::Original}};
   return RunTableDump(
       args, kDumpEnemiesUsage, orders,
-      [](std::FILE* image, ListOrder order, const std::string& outPath) {
+      [](std::FILE* image, const RomLayout& layout, ListOrder order, const std::string& outPath) {
         EnemyTable table;
-        LoadEnemyTable(image, table);
+        LoadEnemyTable(image, layout, table);
         SortEnemies(table, order);
         return WriteEnemyDump(table, outPath);
       },

@@ -9,10 +9,10 @@ int DumpItemsCommand(const std::vector<std::string>& args, std::FILE* err) {
       {"name", ListOrder::ByName}, {"type", ListOrder::ByType}, {"original", ListOrder::Original}};
   return RunTableDump(
       args, kDumpItemsUsage, orders,
-      [](std::FILE* image, ListOrder order, const std::string& outPath) {
+      [](std::FILE* image, const RomLayout& layout, ListOrder order, const std::string& outPath) {
         // Read in ROM order and sorted once, as a load does: the by-type ties depend on it.
         ItemTable items;
-        LoadItemTable(image, items);
+        LoadItemTable(image, layout, items);
         SortItems(items, order);
         return WriteItemDump(items, outPath);
       },

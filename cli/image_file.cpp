@@ -13,10 +13,11 @@ std::FILE* OpenImageReadOnly(const std::string& path, std::FILE* err) {
   return image;
 }
 
-std::FILE* OpenImageForDump(const std::string& path, std::FILE* err) {
+std::FILE* OpenImageForDump(const std::string& path, RomLayout& layout, std::FILE* err) {
   std::FILE* image = OpenImageReadOnly(path, err);
   if (!image) return nullptr;
-  if (GetRomSize(image) < static_cast<std::int32_t>(kMinimumRomSize)) {
+  layout = DecideRomLayout(image);
+  if (GetRomSize(image) < static_cast<std::int32_t>(MinimumRomSize(layout))) {
     std::fclose(image);
     std::fprintf(err, "quillon-cli: %s is too small to be an EarthBound ROM image\n", path.c_str());
     return nullptr;

@@ -33,9 +33,10 @@ int RunTableDump(const std::vector<std::string>& args, const char* usage, const 
     std::fprintf(err, "quillon-cli: %s is the image itself; choose another output file\n", outPath.c_str());
     return 1;
   }
-  std::FILE* image = OpenImageForDump(args[1], err);
+  RomLayout layout;
+  std::FILE* image = OpenImageForDump(args[1], layout, err);
   if (!image) return 1;
-  const bool written = dump(image, order, outPath);
+  const bool written = dump(image, layout, order, outPath);
   std::fclose(image);
   if (!written) {
     std::fprintf(err, "quillon-cli: %s\n", DumpFailedMessage(outPath).c_str());

@@ -5,6 +5,7 @@
 #include "core/enemy/enemy_order.h"
 #include "core/enemy/enemy_view.h"
 #include "core/numbers/read_number.h"
+#include "core/rom/rom_session.h"
 #include "core/text/edit_text.h"
 
 namespace {

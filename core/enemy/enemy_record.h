@@ -4,12 +4,11 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/rom/rom_session.h"
 #include "core/text/game_text.h"
 
 constexpr std::size_t kEnemyCount = 230;
 constexpr std::uint32_t kEnemyRecordSize = 94;
-constexpr std::uint32_t kEnemyTableOffset = 0x1595E7 + kCopierHeaderSize;
+constexpr std::uint32_t kEnemyTableRomPosition = 0x1595E7;
 constexpr std::uint32_t kEnemyTableSize = kEnemyRecordSize * kEnemyCount;
 constexpr std::size_t kEnemyActionCount = 4;
 

@@ -3,11 +3,12 @@
 #include "core/enemy/enemy_fields.h"
 #include "core/rom/rom_region.h"
 
-void LoadEnemyTable(std::FILE* romFile, EnemyTable& table) {
-  const std::vector<std::uint8_t> bytes = ReadRomRegion(romFile, kEnemyTableOffset, kEnemyTableSize);
+void LoadEnemyTable(std::FILE* romFile, const RomLayout& layout, EnemyTable& table) {
+  const std::uint32_t tableOffset = layout.FileOffset(kEnemyTableRomPosition);
+  const std::vector<std::uint8_t> bytes = ReadRomRegion(romFile, tableOffset, kEnemyTableSize);
   for (std::size_t i = 0; i < kEnemyCount; ++i) {
     EnemyRecord& record = table[i];
-    record.fileOffset = kEnemyTableOffset + kEnemyRecordSize * static_cast<std::uint32_t>(i);
+    record.fileOffset = tableOffset + kEnemyRecordSize * static_cast<std::uint32_t>(i);
     record.enemyNumber = static_cast<std::uint8_t>(i);
     DecodeEnemyFields(bytes.data() + kEnemyRecordSize * i, record);
   }

@@ -4,7 +4,8 @@
 #include <cstdio>
 
 #include "core/enemy/enemy_record.h"
+#include "core/rom/rom_layout.h"
 
 // Reads all 230 records in ROM order, enemy number p at position p. Bytes past the end of
 // the file read as 0xFF, as single-byte reads give them.
-void LoadEnemyTable(std::FILE* romFile, EnemyTable& table);
+void LoadEnemyTable(std::FILE* romFile, const RomLayout& layout, EnemyTable& table);

@@ -21,13 +21,13 @@ void DecodeTile4bpp(const std::uint8_t* tile, std::size_t x, std::size_t y, std:
   }
 }
 
-SpriteFrame DecodeSpriteFrame(std::FILE* romFile, std::size_t frame, PictureBuffer& pixels) {
+SpriteFrame DecodeSpriteFrame(std::FILE* romFile, const RomLayout& layout, std::size_t frame, PictureBuffer& pixels) {
   pixels.fill(0);
   if (frame >= kSpriteFrameCount) return SpriteFrame{0, 0, 0, 0};
   const SpriteFrame& sprite = SpriteFrameTable[frame];
   std::uint8_t bytes[kMaxFrameBytes];
   const std::size_t size = kTileBytes * sprite.widthTiles * sprite.heightTiles;
-  if (std::fseek(romFile, static_cast<long>(sprite.fileOffset), SEEK_SET) != 0 ||
+  if (std::fseek(romFile, static_cast<long>(layout.FileOffset(sprite.romPosition)), SEEK_SET) != 0 ||
       std::fread(bytes, 1, size, romFile) != size) {
     return sprite;
   }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "core/rom/rom_layout.h"
+
 // The enemy editor's outside pictures, decoded from the image's uncompressed sprite
 // graphics. Nothing here writes to the image.
 constexpr std::size_t kOutsidePictureCount = 464;
@@ -14,7 +16,7 @@ constexpr std::size_t kPictureHeight = 80;
 constexpr std::size_t kTileBytes = 32;
 
 struct SpriteFrame {
-  std::uint32_t fileOffset;
+  std::uint32_t romPosition;
   std::uint8_t widthTiles;
   std::uint8_t heightTiles;
   std::uint8_t subPalette;
@@ -44,4 +46,4 @@ void DecodeTile4bpp(const std::uint8_t* tile, std::size_t x, std::size_t y, std:
 // Fills the buffer with the frame at its top-left, the rest black, and returns the frame.
 // A frame that is not wholly inside the image, or an index past the table, gives a black
 // cell.
-SpriteFrame DecodeSpriteFrame(std::FILE* romFile, std::size_t frame, PictureBuffer& pixels);
+SpriteFrame DecodeSpriteFrame(std::FILE* romFile, const RomLayout& layout, std::size_t frame, PictureBuffer& pixels);

@@ -2,7 +2,7 @@
 
 namespace {
 
-constexpr std::uint32_t kFirstFrameOffset = 0x110200;
+constexpr std::uint32_t kFirstFrameRomPosition = 0x110000;
 // Two frames are followed by a gap: the next frame starts this far after their start.
 constexpr std::uint32_t kGapStride = 0x300;
 constexpr std::size_t kFramesBeforeGaps[] = {106, 1099};
@@ -51,12 +51,12 @@ constexpr bool IsFollowedByGap(std::size_t frame) {
 
 constexpr std::array<SpriteFrame, kSpriteFrameCount> BuildSpriteFrameTable() {
   std::array<SpriteFrame, kSpriteFrameCount> frames{};
-  std::uint32_t offset = kFirstFrameOffset;
+  std::uint32_t position = kFirstFrameRomPosition;
   std::size_t frame = 0;
   for (const FrameRun& run : kFrameRuns) {
     for (std::uint16_t i = 0; i < run.count; ++i, ++frame) {
-      frames[frame] = SpriteFrame{offset, run.widthTiles, run.heightTiles, run.subPalette};
-      offset += IsFollowedByGap(frame) ? kGapStride
+      frames[frame] = SpriteFrame{position, run.widthTiles, run.heightTiles, run.subPalette};
+      position += IsFollowedByGap(frame) ? kGapStride
                                        : static_cast<std::uint32_t>(kTileBytes * run.widthTiles * run.heightTiles);
     }
   }

@@ -2,6 +2,9 @@
 
 const char* const kIpsCannotOpenRom = "Error Opening ROM for Reading";
 const char* const kIpsRomsNotCompatible = "The two ROM are not compatible.";
+const char* const kIpsLayoutsDiffer =
+    "One of the two images has a copier header and the other has none, so their bytes do not line up. Use two "
+    "images of the same kind.";
 const char* const kIpsRomsDifferInSize = "The two ROM are of different size";
 const char* const kIpsRomTooLarge = "The ROM is larger than 16 MiB, too large for an IPS patch.";
 const char* const kIpsCannotReadRom = "Error Reading ROM";

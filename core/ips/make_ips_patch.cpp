@@ -5,7 +5,13 @@
 #include "core/rom/rom_session.h"
 
 IpsResult MakeIpsPatch(std::FILE* edited, std::FILE* unedited, const std::string& patchPath, IpsProgress progress) {
-  if (IdentifyRom(edited) != IdentifyRom(unedited)) return IpsFailed(kIpsRomsNotCompatible);
+  const RomLayout editedLayout = DecideRomLayout(edited);
+  const RomLayout uneditedLayout = DecideRomLayout(unedited);
+  // Patch offsets count file bytes, so a copier header on one side only shifts every record.
+  if (editedLayout.headerSize != uneditedLayout.headerSize) return IpsFailed(kIpsLayoutsDiffer);
+  if (IdentifyRom(edited, editedLayout) != IdentifyRom(unedited, uneditedLayout)) {
+    return IpsFailed(kIpsRomsNotCompatible);
+  }
   const std::int32_t size = GetRomSize(edited);
   if (size != GetRomSize(unedited)) return IpsFailed(kIpsRomsDifferInSize);
   if (static_cast<std::uint32_t>(size) > kIpsMaxImageSize) return IpsFailed(kIpsRomTooLarge);

@@ -13,6 +13,6 @@ struct IpsProgress {
   std::atomic<std::int32_t>& totalBytes;
 };
 
-// Refuses images of different kinds or sizes, or too large for IPS offsets, before any file
-// is created; otherwise sets the total to the image size and writes the patch.
+// Refuses images of different layouts, kinds or sizes, or too large for IPS offsets, before
+// any file is created; otherwise sets the total to the image size and writes the patch.
 IpsResult MakeIpsPatch(std::FILE* edited, std::FILE* unedited, const std::string& patchPath, IpsProgress progress);

@@ -3,11 +3,12 @@
 #include "core/item/item_fields.h"
 #include "core/rom/rom_region.h"
 
-void LoadItemTable(std::FILE* romFile, ItemTable& items) {
-  const std::vector<std::uint8_t> table = ReadRomRegion(romFile, kItemTableOffset, kItemCount * kItemRecordSize);
+void LoadItemTable(std::FILE* romFile, const RomLayout& layout, ItemTable& items) {
+  const std::uint32_t tableOffset = layout.FileOffset(kItemTableRomPosition);
+  const std::vector<std::uint8_t> table = ReadRomRegion(romFile, tableOffset, kItemCount * kItemRecordSize);
   for (std::size_t n = 0; n < kItemCount; ++n) {
     ItemRecord& item = items[n];
-    item.fileOffset = kItemTableOffset + static_cast<std::uint32_t>(n) * kItemRecordSize;
+    item.fileOffset = tableOffset + static_cast<std::uint32_t>(n) * kItemRecordSize;
     item.itemNumber = static_cast<std::uint8_t>(n);
     DecodeItemFields(table.data() + n * kItemRecordSize, item);
   }

@@ -4,9 +4,10 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "core/rom/rom_layout.h"
 #include "core/text/game_text.h"
 
-constexpr std::uint32_t kItemTableOffset = 0x155200;
+constexpr std::uint32_t kItemTableRomPosition = 0x155000;
 constexpr std::size_t kItemCount = 256;
 constexpr std::uint32_t kItemRecordSize = 39;
 
@@ -50,4 +51,4 @@ struct ItemRecord {
 using ItemTable = std::array<ItemRecord, kItemCount>;
 
 // Fills all 256 records in ROM order from one read of the table.
-void LoadItemTable(std::FILE* romFile, ItemTable& items);
+void LoadItemTable(std::FILE* romFile, const RomLayout& layout, ItemTable& items);

@@ -12,8 +12,8 @@ namespace {
 
 const char* const kWrongAnswer = "Buzzzzt. \"My favourite old song is called Noterday.\"  Wrong!";
 
-bool WriteMarker(std::FILE* romFile, MarkerChange change) {
-  return change == MarkerChange::Possess ? PossessRom(romFile) : UnpossessRom(romFile);
+bool WriteMarker(std::FILE* romFile, const RomLayout& layout, MarkerChange change) {
+  return change == MarkerChange::Possess ? PossessRom(romFile, layout) : UnpossessRom(romFile, layout);
 }
 
 SoundId MarkerSound(MarkerChange change) {
@@ -31,15 +31,15 @@ QuizOutcome DecideQuizOutcome(bool answeredYes, bool possessed) {
   return {"Boo!", std::string(kWrongAnswer) + "  I will now possess your ROM!", MarkerChange::Possess};
 }
 
-void PlayPossessionQuiz(std::FILE* romFile, Platform& platform) {
-  if (IdentifyRom(romFile) == RomKind::UnrecognizedRom) return;
+void PlayPossessionQuiz(std::FILE* romFile, const RomLayout& layout, Platform& platform) {
+  if (IdentifyRom(romFile, layout) == RomKind::UnrecognizedRom) return;
   const bool answeredYes =
       platform.ShowMessage(kQuizQuestion, kQuizTitle, kQuizQuestionFlags, TextEncoding::Ansi) == kQuizAnswerYes;
   // The marker is read only now, so the outcome follows the file as it is after the question.
-  const QuizOutcome outcome = DecideQuizOutcome(answeredYes, IsRomPossessed(romFile));
+  const QuizOutcome outcome = DecideQuizOutcome(answeredYes, IsRomPossessed(romFile, layout));
   platform.ShowMessage(outcome.text, outcome.title, kWarningBoxFlags, TextEncoding::Ansi);
   if (outcome.markerChange == MarkerChange::None) return;
-  if (WriteMarker(romFile, outcome.markerChange)) {
+  if (WriteMarker(romFile, layout, outcome.markerChange)) {
     platform.PlaySound(MarkerSound(outcome.markerChange));
   } else {
     ShowWarning(platform, kChangesNotWritten);

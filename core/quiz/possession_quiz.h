@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/platform/platform.h"
+#include "core/rom/rom_layout.h"
 
 // The ghost button's joke: a wrong answer possesses the image (a marker in its cartridge
 // title), a right one while possessed frees it again.
@@ -29,4 +30,4 @@ QuizOutcome DecideQuizOutcome(bool answeredYes, bool possessed);
 // Asks the question (unless the image is unrecognized) and carries out the outcome: the
 // answer box, then the marker write and its sound, or the editors' "Warning" when the write fails.
 // The caller refreshes the status line afterwards.
-void PlayPossessionQuiz(std::FILE* romFile, Platform& platform);
+void PlayPossessionQuiz(std::FILE* romFile, const RomLayout& layout, Platform& platform);

@@ -11,7 +11,8 @@ bool LoadRom(const std::string& path, RomSession& session, const ListOrders& ord
     ShowWarning(platform, kErrorReadingFile);
     return false;
   }
-  if (GetRomSize(image) < static_cast<std::int32_t>(kMinimumRomSize)) {
+  const RomLayout layout = DecideRomLayout(image);
+  if (GetRomSize(image) < static_cast<std::int32_t>(MinimumRomSize(layout))) {
     std::fclose(image);
     ShowWarning(platform, TooSmallRomMessage(path));
     return false;
@@ -19,7 +20,8 @@ bool LoadRom(const std::string& path, RomSession& session, const ListOrders& ord
 
   platform.PlaySound(SoundId::RomLoaded);
   session.romFile = image;
-  switch (IdentifyRom(image)) {
+  session.romLayout = layout;
+  switch (IdentifyRom(image, layout)) {
     case RomKind::EarthBoundRom:
       session.romKind = RomKind::EarthBoundRom;
       break;
@@ -34,7 +36,7 @@ bool LoadRom(const std::string& path, RomSession& session, const ListOrders& ord
   }
   session.romLoaded = 1;
 
-  LoadGameTables(image, orders, tables);
+  LoadGameTables(image, layout, orders, tables);
   session.romSize = GetRomSize(image);
   return true;
 }

@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "core/rom/rom_session.h"
+#include "core/rom/rom_layout.h"
 
 // The quiz's marker: title bytes 16 to 19, which identification never compares.
-constexpr std::uint32_t kPossessionMarkerOffset = 0xFFD0 + kCopierHeaderSize;
+constexpr std::uint32_t kPossessionMarkerInHeader = 0x10;
 
-bool IsRomPossessed(std::FILE* romFile);
+bool IsRomPossessed(std::FILE* romFile, const RomLayout& layout);
 // Both return false when the write fails.
-bool PossessRom(std::FILE* romFile);
-bool UnpossessRom(std::FILE* romFile);
+bool PossessRom(std::FILE* romFile, const RomLayout& layout);
+bool UnpossessRom(std::FILE* romFile, const RomLayout& layout);

@@ -2,5 +2,8 @@
 
 #include "core/rom/rom_session.h"
 
-// The kind as the status line shows it, e.g. " - EarthBound ROM - ".
-const char* RomKindText(RomKind kind);
+#include <string>
+
+// The kind as the status line shows it, e.g. " - EarthBound ROM - ", or
+// " - EarthBound ROM (no header) - " for an image without a copier header.
+std::string RomKindText(RomKind kind, const RomLayout& layout);

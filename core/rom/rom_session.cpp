@@ -10,15 +10,19 @@ bool SeekTo(std::FILE* image, std::uint32_t offset) {
 
 }  // namespace
 
-RomKind IdentifyRom(std::FILE* image) {
+RomKind TitleKindAt(std::FILE* image, std::uint32_t fileOffset) {
   char title[kRomTitleCompareLength + 1] = {};
-  if (SeekTo(image, kRomTitleOffset)) {
+  if (SeekTo(image, fileOffset)) {
     const std::size_t got = std::fread(title, 1, kRomTitleCompareLength, image);
     title[got] = '\0';
   }
   if (std::strcmp(title, "EARTH BOUND (J)") == 0) return RomKind::EarthBoundRom;
   if (std::strcmp(title, "MOTHER-2       ") == 0) return RomKind::Mother2Rom;
   return RomKind::UnrecognizedRom;
+}
+
+RomKind IdentifyRom(std::FILE* image, const RomLayout& layout) {
+  return TitleKindAt(image, layout.FileOffset(layout.internalHeader));
 }
 
 std::int32_t GetRomSize(std::FILE* image) {
@@ -59,4 +63,5 @@ void CloseRom(RomSession& session) {
   session.romLoaded = 0;
   session.romKind = RomKind::NoRom;
   session.romSize = 0;
+  session.romLayout = RomLayout{};
 }

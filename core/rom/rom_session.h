@@ -3,8 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
-// Every offset in the program is a file offset that counts the copier header.
-constexpr std::uint32_t kCopierHeaderSize = 512;
+#include "core/rom/rom_layout.h"
 
 enum class RomKind : std::int32_t {
   NoRom = -1,
@@ -19,13 +18,17 @@ struct RomSession {
   std::uint8_t romLoaded = 0;
   RomKind romKind = RomKind::NoRom;
   std::int32_t romSize = 0;
+  RomLayout romLayout;
 };
 
-// Title bytes compared by IdentifyRom (the cartridge header at cartridge offset 0xFFC0).
-constexpr std::uint32_t kRomTitleOffset = 0xFFC0 + kCopierHeaderSize;
+// The title is the first 21 bytes of the internal header; its first 15 tell the kind.
+constexpr std::uint32_t kRomTitleLength = 21;
 constexpr std::uint32_t kRomTitleCompareLength = 15;
 
-RomKind IdentifyRom(std::FILE* image);
+// The kind the title at that file offset names.
+RomKind TitleKindAt(std::FILE* image, std::uint32_t fileOffset);
+// The kind the title of the layout's internal header names.
+RomKind IdentifyRom(std::FILE* image, const RomLayout& layout);
 std::int32_t GetRomSize(std::FILE* image);
 
 // Positions the stream and reads one byte; past the end it yields the low byte of EOF (0xFF).

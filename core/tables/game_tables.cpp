@@ -4,14 +4,14 @@
 #include "core/enemy/enemy_table.h"
 #include "core/item/item_order.h"
 
-void LoadGameTables(std::FILE* romFile, const ListOrders& orders, GameTables& tables) {
-  LoadEnemyTable(romFile, tables.enemyTable);
+void LoadGameTables(std::FILE* romFile, const RomLayout& layout, const ListOrders& orders, GameTables& tables) {
+  LoadEnemyTable(romFile, layout, tables.enemyTable);
   SortEnemies(tables.enemyTable, orders.enemyListOrder);
-  LoadItemTable(romFile, tables.itemTable);
+  LoadItemTable(romFile, layout, tables.itemTable);
   SortItems(tables.itemTable, orders.itemListOrder);
-  LoadPsiNames(romFile, tables.psiNameTable);
-  LoadTeleports(romFile, tables.teleportTable);
-  LoadPhoneList(romFile, tables.phoneListTable);
-  LoadAilmentNames(romFile, tables.ailmentNameTable);
-  LoadBattleMenu(romFile, tables.battleMenuTable);
+  LoadPsiNames(romFile, layout, tables.psiNameTable);
+  LoadTeleports(romFile, layout, tables.teleportTable);
+  LoadPhoneList(romFile, layout, tables.phoneListTable);
+  LoadAilmentNames(romFile, layout, tables.ailmentNameTable);
+  LoadBattleMenu(romFile, layout, tables.battleMenuTable);
 }

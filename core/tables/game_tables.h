@@ -22,4 +22,4 @@ struct GameTables {
 
 // Reads the tables in their fixed order and puts the enemy and item tables into the
 // current list orders.
-void LoadGameTables(std::FILE* romFile, const ListOrders& orders, GameTables& tables);
+void LoadGameTables(std::FILE* romFile, const RomLayout& layout, const ListOrders& orders, GameTables& tables);

@@ -21,24 +21,25 @@ bool WriteShortText(ShortTextRecord& record, std::FILE* romFile, const std::stri
 
 }  // namespace
 
-void LoadPhoneList(std::FILE* romFile, PhoneListTable& phones) {
-  const std::vector<std::uint8_t> table = ReadRomRegion(romFile, kPhoneListOffset, kPhoneCount * kPhoneEntrySize);
+void LoadPhoneList(std::FILE* romFile, const RomLayout& layout, PhoneListTable& phones) {
+  const std::uint32_t tableOffset = layout.FileOffset(kPhoneListRomPosition);
+  const std::vector<std::uint8_t> table = ReadRomRegion(romFile, tableOffset, kPhoneCount * kPhoneEntrySize);
   for (std::size_t i = 0; i < kPhoneCount; ++i) {
     const std::uint8_t* entry = table.data() + i * kPhoneEntrySize;
     PhoneRecord& record = phones[i];
-    record.fileOffset = kPhoneListOffset + static_cast<std::uint32_t>(i) * kPhoneEntrySize;
+    record.fileOffset = tableOffset + static_cast<std::uint32_t>(i) * kPhoneEntrySize;
     DecodeGameText(entry, kNameFieldLength, record.name);
     record.name[kNameFieldLength] = '\0';
     record.pointer = LittleEndianValue(entry + kPhonePointerField, 4);
   }
 }
 
-void LoadAilmentNames(std::FILE* romFile, AilmentNameTable& ailments) {
-  LoadShortTexts(romFile, kAilmentNameOffset, ailments);
+void LoadAilmentNames(std::FILE* romFile, const RomLayout& layout, AilmentNameTable& ailments) {
+  LoadShortTexts(romFile, layout.FileOffset(kAilmentNameRomPosition), ailments);
 }
 
-void LoadBattleMenu(std::FILE* romFile, BattleMenuTable& menu) {
-  LoadShortTexts(romFile, kBattleMenuOffset, menu);
+void LoadBattleMenu(std::FILE* romFile, const RomLayout& layout, BattleMenuTable& menu) {
+  LoadShortTexts(romFile, layout.FileOffset(kBattleMenuRomPosition), menu);
 }
 
 bool WritePhoneName(PhoneRecord& record, std::FILE* romFile, const std::string& text) {

@@ -5,17 +5,18 @@
 #include <cstdio>
 #include <string>
 
+#include "core/rom/rom_layout.h"
 #include "core/text/game_text.h"
 
-constexpr std::uint32_t kPhoneListOffset = 0x157CAE;
+constexpr std::uint32_t kPhoneListRomPosition = 0x157AAE;
 constexpr std::size_t kPhoneCount = 5;
 constexpr std::uint32_t kPhoneEntrySize = 31;
 // Bytes 25 and 26 of an entry are neither read nor written.
 constexpr std::uint32_t kPhonePointerField = 27;
 
-constexpr std::uint32_t kAilmentNameOffset = 0x45D70;
+constexpr std::uint32_t kAilmentNameRomPosition = 0x45B70;
 constexpr std::size_t kAilmentNameCount = 10;
-constexpr std::uint32_t kBattleMenuOffset = 0x4A1E1;
+constexpr std::uint32_t kBattleMenuRomPosition = 0x49FE1;
 constexpr std::size_t kBattleMenuCount = 11;
 
 struct PhoneRecord {
@@ -34,9 +35,9 @@ using PhoneListTable = std::array<PhoneRecord, kPhoneCount>;
 using AilmentNameTable = std::array<ShortTextRecord, kAilmentNameCount>;
 using BattleMenuTable = std::array<ShortTextRecord, kBattleMenuCount>;
 
-void LoadPhoneList(std::FILE* romFile, PhoneListTable& phones);
-void LoadAilmentNames(std::FILE* romFile, AilmentNameTable& ailments);
-void LoadBattleMenu(std::FILE* romFile, BattleMenuTable& menu);
+void LoadPhoneList(std::FILE* romFile, const RomLayout& layout, PhoneListTable& phones);
+void LoadAilmentNames(std::FILE* romFile, const RomLayout& layout, AilmentNameTable& ailments);
+void LoadBattleMenu(std::FILE* romFile, const RomLayout& layout, BattleMenuTable& menu);
 
 // Each writes its field and stores it in memory; false when the write fails. Texts are cut
 // to 24 characters, then to the field: a 16-character text has no end byte.

@@ -3,11 +3,12 @@
 #include "core/rom/rom_region.h"
 #include "core/text/edit_text.h"
 
-void LoadPsiNames(std::FILE* romFile, PsiNameTable& names) {
-  const std::vector<std::uint8_t> table = ReadRomRegion(romFile, kPsiNameTableOffset, kPsiNameCount * kNameFieldLength);
+void LoadPsiNames(std::FILE* romFile, const RomLayout& layout, PsiNameTable& names) {
+  const std::uint32_t tableOffset = layout.FileOffset(kPsiNameTableRomPosition);
+  const std::vector<std::uint8_t> table = ReadRomRegion(romFile, tableOffset, kPsiNameCount * kNameFieldLength);
   for (std::size_t i = 0; i < kPsiNameCount; ++i) {
     PsiNameRecord& record = names[i];
-    record.fileOffset = kPsiNameTableOffset + static_cast<std::uint32_t>(i * kNameFieldLength);
+    record.fileOffset = tableOffset + static_cast<std::uint32_t>(i * kNameFieldLength);
     DecodeGameText(table.data() + i * kNameFieldLength, kNameFieldLength, record.name);
     record.name[kNameFieldLength] = '\0';
   }

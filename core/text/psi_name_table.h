@@ -5,9 +5,10 @@
 #include <cstdio>
 #include <string>
 
+#include "core/rom/rom_layout.h"
 #include "core/text/game_text.h"
 
-constexpr std::uint32_t kPsiNameTableOffset = 0x158F93;
+constexpr std::uint32_t kPsiNameTableRomPosition = 0x158D93;
 constexpr std::size_t kPsiNameCount = 16;
 
 struct PsiNameRecord {
@@ -17,6 +18,6 @@ struct PsiNameRecord {
 
 using PsiNameTable = std::array<PsiNameRecord, kPsiNameCount>;
 
-void LoadPsiNames(std::FILE* romFile, PsiNameTable& names);
+void LoadPsiNames(std::FILE* romFile, const RomLayout& layout, PsiNameTable& names);
 // The typed text, cut to 24 characters, into the 25-byte field; false when the write fails.
 bool WritePsiName(PsiNameRecord& record, std::FILE* romFile, const std::string& text);

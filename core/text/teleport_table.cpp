@@ -4,13 +4,13 @@
 #include "core/rom/rom_session.h"
 #include "core/text/edit_text.h"
 
-void LoadTeleports(std::FILE* romFile, TeleportTable& teleports) {
-  const std::vector<std::uint8_t> table =
-      ReadRomRegion(romFile, kTeleportTableOffset, kTeleportCount * kTeleportEntrySize);
+void LoadTeleports(std::FILE* romFile, const RomLayout& layout, TeleportTable& teleports) {
+  const std::uint32_t tableOffset = layout.FileOffset(kTeleportTableRomPosition);
+  const std::vector<std::uint8_t> table = ReadRomRegion(romFile, tableOffset, kTeleportCount * kTeleportEntrySize);
   for (std::size_t i = 0; i < kTeleportCount; ++i) {
     const std::uint8_t* entry = table.data() + i * kTeleportEntrySize;
     TeleportRecord& record = teleports[i];
-    record.fileOffset = kTeleportTableOffset + static_cast<std::uint32_t>(i) * kTeleportEntrySize;
+    record.fileOffset = tableOffset + static_cast<std::uint32_t>(i) * kTeleportEntrySize;
     DecodeGameText(entry, kNameFieldLength, record.name);
     record.name[kNameFieldLength] = '\0';
     record.x = static_cast<std::int32_t>(LittleEndianValue(entry + kTeleportXField, 2));

@@ -5,9 +5,10 @@
 #include <cstdio>
 #include <string>
 
+#include "core/rom/rom_layout.h"
 #include "core/text/game_text.h"
 
-constexpr std::uint32_t kTeleportTableOffset = 0x157A9F;
+constexpr std::uint32_t kTeleportTableRomPosition = 0x15789F;
 constexpr std::size_t kTeleportCount = 16;
 constexpr std::uint32_t kTeleportEntrySize = 31;
 // Bytes 25 and 26 of an entry are neither read nor written.
@@ -24,7 +25,7 @@ struct TeleportRecord {
 
 using TeleportTable = std::array<TeleportRecord, kTeleportCount>;
 
-void LoadTeleports(std::FILE* romFile, TeleportTable& teleports);
+void LoadTeleports(std::FILE* romFile, const RomLayout& layout, TeleportTable& teleports);
 // Each writes its field and stores it in memory; false when the write fails.
 bool WriteTeleportName(TeleportRecord& record, std::FILE* romFile, const std::string& text);
 bool WriteTeleportX(TeleportRecord& record, std::FILE* romFile, std::int32_t value);

@@ -71,7 +71,7 @@ TEST_F(DumpEnemiesCliTest, DumpsTheImageInTheOrderAskedForAndLeavesItAlone) {
 TEST_F(DumpEnemiesCliTest, WritesTheSameFileAsTheEditorsDump) {
   std::FILE* image = std::fopen(imagePath.c_str(), "rb");
   EnemyTable table;
-  LoadEnemyTable(image, table);
+  LoadEnemyTable(image, kHeaderedLayout, table);
   std::fclose(image);
   SortEnemiesByGameOrder(table);
 

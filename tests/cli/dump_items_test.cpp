@@ -32,7 +32,7 @@ class DumpItemsCli : public ::testing::Test {
   std::string ExpectedDump(ListOrder order) {
     std::FILE* file = std::fopen(imagePath.c_str(), "rb");
     ItemTable items;
-    LoadItemTable(file, items);
+    LoadItemTable(file, kHeaderedLayout, items);
     std::fclose(file);
     SortItems(items, order);
     return ItemDumpText(items);

@@ -49,7 +49,7 @@ TEST(MakeSampleImage, WritesAnEarthBoundImageWithSomethingInEveryTable) {
   ASSERT_NE(file, nullptr);
   for (const std::size_t frame : {std::size_t{0}, std::size_t{18}, std::size_t{107}, kSpriteFrameCount - 1}) {
     PictureBuffer pixels;
-    const SpriteFrame shown = DecodeSpriteFrame(file, frame, pixels);
+    const SpriteFrame shown = DecodeSpriteFrame(file, kHeaderedLayout, frame, pixels);
     const std::size_t middle = shown.heightTiles * 4 * kPictureWidth + shown.widthTiles * 4;
     EXPECT_EQ(pixels[0], 0) << "frame " << frame;
     EXPECT_NE(pixels[middle], 0) << "frame " << frame;

@@ -35,7 +35,7 @@ FixtureImage ImageWithOddEnemy() {
 // The image opened for update with its tables loaded, as the editor has it.
 struct OddEnemyRom {
   OddEnemyRom() : image(ImageWithOddEnemy()), fixture(image) {
-    LoadGameTables(fixture.file(), ListOrders{}, tables);
+    LoadGameTables(fixture.file(), kHeaderedLayout, ListOrders{}, tables);
     position = static_cast<std::size_t>(EnemyPosition(tables.enemyTable, kEnemy));
   }
 
@@ -173,7 +173,7 @@ TEST(ApplyEnemyFailureTest, AFileThatCannotBeWrittenReportsIt) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
   ASSERT_NE(file, nullptr);
   GameTables tables;
-  LoadGameTables(file, ListOrders{}, tables);
+  LoadGameTables(file, kHeaderedLayout, ListOrders{}, tables);
   const std::size_t position = static_cast<std::size_t>(EnemyPosition(tables.enemyTable, kEnemy));
   const EnemyBoxes form = ViewEnemy(tables.enemyTable[position], tables.enemyTable, tables.itemTable);
 

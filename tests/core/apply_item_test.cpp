@@ -34,7 +34,7 @@ FixtureImage ItemImage() {
 class ApplyItemTest : public ::testing::Test {
  protected:
   ApplyItemTest() : fixture(ItemImage()) {
-    LoadItemTable(fixture.file(), items);
+    LoadItemTable(fixture.file(), kHeaderedLayout, items);
     SortItems(items, ListOrder::ByName);
     position = static_cast<std::size_t>(ItemPosition(items, kBat));
   }

@@ -29,7 +29,7 @@ class EnemyFieldWritersTest : public ::testing::Test {
     image.WriteTo(path);
     before = image.bytes;
     file = std::fopen(path.c_str(), "r+b");
-    LoadEnemyTable(file, table);
+    LoadEnemyTable(file, kHeaderedLayout, table);
   }
 
   std::vector<std::uint8_t> Written() {

@@ -17,7 +17,7 @@ struct LoadedTable {
     const std::string path = TempPath("enemies.smc");
     image.WriteTo(path);
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    LoadEnemyTable(file, table);
+    LoadEnemyTable(file, kHeaderedLayout, table);
     std::fclose(file);
   }
   EnemyTable table;
@@ -34,7 +34,7 @@ std::uint32_t ValueAt(const FixtureImage& image, std::size_t enemy, std::uint32_
 TEST(LoadEnemyTable, EveryFieldComesFromItsPlaceInTheRecord) {
   FixtureImage image;
   std::mt19937 random(1234);
-  for (std::uint32_t i = 0; i < kEnemyTableSize; ++i) image.bytes[kEnemyTableOffset + i] = random() & 0xFF;
+  for (std::uint32_t i = 0; i < kEnemyTableSize; ++i) image.bytes[Headered(kEnemyTableRomPosition) + i] = random() & 0xFF;
   const LoadedTable loaded(image);
 
   struct Field {
@@ -137,7 +137,7 @@ TEST(LoadEnemyTable, AdversarialRecordsLoadAsStored) {
 }
 
 TEST(LoadEnemyTable, ShortFileReadsMissingBytesAsTheByteReaderDoes) {
-  FixtureImage image(kEnemyTableOffset + kEnemyRecordSize + at::kHp + 1);
+  FixtureImage image(Headered(kEnemyTableRomPosition) + kEnemyRecordSize + at::kHp + 1);
   PutEnemyName(image, 1, "Cut");
   image.PutByte(EnemyRecordOffset(1) + at::kHp, 0x34);
   const LoadedTable loaded(image);
@@ -157,12 +157,12 @@ TEST(LoadGameTables, ReadsTheEnemiesAndSortsThemIntoTheCurrentOrder) {
 
   GameTables tables;
   ListOrders orders;
-  LoadGameTables(file, orders, tables);
+  LoadGameTables(file, kHeaderedLayout, orders, tables);
   EXPECT_EQ(tables.enemyTable[0].enemyNumber, 1);
   EXPECT_EQ(tables.enemyTable[1].enemyNumber, 0);
 
   orders.enemyListOrder = ListOrder::Original;
-  LoadGameTables(file, orders, tables);
+  LoadGameTables(file, kHeaderedLayout, orders, tables);
   EXPECT_EQ(tables.enemyTable[0].enemyNumber, 0);
   EXPECT_EQ(tables.enemyTable[229].enemyNumber, 229);
   std::fclose(file);

@@ -77,7 +77,7 @@ TEST(LoadItemTable, ShortFileReadsMissingBytesAsEndOfFile) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
   ItemTable items;
   std::memset(&items, 0xEE, sizeof items);
-  LoadItemTable(file, items);
+  LoadItemTable(file, kHeaderedLayout, items);
   std::fclose(file);
 
   EXPECT_EQ(items[0].descAddress, 0x123456u);

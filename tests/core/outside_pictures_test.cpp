@@ -11,23 +11,23 @@ namespace {
 TEST(SpriteFrameTable, FramesLieWhereTheRunsAndGapsPutThem) {
   struct Case {
     std::size_t frame;
-    std::uint32_t fileOffset;
+    std::uint32_t romPosition;
     int width;
     int height;
     int subPalette;
   } cases[] = {
-      {0, 0x110200, 4, 6, 0},    {18, 0x114A00, 8, 10, 2},  {106, 0x11DA00, 6, 1, 0},  {107, 0x11DD00, 6, 4, 0},
-      {1099, 0x152E00, 2, 3, 0}, {1100, 0x153100, 2, 3, 0}, {1143, 0x154740, 2, 2, 0},
+      {0, 0x110000, 4, 6, 0},    {18, 0x114800, 8, 10, 2},  {106, 0x11D800, 6, 1, 0},  {107, 0x11DB00, 6, 4, 0},
+      {1099, 0x152C00, 2, 3, 0}, {1100, 0x152F00, 2, 3, 0}, {1143, 0x154540, 2, 2, 0},
   };
   for (const Case& c : cases) {
     const SpriteFrame& frame = SpriteFrameTable[c.frame];
-    EXPECT_EQ(frame.fileOffset, c.fileOffset) << "frame " << c.frame;
+    EXPECT_EQ(frame.romPosition, c.romPosition) << "frame " << c.frame;
     EXPECT_EQ(frame.widthTiles, c.width) << "frame " << c.frame;
     EXPECT_EQ(frame.heightTiles, c.height) << "frame " << c.frame;
     EXPECT_EQ(frame.subPalette, c.subPalette) << "frame " << c.frame;
   }
   const SpriteFrame& last = SpriteFrameTable[kSpriteFrameCount - 1];
-  EXPECT_EQ(last.fileOffset + kTileBytes * last.widthTiles * last.heightTiles, 0x1547C0u);
+  EXPECT_EQ(last.romPosition + kTileBytes * last.widthTiles * last.heightTiles, 0x1545C0u);
   for (std::size_t i = 0; i < kSpriteFrameCount; ++i) {
     const SpriteFrame& frame = SpriteFrameTable[i];
     ASSERT_TRUE(frame.widthTiles >= 2 && frame.widthTiles <= 8) << "frame " << i;
@@ -111,7 +111,7 @@ class DecodeSpriteFrameTest : public ::testing::Test {
     const std::string path = TempPath("sprites.smc");
     image.WriteTo(path);
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    const SpriteFrame result = DecodeSpriteFrame(file, frame, pixels);
+    const SpriteFrame result = DecodeSpriteFrame(file, kHeaderedLayout, frame, pixels);
     std::fclose(file);
     return result;
   }

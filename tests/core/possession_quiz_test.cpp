@@ -51,7 +51,7 @@ QuizRun RunQuizOn(const FixtureImage& image, const char* mode, int answer) {
   EXPECT_NE(file, nullptr) << path;
   if (!file) return run;
   run.platform.messageAnswers = {answer};
-  PlayPossessionQuiz(file, run.platform);
+  PlayPossessionQuiz(file, kHeaderedLayout, run.platform);
   std::fclose(file);
   run.bytesAfter = ReadFileBytes(path);
   return run;
@@ -76,7 +76,7 @@ TEST(PlayPossessionQuiz, AnswersWriteTheMarkerAndPlayItsSound) {
   };
   for (const Case& c : cases) {
     FixtureImage image;
-    image.SetKind(c.kind).Put(kPossessionMarkerOffset, c.markerBefore);
+    image.SetKind(c.kind).Put(Headered(kInternalHeader + kPossessionMarkerInHeader), c.markerBefore);
     const QuizRun run = RunQuizOn(image, "r+b", c.answer);
 
     ASSERT_EQ(run.platform.messages.size(), 2u) << c.name;
@@ -87,7 +87,7 @@ TEST(PlayPossessionQuiz, AnswersWriteTheMarkerAndPlayItsSound) {
     EXPECT_EQ(run.platform.messages[0].flags, 0x2024u) << c.name;
     EXPECT_EQ(run.platform.messages[1].flags, 0x2030u) << c.name;
     EXPECT_EQ(run.platform.sounds, c.sounds) << c.name;
-    EXPECT_TRUE(run.bytesAfter == image.Put(kPossessionMarkerOffset, c.markerAfter).bytes)
+    EXPECT_TRUE(run.bytesAfter == image.Put(Headered(kInternalHeader + kPossessionMarkerInHeader), c.markerAfter).bytes)
         << c.name << ": only the marker may change";
   }
 }

@@ -13,7 +13,7 @@ RomKind KindOfImage(const FixtureImage& image) {
   const std::string path = TempPath("kind.smc");
   image.WriteTo(path);
   std::FILE* file = std::fopen(path.c_str(), "rb");
-  const RomKind kind = IdentifyRom(file);
+  const RomKind kind = IdentifyRom(file, DecideRomLayout(file));
   std::fclose(file);
   return kind;
 }
@@ -36,12 +36,6 @@ TEST(IdentifyRom, TellsTheKindFromTheFirstFifteenTitleBytes) {
     image.SetTitle(c.title);
     EXPECT_EQ(KindOfImage(image), c.expected) << c.name;
   }
-}
-
-TEST(IdentifyRom, ImageWithoutCopierHeaderIsUnrecognized) {
-  FixtureImage image;
-  image.Put(kRomTitleOffset - kCopierHeaderSize, {'E', 'A', 'R', 'T', 'H', ' ', 'B', 'O', 'U', 'N', 'D', ' ', '(', 'J', ')'});
-  EXPECT_EQ(KindOfImage(image), RomKind::UnrecognizedRom);
 }
 
 class LoadRomTest : public ::testing::Test {
@@ -121,7 +115,7 @@ TEST_F(LoadRomTest, ReadOnlyImageCannotBeLoaded) {
 
 TEST_F(LoadRomTest, TooShortImageIsRefusedAndUntouched) {
   const std::string path = TempPath("short.smc");
-  FixtureImage image(kMinimumRomSize - 1);
+  FixtureImage image(MinimumRomSize(kHeaderedLayout) - 1);
   image.SetKind(RomKind::EarthBoundRom).WriteTo(path);
 
   EXPECT_FALSE(Load(path));

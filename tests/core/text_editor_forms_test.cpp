@@ -46,11 +46,11 @@ std::vector<std::uint8_t> Stored(const std::string& text, std::size_t length) {
 
 TEST(PsiNameForm, ShowsEachNameAndAppliesAllSixteenOntoTheDisk) {
   FixtureImage image;
-  image.PutGameText(kPsiNameTableOffset, "Rockin", 25);
-  image.PutGameText(kPsiNameTableOffset + 25, "ABCDEFGHIJKLMNOPQRSTUVWXY", 25);
+  image.PutGameText(Headered(kPsiNameTableRomPosition), "Rockin", 25);
+  image.PutGameText(Headered(kPsiNameTableRomPosition) + 25, "ABCDEFGHIJKLMNOPQRSTUVWXY", 25);
   OpenImage rom(image);
   PsiNameTable names;
-  LoadPsiNames(rom.file, names);
+  LoadPsiNames(rom.file, kHeaderedLayout, names);
   PsiNameTexts texts = PsiNameBoxTexts(names);
   EXPECT_EQ(texts[0], "Rockin");
   EXPECT_EQ(texts[1], "ABCDEFGHIJKLMNOPQRSTUVWXY");
@@ -60,26 +60,26 @@ TEST(PsiNameForm, ShowsEachNameAndAppliesAllSixteenOntoTheDisk) {
   texts[15] = "Last one";
   ASSERT_TRUE(ApplyPsiNameTexts(rom.file, names, texts));
   // The ROM is still open: the bytes are on disk all the same.
-  EXPECT_EQ(rom.Bytes(kPsiNameTableOffset, 25), Stored("Fire", 25));
-  EXPECT_EQ(rom.Bytes(kPsiNameTableOffset + 25, 25), Stored("ABCDEFGHIJKLMNOPQRSTUVWX", 25));
-  EXPECT_EQ(rom.Bytes(kPsiNameTableOffset + 15 * 25, 25), Stored("Last one", 25));
+  EXPECT_EQ(rom.Bytes(Headered(kPsiNameTableRomPosition), 25), Stored("Fire", 25));
+  EXPECT_EQ(rom.Bytes(Headered(kPsiNameTableRomPosition) + 25, 25), Stored("ABCDEFGHIJKLMNOPQRSTUVWX", 25));
+  EXPECT_EQ(rom.Bytes(Headered(kPsiNameTableRomPosition) + 15 * 25, 25), Stored("Last one", 25));
   EXPECT_EQ(PsiNameBoxTexts(names)[15], "Last one");
 }
 
 TEST(TeleportForm, CoordinatesAreCappedAndNegativeOnesKeepTheirLowBytes) {
   FixtureImage image;
-  image.Put(kTeleportTableOffset + 25, {0x12, 0x34});
-  image.PutValue(kTeleportTableOffset + kTeleportXField, 65535, 2);
+  image.Put(Headered(kTeleportTableRomPosition) + 25, {0x12, 0x34});
+  image.PutValue(Headered(kTeleportTableRomPosition) + kTeleportXField, 65535, 2);
   OpenImage rom(image);
   TeleportTable teleports;
-  LoadTeleports(rom.file, teleports);
+  LoadTeleports(rom.file, kHeaderedLayout, teleports);
   TeleportTexts texts = TeleportBoxTexts(teleports);
   EXPECT_EQ(texts[0].x, "65535");
   EXPECT_EQ(texts[0].y, "0");
 
   texts[0] = {"Onett", "70000", "-1"};
   ASSERT_TRUE(ApplyTeleportTexts(rom.file, teleports, texts));
-  EXPECT_EQ(rom.Bytes(kTeleportTableOffset, 31),
+  EXPECT_EQ(rom.Bytes(Headered(kTeleportTableRomPosition), 31),
             [] {
               std::vector<std::uint8_t> entry = Stored("Onett", 25);
               entry.insert(entry.end(), {0x12, 0x34, 0xFF, 0xFF, 0xFF, 0xFF});
@@ -91,17 +91,17 @@ TEST(TeleportForm, CoordinatesAreCappedAndNegativeOnesKeepTheirLowBytes) {
 
 TEST(MiscTextForm, ShowsAndAppliesOnlyTheSelectedEntries) {
   FixtureImage image;
-  image.PutGameText(kPhoneListOffset + 2 * kPhoneEntrySize, "Dad", 25);
-  image.PutValue(kPhoneListOffset + 2 * kPhoneEntrySize + kPhonePointerField, 0xC5ABCD, 4);
-  image.PutGameText(kAilmentNameOffset + 16, "SixteenCharsLong", 16);
-  image.PutGameText(kBattleMenuOffset, "Bash", 16);
+  image.PutGameText(Headered(kPhoneListRomPosition) + 2 * kPhoneEntrySize, "Dad", 25);
+  image.PutValue(Headered(kPhoneListRomPosition) + 2 * kPhoneEntrySize + kPhonePointerField, 0xC5ABCD, 4);
+  image.PutGameText(Headered(kAilmentNameRomPosition) + 16, "SixteenCharsLong", 16);
+  image.PutGameText(Headered(kBattleMenuRomPosition), "Bash", 16);
   OpenImage rom(image);
   PhoneListTable phones;
   AilmentNameTable ailments;
   BattleMenuTable battleMenu;
-  LoadPhoneList(rom.file, phones);
-  LoadAilmentNames(rom.file, ailments);
-  LoadBattleMenu(rom.file, battleMenu);
+  LoadPhoneList(rom.file, kHeaderedLayout, phones);
+  LoadAilmentNames(rom.file, kHeaderedLayout, ailments);
+  LoadBattleMenu(rom.file, kHeaderedLayout, battleMenu);
   const MiscTextTables tables = {phones, ailments, battleMenu};
 
   EXPECT_EQ(PhoneListEntries(phones)[2], "Dad");
@@ -113,11 +113,11 @@ TEST(MiscTextForm, ShowsAndAppliesOnlyTheSelectedEntries) {
   EXPECT_EQ(shown.battleMenuEntry, "Bash");
 
   ASSERT_TRUE(ApplyMiscTextBoxes(rom.file, tables, {2, 1, 0}, {"Mom", "100", "Nauseous and more", "Goods"}));
-  EXPECT_EQ(rom.Bytes(kPhoneListOffset + 2 * kPhoneEntrySize, 25), Stored("Mom", 25));
-  EXPECT_EQ(rom.Bytes(kPhoneListOffset + 2 * kPhoneEntrySize + kPhonePointerField, 4),
+  EXPECT_EQ(rom.Bytes(Headered(kPhoneListRomPosition) + 2 * kPhoneEntrySize, 25), Stored("Mom", 25));
+  EXPECT_EQ(rom.Bytes(Headered(kPhoneListRomPosition) + 2 * kPhoneEntrySize + kPhonePointerField, 4),
             (std::vector<std::uint8_t>{0x64, 0, 0, 0}));
-  EXPECT_EQ(rom.Bytes(kAilmentNameOffset + 16, 16), Stored("Nauseous and mor", 16));
-  EXPECT_EQ(rom.Bytes(kBattleMenuOffset, 16), Stored("Goods", 16));
+  EXPECT_EQ(rom.Bytes(Headered(kAilmentNameRomPosition) + 16, 16), Stored("Nauseous and mor", 16));
+  EXPECT_EQ(rom.Bytes(Headered(kBattleMenuRomPosition), 16), Stored("Goods", 16));
   EXPECT_EQ(MiscTextBoxTexts(tables, {2, 1, 0}).phonePointer, "$64");
 }
 
@@ -126,9 +126,9 @@ TEST(MiscTextForm, ASelectionOutsideItsTableShowsAndWritesNothingForThatGroup) {
   PhoneListTable phones;
   AilmentNameTable ailments;
   BattleMenuTable battleMenu;
-  LoadPhoneList(rom.file, phones);
-  LoadAilmentNames(rom.file, ailments);
-  LoadBattleMenu(rom.file, battleMenu);
+  LoadPhoneList(rom.file, kHeaderedLayout, phones);
+  LoadAilmentNames(rom.file, kHeaderedLayout, ailments);
+  LoadBattleMenu(rom.file, kHeaderedLayout, battleMenu);
   const MiscTextTables tables = {phones, ailments, battleMenu};
   EXPECT_EQ(MiscTextBoxTexts(tables, {-1, 10, 11}).phonePointer, "");
   ASSERT_TRUE(ApplyMiscTextBoxes(rom.file, tables, {5, -1, 11}, {"X", "$1", "Y", "Z"}));
@@ -142,11 +142,11 @@ TEST(TextEditorForms, EveryApplyReportsAWriteThatFails) {
   PhoneListTable phones;
   AilmentNameTable ailments;
   BattleMenuTable battleMenu;
-  LoadPsiNames(rom.file, names);
-  LoadTeleports(rom.file, teleports);
-  LoadPhoneList(rom.file, phones);
-  LoadAilmentNames(rom.file, ailments);
-  LoadBattleMenu(rom.file, battleMenu);
+  LoadPsiNames(rom.file, kHeaderedLayout, names);
+  LoadTeleports(rom.file, kHeaderedLayout, teleports);
+  LoadPhoneList(rom.file, kHeaderedLayout, phones);
+  LoadAilmentNames(rom.file, kHeaderedLayout, ailments);
+  LoadBattleMenu(rom.file, kHeaderedLayout, battleMenu);
   rom.MakeUnwritable();
 
   EXPECT_FALSE(ApplyPsiNameTexts(rom.file, names, PsiNameTexts{}));

@@ -76,11 +76,11 @@ class TextTableWriters : public ::testing::Test {
  protected:
   TextTableWriters() : fixture(MakeImage()) {
     std::FILE* file = fixture.file();
-    LoadPsiNames(file, psi);
-    LoadTeleports(file, teleports);
-    LoadPhoneList(file, phones);
-    LoadAilmentNames(file, ailments);
-    LoadBattleMenu(file, menu);
+    LoadPsiNames(file, kHeaderedLayout, psi);
+    LoadTeleports(file, kHeaderedLayout, teleports);
+    LoadPhoneList(file, kHeaderedLayout, phones);
+    LoadAilmentNames(file, kHeaderedLayout, ailments);
+    LoadBattleMenu(file, kHeaderedLayout, menu);
   }
 
   static FixtureImage MakeImage() {

@@ -2,21 +2,21 @@
 
 #include "core/text/game_text.h"
 
-std::uint32_t EnemyRecordOffset(std::size_t enemyNumber) {
-  return kEnemyTableOffset + kEnemyRecordSize * static_cast<std::uint32_t>(enemyNumber);
+std::uint32_t EnemyRecordOffset(std::size_t enemyNumber, const RomLayout& layout) {
+  return layout.FileOffset(kEnemyTableRomPosition + kEnemyRecordSize * static_cast<std::uint32_t>(enemyNumber));
 }
 
 void PutEnemyField(FixtureImage& image, std::size_t enemyNumber, std::uint32_t fieldOffset, std::uint32_t value,
                    unsigned width) {
-  image.PutValue(EnemyRecordOffset(enemyNumber) + fieldOffset, value, width);
+  image.PutValue(EnemyRecordOffset(enemyNumber, image.layout) + fieldOffset, value, width);
 }
 
 void PutEnemyNameBytes(FixtureImage& image, std::size_t enemyNumber, const std::vector<std::uint8_t>& bytes) {
-  image.Put(EnemyRecordOffset(enemyNumber) + EnemyFieldOffset::kName, bytes);
+  image.Put(EnemyRecordOffset(enemyNumber, image.layout) + EnemyFieldOffset::kName, bytes);
 }
 
 void PutEnemyName(FixtureImage& image, std::size_t enemyNumber, const std::string& name) {
-  image.PutGameText(EnemyRecordOffset(enemyNumber) + EnemyFieldOffset::kName, name, kNameFieldLength);
+  image.PutGameText(EnemyRecordOffset(enemyNumber, image.layout) + EnemyFieldOffset::kName, name, kNameFieldLength);
 }
 
 void SetEnemyName(EnemyRecord& record, const std::string& text) {

@@ -8,7 +8,8 @@
 #include "core/enemy/enemy_record.h"
 #include "tests/support/fixture_image.h"
 
-std::uint32_t EnemyRecordOffset(std::size_t enemyNumber);
+// The file offset of enemy record enemyNumber in an image of that layout.
+std::uint32_t EnemyRecordOffset(std::size_t enemyNumber, const RomLayout& layout = kHeaderedLayout);
 
 // Writes value little-endian into one field of enemy record enemyNumber in the image.
 void PutEnemyField(FixtureImage& image, std::size_t enemyNumber, std::uint32_t fieldOffset, std::uint32_t value,

@@ -9,10 +9,21 @@
 
 #include "core/text/game_text.h"
 
-FixtureImage::FixtureImage(std::size_t size) : bytes(size, 0) {}
+FixtureImage::FixtureImage(std::size_t size, RomLayout imageLayout) : layout(imageLayout), bytes(size, 0) {}
+
+FixtureImage FixtureImage::OfLayout(const RomLayout& imageLayout) {
+  return FixtureImage(kRomDataSize + imageLayout.headerSize, imageLayout);
+}
+
+FixtureImage FixtureImage::HeaderlessTwin() const {
+  FixtureImage twin(0, kHeaderlessLayout);
+  twin.bytes.assign(bytes.begin() + layout.headerSize, bytes.end());
+  return twin;
+}
 
 FixtureImage& FixtureImage::SetTitle(const std::string& title) {
-  for (std::size_t i = 0; i < 21; ++i) bytes.at(kRomTitleOffset + i) = i < title.size() ? title[i] : ' ';
+  const std::uint32_t start = FileOffset(layout.internalHeader);
+  for (std::size_t i = 0; i < kRomTitleLength; ++i) bytes.at(start + i) = i < title.size() ? title[i] : ' ';
   return *this;
 }
 

@@ -7,14 +7,27 @@
 
 #include "core/rom/rom_session.h"
 
-// A synthetic image: 3 MiB of cartridge behind the copier header, zero-filled, with
-// chosen bytes at real offsets. Never real game data.
+// The file offset of a ROM position in a headered image, where most tests work.
+constexpr std::uint32_t Headered(std::uint32_t romPosition) {
+  return kCopierHeaderSize + romPosition;
+}
+
+// A synthetic image: 3 MiB of ROM data, behind a copier header unless the layout has none,
+// zero-filled, with chosen bytes at real offsets. Never real game data. Offsets given to
+// Put are file offsets; FileOffset turns a ROM position into one.
 class FixtureImage {
  public:
-  static constexpr std::size_t kFullSize = 3 * 1024 * 1024 + kCopierHeaderSize;
+  static constexpr std::size_t kRomDataSize = 3 * 1024 * 1024;
+  static constexpr std::size_t kFullSize = kRomDataSize + kCopierHeaderSize;
 
-  explicit FixtureImage(std::size_t size = kFullSize);
-  // Writes title into the 21-byte cartridge title (the first 15 bytes decide the kind).
+  explicit FixtureImage(std::size_t size = kFullSize, RomLayout imageLayout = kHeaderedLayout);
+  // The full-size image of that layout.
+  static FixtureImage OfLayout(const RomLayout& imageLayout);
+  std::uint32_t FileOffset(std::uint32_t romPosition) const { return layout.FileOffset(romPosition); }
+  // The same ROM data without a copier header.
+  FixtureImage HeaderlessTwin() const;
+  // Writes title into the 21-byte title of the layout's internal header (the first 15 bytes
+  // decide the kind).
   FixtureImage& SetTitle(const std::string& title);
   FixtureImage& SetKind(RomKind kind);
   FixtureImage& Put(std::uint32_t offset, const std::vector<std::uint8_t>& bytes);
@@ -26,6 +39,7 @@ class FixtureImage {
 
   void WriteTo(const std::string& path) const;
 
+  RomLayout layout;
   std::vector<std::uint8_t> bytes;
 };
 

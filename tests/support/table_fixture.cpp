@@ -3,12 +3,12 @@
 #include <cstring>
 #include <stdexcept>
 
-std::uint32_t ItemOffset(std::uint8_t itemNumber) {
-  return kItemTableOffset + itemNumber * kItemRecordSize;
+std::uint32_t ItemOffset(std::uint8_t itemNumber, const RomLayout& layout) {
+  return layout.FileOffset(kItemTableRomPosition + itemNumber * kItemRecordSize);
 }
 
 void PutItem(FixtureImage& image, std::uint8_t itemNumber, const ItemBytes& item) {
-  const std::uint32_t offset = ItemOffset(itemNumber);
+  const std::uint32_t offset = ItemOffset(itemNumber, image.layout);
   image.PutGameText(offset + kItemNameField, item.name, kNameFieldLength)
       .PutValue(offset + kItemTypeField, item.type, 1)
       .PutValue(offset + kItemCostField, item.cost, 2)
@@ -45,7 +45,7 @@ GameTables LoadTablesFrom(const FixtureImage& image, const ListOrders& orders) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) throw std::runtime_error("cannot open fixture " + path);
   GameTables tables;
-  LoadGameTables(file, orders, tables);
+  LoadGameTables(file, image.layout, orders, tables);
   std::fclose(file);
   return tables;
 }

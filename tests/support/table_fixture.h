@@ -22,7 +22,8 @@ struct ItemBytes {
   std::uint32_t descAddress = 0;
 };
 
-std::uint32_t ItemOffset(std::uint8_t itemNumber);
+// The file offset of item record itemNumber in an image of that layout.
+std::uint32_t ItemOffset(std::uint8_t itemNumber, const RomLayout& layout = kHeaderedLayout);
 void PutItem(FixtureImage& image, std::uint8_t itemNumber, const ItemBytes& item);
 
 // An in-memory table in ROM order: item n is named "Item nnn", type 1, all else zero.

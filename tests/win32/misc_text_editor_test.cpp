@@ -14,13 +14,13 @@
 namespace {
 
 std::uint32_t PhoneOffset(int i) {
-  return kPhoneListOffset + kPhoneEntrySize * i;
+  return Headered(kPhoneListRomPosition) + kPhoneEntrySize * i;
 }
 std::uint32_t AilmentOffset(int i) {
-  return kAilmentNameOffset + 16 * i;
+  return Headered(kAilmentNameRomPosition) + 16 * i;
 }
 std::uint32_t BattleMenuOffset(int i) {
-  return kBattleMenuOffset + 16 * i;
+  return Headered(kBattleMenuRomPosition) + 16 * i;
 }
 
 FixtureImage MiscTextImage() {

@@ -79,7 +79,7 @@ TEST_F(OutsidePictureDrawingTest, AFrameIsCentredInItsBlackCellWithTheFixedPalet
   Canvas canvas;
   const RECT whole = {0, 0, 100, 110};
   FillRect(canvas.dc(), &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  DrawOutsidePicture(rom, kX, kY, 7, canvas.dc());
+  DrawOutsidePicture(rom, kHeaderedLayout, kX, kY, 7, canvas.dc());
 
   EXPECT_EQ(canvas.At(kX + 16, kY + 16), RGB(0xF0, 0xF0, 0xF0));  // frame 0 starts 16 in
   EXPECT_EQ(canvas.At(kX + 23, kY + 16), RGB(0xF0, 0xF0, 0xF0));
@@ -94,7 +94,7 @@ TEST_F(OutsidePictureDrawingTest, AFrameIsCentredInItsBlackCellWithTheFixedPalet
 
 TEST_F(OutsidePictureDrawingTest, AFullSizeFrameFillsTheCell) {
   Canvas canvas;
-  DrawOutsidePicture(rom, kX, kY, 41, canvas.dc());
+  DrawOutsidePicture(rom, kHeaderedLayout, kX, kY, 41, canvas.dc());
   EXPECT_EQ(canvas.At(kX, kY), RGB(0xA0, 0x88, 0xF0));  // value 12 of sub-palette 2
   EXPECT_EQ(canvas.At(kX + 1, kY), 0u);
 }
@@ -107,12 +107,12 @@ TEST_F(OutsidePictureDrawingTest, AnEntryShowsItsNumberAndItsFocusWhenSelected) 
   item.itemData = 464;  // beyond the pictures: a black cell
   item.hDC = canvas.dc();
   item.rcItem = RECT{kX, kY, kX + 80, kY + 95};
-  DrawOutsidePictureEntry(rom, item);
+  DrawOutsidePictureEntry(rom, kHeaderedLayout, item);
   EXPECT_FALSE(canvas.AnyLit(kX, kY, kX + 64, kY + 80));
   EXPECT_TRUE(canvas.AnyLit(kX, kY + 80, kX + 30, kY + 95));  // the number under the cell
 
   item.itemState = ODS_SELECTED;
-  DrawOutsidePictureEntry(rom, item);
+  DrawOutsidePictureEntry(rom, kHeaderedLayout, item);
   EXPECT_TRUE(canvas.AnyLit(kX, kY, kX + 64, kY + 1));  // the focus rectangle's top edge
   EXPECT_FALSE(canvas.AnyLit(kX + 2, kY + 2, kX + 62, kY + 78));
 }

@@ -71,7 +71,7 @@ TEST_F(PossessionQuiz, GhostButtonAsksAndPossessesOrFreesTheImage) {
 
     CloseRom(romSession);
     std::vector<std::uint8_t> expected = before;
-    std::copy(c.markerAfter.begin(), c.markerAfter.end(), expected.begin() + kPossessionMarkerOffset);
+    std::copy(c.markerAfter.begin(), c.markerAfter.end(), expected.begin() + Headered(kInternalHeader + kPossessionMarkerInHeader));
     EXPECT_TRUE(ReadFileBytes(path) == expected) << c.name << ": only the marker may change, to the expected bytes";
   }
 }

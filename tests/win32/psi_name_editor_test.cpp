@@ -18,7 +18,7 @@ constexpr std::uint32_t kEntrySize = 25;
 const std::string kFullName = "ABCDEFGHIJKLMNOPQRSTUVWXY";  // 25 characters, no terminator
 
 std::uint32_t EntryOffset(int i) {
-  return kPsiNameTableOffset + kEntrySize * i;
+  return Headered(kPsiNameTableRomPosition) + kEntrySize * i;
 }
 
 FixtureImage PsiNameImage() {

@@ -160,7 +160,7 @@ void SendCommand(int command) {
 std::string WriteFixtureRom(const std::string& name, RomKind kind, bool possessed) {
   FixtureImage image;
   image.SetKind(kind);
-  if (possessed) image.Put(kPossessionMarkerOffset, {'B', 'o', 'o', '!'});
+  if (possessed) image.Put(Headered(kInternalHeader + kPossessionMarkerInHeader), {'B', 'o', 'o', '!'});
   const std::string path = TempPath(name);
   image.WriteTo(path);
   return path;

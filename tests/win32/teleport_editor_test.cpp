@@ -16,7 +16,7 @@
 namespace {
 
 std::uint32_t EntryOffset(int i) {
-  return kTeleportTableOffset + kTeleportEntrySize * i;
+  return Headered(kTeleportTableRomPosition) + kTeleportEntrySize * i;
 }
 
 FixtureImage TeleportImage() {

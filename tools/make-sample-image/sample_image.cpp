@@ -35,20 +35,21 @@ const char* const kAilments[kAilmentNameCount] = {"Sleepy", "Itchy",   "Giggling
 const char* const kBattleMenu[kBattleMenuCount] = {"Poke", "Think", "Snack", "Guard", "Flee", "Sing",
                                                    "Look", "Wave",  "Hide",  "Cheer", "Nap"};
 
+// A headered image; every Put takes a ROM position.
 class SampleImage {
  public:
   SampleImage() : bytes_(kImageSize, 0) {}
 
-  void PutText(std::uint32_t offset, const std::string& text, std::size_t length) {
-    for (std::size_t i = 0; i < length; ++i) bytes_[offset + i] = i < text.size() ? EncodeGameChar(text[i]) : 0;
+  void PutText(std::uint32_t position, const std::string& text, std::size_t length) {
+    for (std::size_t i = 0; i < length; ++i) At(position + i) = i < text.size() ? EncodeGameChar(text[i]) : 0;
   }
 
-  void PutValue(std::uint32_t offset, std::uint32_t value, unsigned width) {
-    for (unsigned i = 0; i < width; ++i) bytes_[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+  void PutValue(std::uint32_t position, std::uint32_t value, unsigned width) {
+    for (unsigned i = 0; i < width; ++i) At(position + i) = static_cast<std::uint8_t>(value >> (8 * i));
   }
 
   void PutTitle(const std::string& title) {
-    for (std::size_t i = 0; i < 21; ++i) bytes_[kRomTitleOffset + i] = i < title.size() ? title[i] : ' ';
+    for (std::size_t i = 0; i < 21; ++i) At(kInternalHeader + i) = i < title.size() ? title[i] : ' ';
   }
 
   // Sets one pixel of a 4-bit planar tile; bit 7 of each plane byte is the leftmost pixel.
@@ -56,20 +57,22 @@ class SampleImage {
     const std::uint8_t bit = static_cast<std::uint8_t>(0x80 >> x);
     const std::uint32_t planes[4] = {tile + 2 * y, tile + 2 * y + 1, tile + 16 + 2 * y, tile + 17 + 2 * y};
     for (unsigned plane = 0; plane < 4; ++plane) {
-      if (value >> plane & 1) bytes_[planes[plane]] |= bit;
+      if (value >> plane & 1) At(planes[plane]) |= bit;
     }
   }
 
   std::vector<std::uint8_t> Take() { return std::move(bytes_); }
 
  private:
+  std::uint8_t& At(std::size_t position) { return bytes_[kCopierHeaderSize + position]; }
+
   std::vector<std::uint8_t> bytes_;
 };
 
 void PutEnemies(SampleImage& image) {
   namespace at = EnemyFieldOffset;
   for (std::uint32_t n = 0; n < kEnemyCount; ++n) {
-    const std::uint32_t record = kEnemyTableOffset + n * kEnemyRecordSize;
+    const std::uint32_t record = kEnemyTableRomPosition + n * kEnemyRecordSize;
     image.PutValue(record + at::kTheFlag, n % 3 == 0, 1);
     image.PutText(record + at::kName, std::string(kAdjectives[(n / 16 + n) % 16]) + " " + kCreatures[n % 16],
                   kNameFieldLength);
@@ -109,7 +112,7 @@ void PutEnemies(SampleImage& image) {
 
 void PutItems(SampleImage& image) {
   for (std::uint32_t n = 0; n < kItemCount; ++n) {
-    const std::uint32_t record = kItemTableOffset + n * kItemRecordSize;
+    const std::uint32_t record = kItemTableRomPosition + n * kItemRecordSize;
     image.PutText(record + kItemNameField, std::string(kAdjectives[n / 16]) + " " + kThings[n % 16], kNameFieldLength);
     image.PutValue(record + kItemTypeField, (n * 5) % 64, 1);
     image.PutValue(record + kItemCostField, (n * 37) % 5000, 2);
@@ -143,7 +146,7 @@ void PutOutsidePictures(SampleImage& image) {
     const SpriteFrame& frame = SpriteFrameTable[index];
     for (int y = 0; y < frame.heightTiles * 8; ++y) {
       for (int x = 0; x < frame.widthTiles * 8; ++x) {
-        const std::uint32_t tile = frame.fileOffset + kTileBytes * (y / 8 * frame.widthTiles + x / 8);
+        const std::uint32_t tile = frame.romPosition + kTileBytes * (y / 8 * frame.widthTiles + x / 8);
         image.PutTilePixel(tile, x % 8, y % 8, CreaturePixel(frame, index, x, y));
       }
     }
@@ -152,26 +155,26 @@ void PutOutsidePictures(SampleImage& image) {
 
 void PutTextTables(SampleImage& image) {
   for (std::uint32_t i = 0; i < kPsiNameCount; ++i) {
-    image.PutText(kPsiNameTableOffset + i * kNameFieldLength, kPsiNames[i], kNameFieldLength);
+    image.PutText(kPsiNameTableRomPosition + i * kNameFieldLength, kPsiNames[i], kNameFieldLength);
   }
   for (std::uint32_t i = 0; i < kTeleportCount; ++i) {
-    const std::uint32_t entry = kTeleportTableOffset + i * kTeleportEntrySize;
+    const std::uint32_t entry = kTeleportTableRomPosition + i * kTeleportEntrySize;
     image.PutText(entry, kPlaces[i], kNameFieldLength);
     image.PutValue(entry + 25, 0x0100 + i, 2);
     image.PutValue(entry + kTeleportXField, 256 + i * 320, 2);
     image.PutValue(entry + kTeleportYField, 512 + i * 192, 2);
   }
   for (std::uint32_t i = 0; i < kPhoneCount; ++i) {
-    const std::uint32_t entry = kPhoneListOffset + i * kPhoneEntrySize;
+    const std::uint32_t entry = kPhoneListRomPosition + i * kPhoneEntrySize;
     image.PutText(entry, kPhoneNames[i], kNameFieldLength);
     image.PutValue(entry + 25, 0x0200 + i, 2);
     image.PutValue(entry + kPhonePointerField, 0xC7A000 + i * 0x120, 4);
   }
   for (std::uint32_t i = 0; i < kAilmentNameCount; ++i) {
-    image.PutText(kAilmentNameOffset + i * kShortTextFieldLength, kAilments[i], kShortTextFieldLength);
+    image.PutText(kAilmentNameRomPosition + i * kShortTextFieldLength, kAilments[i], kShortTextFieldLength);
   }
   for (std::uint32_t i = 0; i < kBattleMenuCount; ++i) {
-    image.PutText(kBattleMenuOffset + i * kShortTextFieldLength, kBattleMenu[i], kShortTextFieldLength);
+    image.PutText(kBattleMenuRomPosition + i * kShortTextFieldLength, kBattleMenu[i], kShortTextFieldLength);
   }
 }
 

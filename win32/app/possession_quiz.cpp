@@ -6,6 +6,6 @@
 
 void RunPossessionQuiz() {
   if (!romSession.romLoaded) return;
-  PlayPossessionQuiz(romSession.romFile, *platform);
+  PlayPossessionQuiz(romSession.romFile, romSession.romLayout, *platform);
   RefreshStatusLine();
 }

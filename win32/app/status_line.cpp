@@ -28,10 +28,10 @@ void RefreshStatusLine() {
       reinterpret_cast<HTREEITEM>(SendMessageA(treeView, TVM_GETNEXTITEM, TVGN_CARET, 0));
   std::string text = ItemDescription(selected);
   if (selected && selected == treeItems.root) {
-    text += RomKindText(romSession.romKind);
+    text += RomKindText(romSession.romKind, romSession.romLayout);
     text += std::to_string(static_cast<std::uint32_t>(romSession.romSize));
     text += " bytes";
   }
-  if (romSession.romLoaded && IsRomPossessed(romSession.romFile)) text += " - Possessed!";
+  if (romSession.romLoaded && IsRomPossessed(romSession.romFile, romSession.romLayout)) text += " - Possessed!";
   SetWindowTextA(statusBar, text.c_str());
 }

@@ -144,7 +144,7 @@ bool HandleControlNotification(int id, int code) {
 
 bool DrawOutsidePicture(const DRAWITEMSTRUCT& item) {
   if (item.CtlID != kEnemyOutsidePictureId) return false;
-  DrawOutsidePictureEntry(romSession.romFile, item);
+  DrawOutsidePictureEntry(romSession.romFile, romSession.romLayout, item);
   return true;
 }
 

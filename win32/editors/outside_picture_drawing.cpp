@@ -54,10 +54,10 @@ PictureBuffer BottomUp(const PictureBuffer& pixels) {
 
 }  // namespace
 
-void DrawOutsidePicture(std::FILE* romFile, int x, int y, std::uint32_t picture, HDC dc) {
+void DrawOutsidePicture(std::FILE* romFile, const RomLayout& layout, int x, int y, std::uint32_t picture, HDC dc) {
   PictureBuffer pixels;
   const SpriteFrame frame = picture < kOutsidePictureCount
-                                ? DecodeSpriteFrame(romFile, OutsidePictureFrames[picture], pixels)
+                                ? DecodeSpriteFrame(romFile, layout, OutsidePictureFrames[picture], pixels)
                                 : SpriteFrame{0, 0, 0, 0};
   const int width = 8 * frame.widthTiles;
   const int height = 8 * frame.heightTiles;
@@ -79,11 +79,11 @@ void DrawOutsidePicture(std::FILE* romFile, int x, int y, std::uint32_t picture,
   DeleteObject(bitmap);
 }
 
-void DrawOutsidePictureEntry(std::FILE* romFile, const DRAWITEMSTRUCT& item) {
+void DrawOutsidePictureEntry(std::FILE* romFile, const RomLayout& layout, const DRAWITEMSTRUCT& item) {
   if (item.itemID == static_cast<UINT>(-1)) return;
   const int x = item.rcItem.left;
   const int y = item.rcItem.top;
-  DrawOutsidePicture(romFile, x, y, static_cast<std::uint32_t>(item.itemData), item.hDC);
+  DrawOutsidePicture(romFile, layout, x, y, static_cast<std::uint32_t>(item.itemData), item.hDC);
   HGDIOBJ previousFont = SelectObject(item.hDC, smallFont);
   const std::string number = std::to_string(item.itemData);
   TextOutA(item.hDC, x, y + kCellHeight, number.c_str(), static_cast<int>(number.size()));
