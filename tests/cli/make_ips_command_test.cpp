@@ -44,6 +44,8 @@ TEST_F(MakeIpsCommand, ErrorsGiveOneLineAndNoPatch) {
   const std::string shorter = TempPath("short.smc");
   FixtureImage(FixtureImage::kFullSize - 1).SetKind(RomKind::EarthBoundRom).WriteTo(shorter);
   const std::string noFolder = TempPath("no-such-folder") + "/out.ips";
+  const std::string headerless = TempPath("headerless.sfc");
+  unedited.HeaderlessTwin().WriteTo(headerless);
   const std::string folder = TempPath("folder.smc");
   std::filesystem::create_directory(folder);
   struct Case {
@@ -56,6 +58,9 @@ TEST_F(MakeIpsCommand, ErrorsGiveOneLineAndNoPatch) {
       {{editedPath, folder}, patchPath, "quillon-cli: Error Opening ROM for Reading: " + folder + "\n"},
       {{editedPath, mother2}, patchPath, "quillon-cli: The two ROM are not compatible.\n"},
       {{editedPath, shorter}, patchPath, "quillon-cli: The two ROM are of different size\n"},
+      {{editedPath, headerless}, patchPath,
+       "quillon-cli: One of the two images has a copier header and the other has none, so their bytes do not line "
+       "up. Use two images of the same kind.\n"},
       {{editedPath, uneditedPath}, noFolder, "quillon-cli: Error Writing IPS File\n"},
   };
   for (const Case& c : cases) {

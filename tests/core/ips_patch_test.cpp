@@ -200,6 +200,10 @@ TEST(MakeIpsPatch, RefusesIncompatibleImagesAndKeepsAnEarlierPatch) {
        FixtureImage().SetKind(RomKind::UnrecognizedRom), "The two ROM are not compatible."},
       {"one byte shorter", FixtureImage().SetKind(RomKind::EarthBoundRom),
        FixtureImage(FixtureImage::kFullSize - 1).SetKind(RomKind::EarthBoundRom), "The two ROM are of different size"},
+      {"headered against its headerless twin", FixtureImage().SetKind(RomKind::EarthBoundRom),
+       FixtureImage().SetKind(RomKind::EarthBoundRom).HeaderlessTwin(),
+       "One of the two images has a copier header and the other has none, so their bytes do not line up. Use two "
+       "images of the same kind."},
       {"over 16 MiB", FixtureImage(kIpsMaxImageSize + 1).SetKind(RomKind::EarthBoundRom),
        FixtureImage(kIpsMaxImageSize + 1).SetKind(RomKind::EarthBoundRom),
        "The ROM is larger than 16 MiB, too large for an IPS patch."},
