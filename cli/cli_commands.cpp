@@ -3,43 +3,44 @@
 #include "cli/apply_patch_command.h"
 #include "cli/dump_enemies_command.h"
 #include "cli/dump_items_command.h"
-#include "cli/image_file.h"
+#include "cli/fix_checksum_command.h"
+#include "cli/info_command.h"
 #include "cli/make_bps_command.h"
 #include "cli/make_ips_command.h"
-#include "core/rom/load_rom.h"
-#include "core/rom/rom_kind_text.h"
 
 namespace {
 
-void PrintUsage(std::FILE* err) {
-  std::fputs("usage: quillon-cli info IMAGE\n", err);
-  std::fprintf(err, "       %s\n", kDumpEnemiesUsage);
-  std::fprintf(err, "       %s\n", kDumpItemsUsage);
-  std::fprintf(err, "       %s\n", kMakeIpsUsage);
-  std::fprintf(err, "       %s\n", kMakeBpsUsage);
-  std::fprintf(err, "       %s\n", kApplyPatchUsage);
-}
+constexpr const char* kVersion = "quillon-cli 0.20";
 
-int Info(const std::string& imagePath, std::FILE* out, std::FILE* err) {
-  std::FILE* image = OpenImageReadOnly(imagePath, err);
-  if (!image) return 1;
-  const RomLayout layout = DecideRomLayout(image);
-  const RomKind kind = IdentifyRom(image, layout);
-  const std::int32_t size = GetRomSize(image);
-  std::fclose(image);
-  std::fprintf(out, "%s%u bytes\n", RomKindText(kind, layout).c_str(), static_cast<unsigned>(size));
-  return 0;
+void PrintUsage(std::FILE* stream) {
+  std::fprintf(stream, "usage: %s\n", kInfoUsage);
+  for (const char* usage : {kDumpEnemiesUsage, kDumpItemsUsage, kMakeIpsUsage, kMakeBpsUsage, kApplyPatchUsage,
+                            kFixChecksumUsage}) {
+    std::fprintf(stream, "       %s\n", usage);
+  }
+  std::fputs("       quillon-cli --help | --version\n", stream);
+  std::fputs("A dump's OUT may be - for standard output.\n", stream);
 }
 
 }  // namespace
 
 int RunCliCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
-  if (args.size() == 2 && args[0] == "info") return Info(args[1], out, err);
-  if (!args.empty() && args[0] == "dump-enemies") return DumpEnemiesCommand(args, err);
-  if (!args.empty() && args[0] == "dump-items") return DumpItemsCommand(args, err);
-  if (!args.empty() && args[0] == "make-ips") return MakeIpsCommand(args, err);
-  if (!args.empty() && args[0] == "make-bps") return MakeBpsCommand(args, err);
-  if (!args.empty() && args[0] == "apply-patch") return ApplyPatchCommand(args, err);
+  const std::string command = args.empty() ? "" : args[0];
+  if (args.size() == 1 && (command == "--help" || command == "-h")) {
+    PrintUsage(out);
+    return 0;
+  }
+  if (args.size() == 1 && command == "--version") {
+    std::fprintf(out, "%s\n", kVersion);
+    return 0;
+  }
+  if (args.size() == 2 && command == "info") return InfoCommand(args[1], out, err);
+  if (args.size() == 2 && command == "fix-checksum") return FixChecksumCommand(args[1], out, err);
+  if (command == "dump-enemies") return DumpEnemiesCommand(args, out, err);
+  if (command == "dump-items") return DumpItemsCommand(args, out, err);
+  if (command == "make-ips") return MakeIpsCommand(args, err);
+  if (command == "make-bps") return MakeBpsCommand(args, err);
+  if (command == "apply-patch") return ApplyPatchCommand(args, err);
   PrintUsage(err);
   return 2;
 }

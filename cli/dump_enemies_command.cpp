@@ -5,16 +5,16 @@
 #include "core/enemy/enemy_order.h"
 #include "core/enemy/enemy_table.h"
 
-int DumpEnemiesCommand(const std::vector<std::string>& args, std::FILE* err) {
+int DumpEnemiesCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
   const std::vector<DumpOrderName> orders = {
       {"name", ListOrder::ByName}, {"game", ListOrder::ByGameOrder}, {"original", ListOrder::Original}};
   return RunTableDump(
       args, kDumpEnemiesUsage, orders,
-      [](std::FILE* image, const RomLayout& layout, ListOrder order, const std::string& outPath) {
+      [](std::FILE* image, const RomLayout& layout, ListOrder order) {
         EnemyTable table;
         LoadEnemyTable(image, layout, table);
         SortEnemies(table, order);
-        return WriteEnemyDump(table, outPath);
+        return EnemyDumpText(table);
       },
-      err);
+      out, err);
 }

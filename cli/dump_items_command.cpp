@@ -4,17 +4,17 @@
 #include "core/item/item_dump.h"
 #include "core/item/item_order.h"
 
-int DumpItemsCommand(const std::vector<std::string>& args, std::FILE* err) {
+int DumpItemsCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
   const std::vector<DumpOrderName> orders = {
       {"name", ListOrder::ByName}, {"type", ListOrder::ByType}, {"original", ListOrder::Original}};
   return RunTableDump(
       args, kDumpItemsUsage, orders,
-      [](std::FILE* image, const RomLayout& layout, ListOrder order, const std::string& outPath) {
+      [](std::FILE* image, const RomLayout& layout, ListOrder order) {
         // Read in ROM order and sorted once, as a load does: the by-type ties depend on it.
         ItemTable items;
         LoadItemTable(image, layout, items);
         SortItems(items, order);
-        return WriteItemDump(items, outPath);
+        return ItemDumpText(items);
       },
-      err);
+      out, err);
 }

@@ -22,23 +22,29 @@ bool ParseOrder(const std::vector<std::string>& args, const std::vector<DumpOrde
 }  // namespace
 
 int RunTableDump(const std::vector<std::string>& args, const char* usage, const std::vector<DumpOrderName>& orders,
-                 const TableDumper& dump, std::FILE* err) {
+                 const TableDumper& dump, std::FILE* out, std::FILE* err) {
   ListOrder order;
   if (!ParseOrder(args, orders, order)) {
     std::fprintf(err, "usage: %s\n", usage);
     return 2;
   }
   const std::string& outPath = args[2];
-  if (IsSameFile(args[1], outPath)) {
+  const bool toStandardOutput = outPath == "-";
+  if (!toStandardOutput && IsSameFile(args[1], outPath)) {
     std::fprintf(err, "quillon-cli: %s is the image itself; choose another output file\n", outPath.c_str());
     return 1;
   }
   RomLayout layout;
   std::FILE* image = OpenImageForDump(args[1], layout, err);
   if (!image) return 1;
-  const bool written = dump(image, layout, order, outPath);
+  const std::string text = dump(image, layout, order);
   std::fclose(image);
-  if (!written) {
+  if (toStandardOutput) {
+    if (std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0) return 0;
+    std::fputs("quillon-cli: the dump could not be written to standard output\n", err);
+    return 1;
+  }
+  if (!WriteDumpFile(outPath, text)) {
     std::fprintf(err, "quillon-cli: %s\n", DumpFailedMessage(outPath).c_str());
     return 1;
   }

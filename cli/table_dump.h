@@ -13,13 +13,12 @@ struct DumpOrderName {
   ListOrder order;
 };
 
-// Reads the table from the open image, sorts it once into order and writes the dump to
-// outPath; false when the dump cannot be written.
-using TableDumper =
-    std::function<bool(std::FILE* image, const RomLayout& layout, ListOrder order, const std::string& outPath)>;
+// Reads the table from the open image, sorts it once into order and returns its dump.
+using TableDumper = std::function<std::string(std::FILE* image, const RomLayout& layout, ListOrder order)>;
 
 // Runs COMMAND IMAGE OUT [--order NAME] (the first order name is the default): checks the
-// arguments, opens the image read-only and never lets the dump replace it. Every failure
-// is one line on err. Returns the exit status.
+// arguments, opens the image read-only, and writes the dump to OUT, or to out when OUT is
+// "-"; a dump never replaces its image. Every failure is one line on err. Returns the exit
+// status.
 int RunTableDump(const std::vector<std::string>& args, const char* usage, const std::vector<DumpOrderName>& orders,
-                 const TableDumper& dump, std::FILE* err);
+                 const TableDumper& dump, std::FILE* out, std::FILE* err);

@@ -67,6 +67,14 @@ TEST_F(DumpItemsCli, WritesTheEditorsDumpForEachOrderAndLeavesTheImageAlone) {
   EXPECT_EQ(ReadFileBytes(imagePath), imageBytes);
 }
 
+TEST_F(DumpItemsCli, DashAsOutWritesTheDumpToStandardOutput) {
+  const CliRun run = RunCli({"dump-items", imagePath, "-", "--order", "original"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out, ExpectedDump(ListOrder::Original));
+  EXPECT_FALSE(std::filesystem::exists("-"));
+}
+
 TEST_F(DumpItemsCli, ByTypeSortsOnceFromRomOrder) {
   // Sorted once from ROM order, "ant" is exchanged with "egg", which then follows "EGG";
   // sorting by name first would leave "egg" (item 0) ahead of "EGG" (item 1).
@@ -109,23 +117,6 @@ TEST_F(DumpItemsCli, ErrorsSayOneLineExitNonZeroAndLeaveNoFile) {
   }
   EXPECT_TRUE(std::filesystem::is_directory(emptyFolder));
   EXPECT_EQ(ReadFileBytes(imagePath), imageBytes);
-}
-
-TEST(InfoCli, PrintsKindAndSizeAsTheStatusLineDoes) {
-  const std::string path = TempPath("info.smc");
-  FixtureImage().SetKind(RomKind::EarthBoundRom).WriteTo(path);
-  const CliRun run = RunCli({"info", path});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, " - EarthBound ROM - 3146240 bytes\n");
-
-  const std::string folder = TempPath("folder.smc");
-  std::filesystem::create_directory(folder);
-  for (const std::string& unreadable : {TempPath("missing.smc"), folder}) {
-    const CliRun run = RunCli({"info", unreadable});
-    EXPECT_EQ(run.status, 1) << unreadable;
-    EXPECT_EQ(run.err, "quillon-cli: cannot open " + unreadable + "\n");
-    EXPECT_EQ(run.out, "");
-  }
 }
 
 }  // namespace

@@ -140,8 +140,9 @@ TEST_F(StartUp, MenusHaveTheirItemsInOrder) {
       {fileMenu, 9, "&Make IPS", kCmdMakeIps, nullptr, false},
       {fileMenu, 10, "Make &BPS", kCmdMakeBps, nullptr, false},
       {fileMenu, 11, "&Apply Patch...", kCmdApplyPatch, nullptr, false},
-      {fileMenu, 12, nullptr, -1, nullptr, false},
-      {fileMenu, 13, "&Exit", kCmdExit, nullptr, false},
+      {fileMenu, 12, "Fix &Checksum", kCmdFixChecksum, nullptr, false},
+      {fileMenu, 13, nullptr, -1, nullptr, false},
+      {fileMenu, 14, "&Exit", kCmdExit, nullptr, false},
       {helpMenu, 0, "&Help", kCmdHelp, nullptr, false},
       {helpMenu, 1, "&About", kCmdAbout, nullptr, false},
       {editorFileMenu, 0, "Close &ROM", kCmdEditorCloseRom, nullptr, false},
@@ -188,7 +189,7 @@ TEST_F(StartUp, MenusHaveTheirItemsInOrder) {
   }
   const HMENU menus[] = {mainMenu, fileMenu, helpMenu, editorFileMenu, enemyEditorMenu, enemyViewMenu,
                          itemEditorMenu, itemViewMenu, psiEditorMenu, textEditorMenu};
-  const int counts[] = {2, 14, 2, 1, 3, 7, 3, 7, 2, 2};
+  const int counts[] = {2, 15, 2, 1, 3, 7, 3, 7, 2, 2};
   for (int i = 0; i < 10; ++i) EXPECT_EQ(GetMenuItemCount(menus[i]), counts[i]) << "menu " << i;
 }
 

@@ -16,6 +16,7 @@ enum CommandId : int {
   kCmdMakeIps = 19,
   kCmdDumpToText = 20,
   kCmdQuiz = 21,
+  kCmdFixChecksum = 22,
   kCmdMakeBps = 30,
   kCmdApplyPatch = 31,
   kCmdRecentRom0 = 100,

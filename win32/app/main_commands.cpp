@@ -1,5 +1,7 @@
 #include "win32/app/main_commands.h"
 
+#include "core/rom/rom_checksum.h"
+
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
 #include "win32/app/load_rom_command.h"
@@ -22,6 +24,17 @@ void CloseRomFromMainWindow() {
   if (wasLoaded) platform->PlaySound(SoundId::RomClosed);
   EnemySelection = 0;
   RefreshStatusLine();
+}
+
+void FixChecksum() {
+  if (!romSession.romLoaded) return;
+  const ChecksumFixResult result = FixRomChecksum(romSession.romFile, romSession.romLayout);
+  if (result.Succeeded()) {
+    platform->ShowMessage(ChecksumFixMessage(result), "Checksum", MB_OK | MB_ICONINFORMATION | MB_TASKMODAL,
+                          TextEncoding::Ansi);
+  } else {
+    ShowWarning(*platform, ChecksumFixMessage(result));
+  }
 }
 
 void LoadRecentRom(int entry) {
@@ -56,6 +69,9 @@ void RunMainCommand(int command) {
       return;
     case kCmdApplyPatch:
       ApplyPatchFromMainWindow();
+      return;
+    case kCmdFixChecksum:
+      FixChecksum();
       return;
     case kCmdQuiz:
       if (!romSession.romLoaded) return;

@@ -3,6 +3,7 @@
 #include "win32/app/app_state.h"
 #include "win32/app/background.h"
 #include "win32/app/main_commands.h"
+#include "win32/app/menus.h"
 #include "win32/app/quit_program.h"
 #include "win32/app/status_line.h"
 #include "win32/app/tool_tips.h"
@@ -34,6 +35,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     case WM_COMMAND:
       if (HIWORD(wParam) == 0) RunMainCommand(LOWORD(wParam));
+      return 0;
+    case WM_INITMENUPOPUP:
+      if (reinterpret_cast<HMENU>(wParam) == fileMenu) RefreshFileMenu();
       return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);

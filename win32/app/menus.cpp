@@ -30,6 +30,7 @@ void BuildMainMenu() {
   AppendCommand(fileMenu, kCmdMakeIps, "&Make IPS");
   AppendCommand(fileMenu, kCmdMakeBps, "Make &BPS");
   AppendCommand(fileMenu, kCmdApplyPatch, "&Apply Patch...");
+  AppendCommand(fileMenu, kCmdFixChecksum, "Fix &Checksum", MF_GRAYED);
   AppendSeparator(fileMenu);
   AppendCommand(fileMenu, kCmdExit, "&Exit");
 
@@ -63,6 +64,10 @@ HMENU BuildEditorMenu(HMENU viewMenu) {
 }
 
 }  // namespace
+
+void RefreshFileMenu() {
+  EnableMenuItem(fileMenu, kCmdFixChecksum, MF_BYCOMMAND | (romSession.romLoaded ? MF_ENABLED : MF_GRAYED));
+}
 
 void BuildMenus() {
   BuildMainMenu();
