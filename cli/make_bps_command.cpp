@@ -9,8 +9,8 @@ namespace {
 
 IpsResult MakeBpsPatchOfImages(std::FILE* edited, std::FILE* unedited, const std::string& patchPath,
                                IpsProgress progress) {
-  // Every image carries the copier header in front of its ROM data.
-  return MakeBpsPatch({edited, kCopierHeaderSize}, {unedited, kCopierHeaderSize}, patchPath, progress);
+  return MakeBpsPatch({edited, DecideRomLayout(edited).headerSize}, {unedited, DecideRomLayout(unedited).headerSize},
+                      patchPath, progress);
 }
 
 }  // namespace

@@ -37,6 +37,15 @@ const char* ReadClosed(const std::string& path, std::size_t limit, const char* c
   return failure;
 }
 
+// The copier header of the image at path; one that cannot be opened fails its read later.
+std::uint32_t HeaderSizeOf(const std::string& path) {
+  std::FILE* file = OpenRomForReading(path);
+  if (!file) return kCopierHeaderSize;
+  const std::uint32_t headerSize = DecideRomLayout(file).headerSize;
+  std::fclose(file);
+  return headerSize;
+}
+
 }  // namespace
 
 PatchFilesApplied ApplyPatchFiles(const PatchFiles& files, IpsProgress progress) {
@@ -49,8 +58,7 @@ PatchFilesApplied ApplyPatchFiles(const PatchFiles& files, IpsProgress progress)
                                        {kPatchFileTooLarge, kCannotReadPatch}, patch, progress)) {
     return Refused(failure);
   }
-  // Every image carries the copier header in front of its ROM data.
-  const std::uint32_t headerSize = kCopierHeaderSize;
+  const std::uint32_t headerSize = HeaderSizeOf(files.image);
   FileBytes image;
   if (const char* failure = ReadClosed(files.image, kMaxPatchedRomSize + headerSize, kIpsCannotOpenRom,
                                        kImageReadMessages, image, progress)) {

@@ -64,6 +64,23 @@ TEST_F(PatchCommands, MakeBpsThenApplyPatchGivesTheEditedImage) {
   EXPECT_EQ(FolderEntries(folder), (std::set<std::string>{"edited.smc", "unedited.smc", "edit.bps", "result.smc"}));
 }
 
+TEST_F(PatchCommands, BpsPatchesCarryRomDataOnlySoTheyServeBothLayouts) {
+  const std::string fromHeadered = InFolder("headered.bps");
+  ASSERT_EQ(RunCli({"make-bps", editedPath, uneditedPath, fromHeadered}).status, 0);
+  const std::string editedTwin = InFolder("edited.sfc");
+  const std::string uneditedTwin = InFolder("unedited.sfc");
+  edited.HeaderlessTwin().WriteTo(editedTwin);
+  unedited.HeaderlessTwin().WriteTo(uneditedTwin);
+  const std::string fromHeaderless = InFolder("headerless.bps");
+  ASSERT_EQ(RunCli({"make-bps", editedTwin, uneditedTwin, fromHeaderless}).status, 0);
+  EXPECT_EQ(ReadFileBytes(fromHeaderless), ReadFileBytes(fromHeadered));
+
+  const std::string result = InFolder("result.sfc");
+  const CliRun applied = RunCli({"apply-patch", fromHeadered, uneditedTwin, result});
+  ASSERT_EQ(applied.status, 0) << applied.err;
+  EXPECT_TRUE(ReadFileBytes(result) == edited.HeaderlessTwin().bytes);
+}
+
 TEST_F(PatchCommands, ApplyingAnIpsPatchSaysItCarriesNoCheck) {
   const std::string patch = InFolder("edit.ips");
   FixtureImage sameSize = edited;

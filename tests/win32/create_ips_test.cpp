@@ -187,6 +187,8 @@ TEST_F(CreateIpsTest, RefusedRunsShowTheirWarningAndWriteNothing) {
   FixtureImage().SetKind(RomKind::Mother2Rom).WriteTo(mother2);
   const std::string shorter = TempPath("short.smc");
   FixtureImage(FixtureImage::kFullSize - 1).SetKind(RomKind::EarthBoundRom).WriteTo(shorter);
+  const std::string headerless = TempPath("headerless.sfc");
+  FixtureImage().SetKind(RomKind::EarthBoundRom).HeaderlessTwin().WriteTo(headerless);
   const std::string noFolder = TempPath("no-such-folder") + "\\out.ips";
   struct Case {
     std::string unedited;
@@ -196,13 +198,16 @@ TEST_F(CreateIpsTest, RefusedRunsShowTheirWarningAndWriteNothing) {
       {TempPath("missing.smc"), patchPath, "Error Opening ROM for Reading"},
       {mother2, patchPath, "The two ROM are not compatible."},
       {shorter, patchPath, "The two ROM are of different size"},
+      {headerless, patchPath,
+       "One of the two images has a copier header and the other has none, so their bytes do not line up. Use two "
+       "images of the same kind."},
       {uneditedPath, noFolder, "Error Writing IPS File"},
   };
   InCreateIpsDialog([&](HWND dialog) {
     for (const Case& c : cases) CreateWith(dialog, c.unedited, c.patch);
   });
-  ASSERT_EQ(recorder.messages.size(), 4u);
-  for (std::size_t i = 0; i < 4; ++i) {
+  ASSERT_EQ(recorder.messages.size(), std::size(cases));
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
     EXPECT_EQ(recorder.messages[i].text, cases[i].message);
     EXPECT_EQ(recorder.messages[i].title, "Warning") << cases[i].message;
     EXPECT_EQ(recorder.messages[i].flags, 0x2030u) << cases[i].message;

@@ -17,8 +17,8 @@ namespace {
 IpsResult MakePatch(PatchKind kind, std::FILE* unedited) {
   const IpsProgress progress = {ipsBytesDone, ipsTotalBytes};
   if (kind == PatchKind::Ips) return MakeIpsPatch(romSession.romFile, unedited, ipsPath, progress);
-  // Every image carries the copier header in front of its ROM data.
-  return MakeBpsPatch({romSession.romFile, kCopierHeaderSize}, {unedited, kCopierHeaderSize}, ipsPath, progress);
+  return MakeBpsPatch({romSession.romFile, romSession.romLayout.headerSize},
+                      {unedited, DecideRomLayout(unedited).headerSize}, ipsPath, progress);
 }
 
 }  // namespace
