@@ -45,7 +45,7 @@ TEST(OverlappingEntries, QuestionsNameTheEntryAndWhatItLiesOn) {
 // 25-character name, read back by the window as its first 24) and bytes after it.
 FixtureImage ImageWithDataAfterTeleports() {
   FixtureImage image;
-  const std::uint32_t lastRow = kTeleportTableOffset + 15 * kTeleportEntrySize;
+  const std::uint32_t lastRow = Headered(kTeleportTableRomPosition) + 15 * kTeleportEntrySize;
   for (std::uint32_t i = 0; i < kTeleportEntrySize; ++i) image.PutByte(lastRow + i, static_cast<std::uint8_t>(0x71 + i));
   return image;
 }
@@ -65,12 +65,12 @@ TEST(OverlappingEntries, TeleportApplyAsksAndWritesTheLastRowOnlyWhenItChanged) 
       {"last row's X changed", [](TeleportTexts& t) { t[15].x = "7"; }, true},
       {"last row's Y changed", [](TeleportTexts& t) { t[15].y = "7"; }, true},
   };
-  const std::uint32_t lastRow = kTeleportTableOffset + 15 * kTeleportEntrySize;
+  const std::uint32_t lastRow = Headered(kTeleportTableRomPosition) + 15 * kTeleportEntrySize;
   for (const Case& c : cases) {
     OpenFixture rom(ImageWithDataAfterTeleports());
     const std::vector<std::uint8_t> before = rom.Bytes(lastRow, kTeleportEntrySize);
     TeleportTable teleports;
-    LoadTeleports(rom.file(), teleports);
+    LoadTeleports(rom.file(), kHeaderedLayout, teleports);
     TeleportTexts typed = TeleportBoxTexts(teleports);
     c.edit(typed);
 
