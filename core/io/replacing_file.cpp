@@ -1,17 +1,46 @@
 #include "core/io/replacing_file.h"
 
-#include <filesystem>
+#include <atomic>
+#include <chrono>
+#include <cinttypes>
+#include <random>
 
-ReplacingFile::ReplacingFile(const std::string& targetPath)
-    : targetPath_(targetPath), tempPath_(targetPath + ".new") {
-  stream_ = std::fopen(tempPath_.c_str(), "wb");
+#include "core/io/file_steps.h"
+
+namespace {
+
+// Names are drawn afresh until one is free; a run of collisions this long means something
+// else is wrong.
+constexpr int kNameAttempts = 100;
+
+std::string TemporaryName(const std::string& targetPath, std::mt19937_64& random) {
+  char suffix[24];
+  std::snprintf(suffix, sizeof suffix, ".%08" PRIx32 ".tmp", static_cast<std::uint32_t>(random()));
+  return targetPath + suffix;
+}
+
+std::mt19937_64 SeededRandom() {
+  static std::atomic<std::uint64_t> calls{0};
+  const auto now = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+  std::seed_seq seed{now, now >> 32, ++calls};
+  return std::mt19937_64(seed);
+}
+
+}  // namespace
+
+ReplacingFile::ReplacingFile(const std::string& targetPath) : targetPath_(targetPath) {
+  if (!MayReplaceFile(targetPath)) return;
+  std::mt19937_64 random = SeededRandom();
+  for (int attempt = 0; attempt < kNameAttempts && !stream_; ++attempt) {
+    tempPath_ = TemporaryName(targetPath, random);
+    bool alreadyExists = false;
+    stream_ = CreateNewFile(tempPath_, alreadyExists);
+    if (!alreadyExists) break;
+  }
 }
 
 ReplacingFile::~ReplacingFile() {
-  if (stream_) {
-    std::fclose(stream_);
-    std::remove(tempPath_.c_str());
-  }
+  if (stream_) Discard();
 }
 
 bool ReplacingFile::Write(const void* data, std::size_t size) {
@@ -22,29 +51,19 @@ bool ReplacingFile::Write(const void* data, std::size_t size) {
 
 bool ReplacingFile::Commit() {
   if (!stream_) return false;
-  const bool written = !failed_ && std::fflush(stream_) == 0;
+  if (failed_ || std::fflush(stream_) != 0) {
+    Discard();
+    return false;
+  }
   const bool closed = std::fclose(stream_) == 0;
   stream_ = nullptr;
-  if (!written || !closed) {
-    std::remove(tempPath_.c_str());
-    return false;
-  }
-  if (std::rename(tempPath_.c_str(), targetPath_.c_str()) == 0) return true;
-  // Windows will not rename over an existing file: move the old one aside first and put it
-  // back if the new one cannot take its place. A folder of that name is never moved.
-  const auto giveUp = [this] {
-    std::remove(tempPath_.c_str());
-    return false;
-  };
-  std::error_code ignored;
-  if (std::filesystem::is_directory(targetPath_, ignored)) return giveUp();
-  const std::string asidePath = targetPath_ + ".old";
-  std::remove(asidePath.c_str());
-  if (std::rename(targetPath_.c_str(), asidePath.c_str()) != 0) return giveUp();
-  if (std::rename(tempPath_.c_str(), targetPath_.c_str()) != 0) {
-    std::rename(asidePath.c_str(), targetPath_.c_str());
-    return giveUp();
-  }
-  std::remove(asidePath.c_str());
-  return true;
+  if (closed && MoveFileOver(tempPath_, targetPath_)) return true;
+  std::remove(tempPath_.c_str());
+  return false;
+}
+
+void ReplacingFile::Discard() {
+  std::fclose(stream_);
+  stream_ = nullptr;
+  std::remove(tempPath_.c_str());
 }

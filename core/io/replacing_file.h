@@ -3,8 +3,9 @@
 #include <cstdio>
 #include <string>
 
-// Writes a new file beside the target and puts it in place only when it is complete, so a
-// failed write never leaves a truncated file and never destroys the earlier one.
+// Writes a new file under a fresh name beside the target and puts it in the target's place
+// in one step when complete. A failed write leaves the target as it was and touches no other
+// file; a read-only target, or a folder, is refused before anything is written.
 class ReplacingFile {
  public:
   explicit ReplacingFile(const std::string& targetPath);
@@ -12,14 +13,15 @@ class ReplacingFile {
   ReplacingFile(const ReplacingFile&) = delete;
   ReplacingFile& operator=(const ReplacingFile&) = delete;
 
-  // Null when the temporary file could not be created.
-  std::FILE* stream() const { return stream_; }
+  // False once anything failed, the refusal of the target included.
   bool Write(const void* data, std::size_t size);
   bool Write(const std::string& text) { return Write(text.data(), text.size()); }
-  // Flushes, closes and renames into place; false (and the target untouched) on any failure.
+  // Flushes, closes and moves into place; false (and the target untouched) on any failure.
   bool Commit();
 
  private:
+  void Discard();
+
   std::string targetPath_;
   std::string tempPath_;
   std::FILE* stream_ = nullptr;

@@ -119,4 +119,29 @@ TEST_F(DumpItemsCli, ErrorsSayOneLineExitNonZeroAndLeaveNoFile) {
   EXPECT_EQ(ReadFileBytes(imagePath), imageBytes);
 }
 
+TEST_F(DumpItemsCli, ImageNamedLikeATemporaryFileOfTheOutputIsOnlyRead) {
+  const std::string out = TempPath("eb.smc");
+  const std::string image = out + ".new";
+  std::filesystem::copy_file(imagePath, image);
+  const CliRun run = RunCli({"dump-items", image, out});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ReadFileBytes(image), imageBytes);
+  EXPECT_EQ(ReadFileText(out), ExpectedDump(ListOrder::ByName));
+}
+
+TEST_F(DumpItemsCli, ReadOnlyOutputIsRefusedAndKept) {
+  const std::string out = TempPath("read-only.txt");
+  {
+    std::FILE* file = std::fopen(out.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fputs("kept", file);
+    std::fclose(file);
+  }
+  std::filesystem::permissions(out, std::filesystem::perms::owner_read);
+  const CliRun run = RunCli({"dump-items", imagePath, out});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "quillon-cli: The dump could not be written to " + out + ".\n");
+  EXPECT_EQ(ReadFileText(out), "kept");
+}
+
 }  // namespace

@@ -68,7 +68,6 @@ TEST_F(MakeIpsCommand, ErrorsGiveOneLineAndNoPatch) {
     EXPECT_EQ(run.status, 1) << c.err;
     EXPECT_EQ(run.err, c.err);
     EXPECT_FALSE(std::filesystem::exists(c.patch)) << c.err;
-    EXPECT_FALSE(std::filesystem::exists(c.patch + ".new")) << c.err;
   }
 }
 
@@ -80,6 +79,26 @@ TEST_F(MakeIpsCommand, RefusesToWriteThePatchOverEitherImage) {
   }
   EXPECT_EQ(ReadFileBytes(editedPath), edited.bytes);
   EXPECT_EQ(ReadFileBytes(uneditedPath), unedited.bytes);
+}
+
+TEST_F(MakeIpsCommand, ImageNamedLikeATemporaryFileOfThePatchIsOnlyRead) {
+  const std::string namedLikeTemporary = patchPath + ".new";
+  unedited.WriteTo(namedLikeTemporary);
+  const CliRun run = RunCli({"make-ips", editedPath, namedLikeTemporary, patchPath});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ReadFileBytes(namedLikeTemporary), unedited.bytes);
+  std::vector<std::uint8_t> patched = unedited.bytes;
+  ASSERT_TRUE(ApplyIpsPatch(ReadFileBytes(patchPath), patched));
+  EXPECT_TRUE(patched == edited.bytes);
+}
+
+TEST_F(MakeIpsCommand, ReadOnlyPatchIsRefusedAndKept) {
+  FixtureImage(8).WriteTo(patchPath);
+  std::filesystem::permissions(patchPath, std::filesystem::perms::owner_read);
+  const CliRun run = RunCli({"make-ips", editedPath, uneditedPath, patchPath});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "quillon-cli: Error Writing IPS File\n");
+  EXPECT_EQ(ReadFileBytes(patchPath), std::vector<std::uint8_t>(8, 0));
 }
 
 TEST_F(MakeIpsCommand, WrongArgumentCountShowsTheUsage) {

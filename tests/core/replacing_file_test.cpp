@@ -1,49 +1,86 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
+#include "core/io/file_steps.h"
 #include "core/io/replacing_file.h"
 #include "tests/support/fixture_image.h"
+#include "tests/support/folder_contents.h"
 
 namespace {
 
-TEST(ReplacingFile, ReplacesTheTargetOnlyOnCommit) {
-  const std::string path = TempPath("out.txt");
+namespace fs = std::filesystem;
+
+bool WriteWhole(const std::string& path, const std::string& text) {
+  ReplacingFile file(path);
+  return file.Write(text) && file.Commit();
+}
+
+TEST(ReplacingFile, ReplacesTheTargetOnlyOnCommitAndTouchesNoOtherFile) {
+  const std::string folder = FreshFolder("replace");
+  const std::string target = folder + "/eb.smc";
+  // The user's own files, named as a set-aside copy or a temporary file might be.
+  for (const char* sibling : {".old", ".new", ".tmp", ".bak"}) WriteTextFile(target + sibling, sibling);
+  ASSERT_TRUE(WriteWhole(target, "first"));
+  const FolderContents afterFirst = ReadFolderContents(folder);
   {
-    ReplacingFile first(path);
-    ASSERT_TRUE(first.Write("old"));
-    ASSERT_TRUE(first.Commit());
-  }
-  {
-    ReplacingFile abandoned(path);
+    ReplacingFile abandoned(target);
     ASSERT_TRUE(abandoned.Write("half"));
   }
-  EXPECT_EQ(ReadFileText(path), "old") << "an uncommitted write must not touch the target";
-  EXPECT_FALSE(std::filesystem::exists(path + ".new")) << "the temporary file is removed";
+  EXPECT_EQ(ReadFolderContents(folder), afterFirst) << "an uncommitted write changes nothing";
 
-  ReplacingFile second(path);
-  ASSERT_TRUE(second.Write("new"));
-  ASSERT_TRUE(second.Commit());
-  EXPECT_EQ(ReadFileText(path), "new");
+  ASSERT_TRUE(WriteWhole(target, "second"));
+  FolderContents expected = afterFirst;
+  expected["eb.smc"] = "second";
+  EXPECT_EQ(ReadFolderContents(folder), expected);
 }
 
-TEST(ReplacingFile, UncreatableTargetFailsAndLeavesNothing) {
-  const std::string path = TempPath("no-such-folder") + "/out.txt";
-  ReplacingFile file(path);
-  EXPECT_EQ(file.stream(), nullptr);
-  EXPECT_FALSE(file.Write("x"));
-  EXPECT_FALSE(file.Commit());
-  EXPECT_FALSE(std::filesystem::exists(path));
+TEST(ReplacingFile, RefusedTargetsStayAsTheyWereWithNothingLeftBehind) {
+  const std::string folder = FreshFolder("refused");
+  const std::string readOnly = folder + "/read-only.txt";
+  WriteTextFile(readOnly, "kept");
+  fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const std::string subfolder = folder + "/folder.txt";
+  fs::create_directory(subfolder);
+  const std::string pipe = folder + "/pipe.txt";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0666), 0);
+  const FolderContents before = ReadFolderContents(folder);
+  // Root may open a read-only file for writing all the same: only the explicit check refuses it.
+  for (const std::string& target : {readOnly, subfolder, pipe, folder + "/no-such-folder/out.txt"}) {
+    ReplacingFile file(target);
+    EXPECT_FALSE(file.Write("new")) << target;
+    EXPECT_FALSE(file.Commit()) << target;
+  }
+  EXPECT_EQ(ReadFolderContents(folder), before);
+  EXPECT_TRUE(fs::is_fifo(pipe));
 }
 
-TEST(ReplacingFile, FolderOfTheTargetNameIsNeverReplaced) {
-  const std::string path = TempPath("empty-folder");
-  std::filesystem::create_directory(path);
-  ReplacingFile file(path);
-  ASSERT_TRUE(file.Write("x"));
+TEST(ReplacingFile, FailedMoveRemovesTheTemporaryFile) {
+  const std::string folder = FreshFolder("failed-move");
+  const std::string target = folder + "/out.txt";
+  ReplacingFile file(target);
+  ASSERT_TRUE(file.Write("new"));
+  // A folder that takes the target's name while the file is written cannot be replaced.
+  fs::create_directory(target);
+  WriteTextFile(target + "/inside", "x");
   EXPECT_FALSE(file.Commit());
-  EXPECT_TRUE(std::filesystem::is_directory(path));
-  EXPECT_FALSE(std::filesystem::exists(path + ".new"));
+  EXPECT_EQ(ReadFolderContents(folder), (FolderContents{{"out.txt", "<not a file>"}}));
+}
+
+TEST(CreateNewFile, NeverOpensAnExistingFile) {
+  const std::string path = TempPath("existing.tmp");
+  WriteTextFile(path, "user's");
+  bool alreadyExists = false;
+  EXPECT_EQ(CreateNewFile(path, alreadyExists), nullptr);
+  EXPECT_TRUE(alreadyExists);
+  EXPECT_EQ(ReadFileText(path), "user's");
+
+  std::FILE* created = CreateNewFile(TempPath("fresh.tmp"), alreadyExists);
+  EXPECT_NE(created, nullptr);
+  EXPECT_FALSE(alreadyExists);
+  if (created) std::fclose(created);
 }
 
 }  // namespace

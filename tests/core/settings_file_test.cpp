@@ -63,11 +63,10 @@ TEST(SettingsFile, ReadsThreeLinesFromTheGivenFolder) {
   EXPECT_EQ(ReadSettingsFile(folder), (RecentRoms{"one", "two", "three", "", ""}));
 }
 
-TEST(SettingsFile, FailedWriteKeepsTheOldFile) {
-  const std::string folder = FreshFolder("settings-blocked");
+TEST(SettingsFile, ReadOnlyFileIsKept) {
+  const std::string folder = FreshFolder("settings-read-only");
   WriteText(folder + "quillon.ini", "old\n");
-  // A folder in the temporary file's place makes the new file impossible to create.
-  std::filesystem::create_directory(folder + "quillon.ini.new");
+  std::filesystem::permissions(folder + "quillon.ini", std::filesystem::perms::owner_read);
   EXPECT_FALSE(WriteSettingsFile({"new", "", "", "", ""}, folder));
   EXPECT_EQ(ReadFileText(folder + "quillon.ini"), "old\n");
 }
