@@ -4,25 +4,36 @@ WINDOWS := build/win32
 BENCH := build/bench
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench deps native windows
+.PHONY: run test bench deps native windows native-config windows-config host-tools program
 
 deps:
 	@scripts/bootstrap
 
-native: deps
+native-config: deps
 	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug -DQUILLON_SANITIZE=ON >/dev/null
-	@cmake --build $(NATIVE) -j $(JOBS)
 
-windows: native
+windows-config: native-config
 	@cmake -S . -B $(WINDOWS) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
 	  -DQUILLON_HOST_TOOLS=$(abspath $(NATIVE)) >/dev/null
+
+native: native-config
+	@cmake --build $(NATIVE) -j $(JOBS)
+
+windows: native windows-config
 	@cmake --build $(WINDOWS) -j $(JOBS)
+
+# What make run needs: the host tools, then the program (its help file comes with the configuration).
+host-tools: native-config
+	@cmake --build $(NATIVE) -j $(JOBS) --target host_tools
+
+program: host-tools windows-config
+	@cmake --build $(WINDOWS) -j $(JOBS) --target quillon
 
 test: native windows
 	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)
 	cd $(WINDOWS) && ctest --output-on-failure
 
-run: windows
+run: program
 	@scripts/run $(WINDOWS)
 
 bench: windows

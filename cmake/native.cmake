@@ -8,7 +8,8 @@ target_compile_definitions(core_tests PRIVATE QUILLON_CLI="$<TARGET_FILE:quillon
 add_dependencies(core_tests quillon-cli)
 gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60)
 
-# Host tools run at build time (resource art, the sample image).
+# Host tools run at build time (resource art, the sample image); make run builds only these here.
+add_custom_target(host_tools)
 file(GLOB TOOL_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS tools/*)
 foreach(dir ${TOOL_DIRS})
   if(IS_DIRECTORY ${dir})
@@ -16,6 +17,7 @@ foreach(dir ${TOOL_DIRS})
     file(GLOB_RECURSE TOOL_SOURCES CONFIGURE_DEPENDS ${dir}/*.cpp)
     add_executable(${tool} ${TOOL_SOURCES})
     target_link_libraries(${tool} PRIVATE quillon_core)
+    add_dependencies(host_tools ${tool})
   endif()
 endforeach()
 
