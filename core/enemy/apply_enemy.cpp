@@ -19,10 +19,14 @@ std::uint32_t Chosen(int selection, std::uint32_t stored) {
   return selection < 0 ? stored : static_cast<std::uint32_t>(selection);
 }
 
-std::uint32_t ArgumentToWrite(ActionArgumentKind kind, int selection, std::uint8_t stored, const EnemyTable& enemies,
-                              const ItemTable& items) {
-  // A box the user emptied means none; one that could not show its stored value keeps it.
-  if (selection < 0) return ViewArgument(kind, stored, enemies, items).selection == kNoSelection ? stored : 0;
+std::uint32_t ArgumentToWrite(ActionArgumentKind kind, int selection, std::uint8_t stored, bool actionKept,
+                              const EnemyTable& enemies, const ItemTable& items) {
+  // An empty box means none, except where the stored action's list could not show the stored
+  // value: that value is kept, unseen, only while the action stays.
+  if (selection < 0) {
+    const bool unshowable = ViewArgument(kind, stored, enemies, items).selection == kNoSelection;
+    return actionKept && unshowable ? stored : 0;
+  }
   const auto entry = static_cast<std::size_t>(selection);
   switch (kind) {
     case ActionArgumentKind::Psi:
@@ -68,11 +72,13 @@ bool WriteActions(std::FILE* rom, EnemyRecord& enemy, const EnemyTable& enemies,
                   const EnemyBoxes& boxes) {
   bool ok = true;
   for (std::size_t k = 0; k < kEnemyActionCount; ++k) {
-    ok &= WriteEnemyAction(enemy, rom, k, Chosen(boxes.actions[k], enemy.actions[k]));
+    const std::uint32_t action = Chosen(boxes.actions[k], enemy.actions[k]);
+    const bool actionKept = action == enemy.actions[k];
+    ok &= WriteEnemyAction(enemy, rom, k, action);
     const ActionArgumentKind kind = ArgumentKindOf(enemy.actions[k]);
     if (kind == ActionArgumentKind::None) continue;
-    ok &= WriteEnemyArgument(enemy, rom, k,
-                             ArgumentToWrite(kind, boxes.arguments[k].selection, enemy.arguments[k], enemies, items));
+    ok &= WriteEnemyArgument(
+        enemy, rom, k, ArgumentToWrite(kind, boxes.arguments[k].selection, enemy.arguments[k], actionKept, enemies, items));
   }
   return ok;
 }

@@ -15,6 +15,7 @@ struct EnemyApplyResult {
 
 // Writes every field of the enemy at position from the boxes, in the editor's fixed order,
 // then re-sorts the table by order. A list without a selection writes the stored value back,
-// so an untouched enemy keeps its bytes; only an argument box emptied by the user writes 0.
+// so an untouched enemy keeps its bytes. An empty argument box writes 0, unless its action is
+// unchanged and its list cannot show the stored argument.
 EnemyApplyResult ApplyEnemy(std::FILE* romFile, EnemyTable& enemies, const ItemTable& items, std::size_t position,
                             const EnemyBoxes& boxes, ListOrder order);

@@ -148,6 +148,19 @@ TEST_F(ApplyEnemyTest, ArgumentsWithoutSelectionKeepTheirStoredValue) {
             (std::vector<std::uint8_t>{0x35, 0xF0, 0xE7, 0x00}));
 }
 
+TEST_F(ApplyEnemyTest, NewActionWhoseListCannotShowTheStoredArgumentWritesNone) {
+  // Call for help (enemy 240) and Bazooka (item 231) become PSI Fire 1, whose list shows neither.
+  EnemyBoxes form = UntouchedBoxes();
+  form.actions[1] = 14;
+  form.actions[2] = 14;
+  // The window refills both argument boxes with PSI names and selects none.
+  form.arguments[1].selection = kNoSelection;
+  form.arguments[2].selection = kNoSelection;
+  Apply(form);
+  EXPECT_EQ(fixture.Bytes(EnemyRecordOffset(kEnemy) + at::kArguments, 4),
+            (std::vector<std::uint8_t>{0x35, 0x00, 0x00, 0x00}));
+}
+
 TEST_F(ApplyEnemyTest, RenamingMovesTheEnemyInNameOrderOnly) {
   EnemyBoxes form = UntouchedBoxes();
   form.name = "Aardvark";
