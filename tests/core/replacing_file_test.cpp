@@ -23,8 +23,10 @@ TEST(ReplacingFile, ReplacesTheTargetOnlyOnCommitAndTouchesNoOtherFile) {
   const std::string target = folder + "/eb.smc";
   // The user's own files, named as a set-aside copy or a temporary file might be.
   for (const char* sibling : {".old", ".new", ".tmp", ".bak"}) WriteTextFile(target + sibling, sibling);
+  FolderContents afterFirst = ReadFolderContents(folder);
+  afterFirst["eb.smc"] = "first";
   ASSERT_TRUE(WriteWhole(target, "first"));
-  const FolderContents afterFirst = ReadFolderContents(folder);
+  EXPECT_EQ(ReadFolderContents(folder), afterFirst);
   {
     ReplacingFile abandoned(target);
     ASSERT_TRUE(abandoned.Write("half"));
