@@ -10,3 +10,8 @@ const char* const kIpsRomTooLarge = "The ROM is larger than 16 MiB, too large fo
 const char* const kIpsCannotReadRom = "Error Reading ROM";
 const char* const kIpsCannotWritePatch = "Error Writing IPS File";
 const char* const kIpsPatchWouldReplaceRom = "The IPS file cannot be one of the two ROM.";
+const char* const kUneditedRomBoxName = "Un-edited ROM to compare against";
+
+std::string EmptyPatchBoxMessage(const std::string& boxName) {
+  return "The box \"" + boxName + "\" is empty.  Fill it in or choose a file with Browse.";
+}

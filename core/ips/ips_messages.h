@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 // The texts the IPS creator shows, in "Warning" boxes or on the command line.
 extern const char* const kIpsCannotOpenRom;
 extern const char* const kIpsRomsNotCompatible;
@@ -9,3 +11,7 @@ extern const char* const kIpsRomTooLarge;
 extern const char* const kIpsCannotReadRom;
 extern const char* const kIpsCannotWritePatch;
 extern const char* const kIpsPatchWouldReplaceRom;
+// Create IPS (or BPS) pressed with one of its two boxes empty; the box is named by its
+// label without the colon.
+std::string EmptyPatchBoxMessage(const std::string& boxName);
+extern const char* const kUneditedRomBoxName;

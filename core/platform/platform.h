@@ -10,6 +10,8 @@ constexpr unsigned kWarningBoxFlags = 0x2030;
 // MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2 | MB_TASKMODAL: a question whose Yes changes
 // data the user may not mean to change, so No is the default.
 constexpr unsigned kOverwriteQuestionFlags = 0x2134;
+// MB_OK | MB_ICONINFORMATION | MB_TASKMODAL: a note that is no fault.
+constexpr unsigned kInformationBoxFlags = 0x2040;
 
 enum class SoundId : int {
   Splash = 1000,
@@ -41,4 +43,8 @@ class Platform {
 
 inline void ShowWarning(Platform& platform, const std::string& text) {
   platform.ShowMessage(text, "Warning", kWarningBoxFlags, TextEncoding::Ansi);
+}
+
+inline void ShowInformation(Platform& platform, const std::string& text) {
+  platform.ShowMessage(text, "Quillon", kInformationBoxFlags, TextEncoding::Ansi);
 }

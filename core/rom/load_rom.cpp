@@ -21,6 +21,7 @@ bool LoadRom(const std::string& path, RomSession& session, const ListOrders& ord
   platform.PlaySound(SoundId::RomLoaded);
   session.romFile = image;
   session.romLayout = layout;
+  session.romPath = path;
   switch (IdentifyRom(image, layout)) {
     case RomKind::EarthBoundRom:
       session.romKind = RomKind::EarthBoundRom;

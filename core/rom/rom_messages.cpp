@@ -1,6 +1,7 @@
 #include "core/rom/rom_messages.h"
 
 const char* const kErrorReadingFile = "Error reading file.";
+const char* const kLoadRomFirst = "Load a ROM image first (File > Load ROM).";
 
 std::string UnrecognizedRomMessage(const std::string& path) {
   return path +

@@ -64,4 +64,5 @@ void CloseRom(RomSession& session) {
   session.romKind = RomKind::NoRom;
   session.romSize = 0;
   session.romLayout = RomLayout{};
+  session.romPath.clear();
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "core/rom/rom_layout.h"
 
@@ -19,6 +20,7 @@ struct RomSession {
   RomKind romKind = RomKind::NoRom;
   std::int32_t romSize = 0;
   RomLayout romLayout;
+  std::string romPath;
 };
 
 // The title is the first 21 bytes of the internal header; its first 15 tell the kind.

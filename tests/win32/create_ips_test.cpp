@@ -91,7 +91,7 @@ class CreateIpsTest : public ShellTest {
   const std::string patchPath = TempPath("out.ips");
 };
 
-TEST_F(CreateIpsTest, EmptyPathsDoNothing) {
+TEST_F(CreateIpsTest, AnEmptyPathNamesItsBoxAndStartsNothing) {
   InCreateIpsDialog([&](HWND dialog) {
     EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_UNEDITED_ROM_PATH)), "") << "the boxes start empty";
     EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_IPS_PATH)), "");
@@ -100,8 +100,15 @@ TEST_F(CreateIpsTest, EmptyPathsDoNothing) {
     CreateWith(dialog, "", patchPath);
     EXPECT_TRUE(IsWindowVisible(dialog));
   });
+  const std::string noUnedited =
+      "The box \"Un-edited ROM to compare against\" is empty.  Fill it in or choose a file with Browse.";
+  const std::string noPatch = "The box \"IPS file to save to\" is empty.  Fill it in or choose a file with Browse.";
+  ASSERT_EQ(recorder.messages.size(), 3u);
+  EXPECT_EQ(recorder.messages[0].text, noUnedited);
+  EXPECT_EQ(recorder.messages[1].text, noPatch);
+  EXPECT_EQ(recorder.messages[2].text, noUnedited);
+  for (const auto& message : recorder.messages) EXPECT_EQ(message.title, "Warning") << message.text;
   EXPECT_FALSE(std::filesystem::exists(patchPath));
-  EXPECT_TRUE(recorder.messages.empty());
   EXPECT_TRUE(recorder.sounds.empty());
   EXPECT_EQ(ipsFinished, 0);
 }
@@ -217,17 +224,32 @@ TEST_F(CreateIpsTest, RefusedRunsShowTheirWarningAndWriteNothing) {
   EXPECT_EQ(ipsFinished, 0);
 }
 
-TEST_F(CreateIpsTest, PatchAimedAtEitherOpenImageLeavesItWhole) {
+std::string OntoImageMessage(const std::string& path) {
+  return path + " is a ROM image Quillon is reading; writing to it would destroy it.  Choose another file.";
+}
+
+TEST_F(CreateIpsTest, PatchAimedAtEitherImageIsRefusedByNameBeforeAnythingRuns) {
+  const std::size_t slash = editedPath.find_last_of("\\/");
+  const std::string otherSpelling = editedPath.substr(0, slash) + "\\.\\" + editedPath.substr(slash + 1);
+  recorder.fileAnswers = {editedPath};
   InCreateIpsDialog([&](HWND dialog) {
     CreateWith(dialog, uneditedPath, editedPath);
     CreateWith(dialog, uneditedPath, uneditedPath);
+    CreateWith(dialog, uneditedPath, otherSpelling);
+    Click(dialog, IDC_BROWSE_IPS_PATH);
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_IPS_PATH)), otherSpelling) << "the refused choice is not taken";
+    EXPECT_TRUE(IsWindowVisible(dialog));
   });
-  ASSERT_EQ(recorder.messages.size(), 2u);
-  EXPECT_EQ(recorder.messages[0].text, "Error Writing IPS File");
-  EXPECT_EQ(recorder.messages[1].text, "Error Writing IPS File");
+  ASSERT_EQ(recorder.messages.size(), 4u);
+  EXPECT_EQ(recorder.messages[0].text, OntoImageMessage(editedPath));
+  EXPECT_EQ(recorder.messages[1].text, OntoImageMessage(uneditedPath));
+  EXPECT_EQ(recorder.messages[2].text, OntoImageMessage(otherSpelling));
+  EXPECT_EQ(recorder.messages[3].text, OntoImageMessage(editedPath));
+  for (const auto& message : recorder.messages) EXPECT_EQ(message.title, "Warning") << message.text;
   EXPECT_EQ(ReadFileBytes(editedPath), edited.bytes);
   EXPECT_EQ(ReadFileBytes(uneditedPath), unedited.bytes);
   EXPECT_TRUE(recorder.sounds.empty());
+  EXPECT_EQ(ipsFinished, 0) << "no worker ran";
 }
 
 }  // namespace

@@ -96,7 +96,7 @@ TEST_F(MainCommands, CloseRomPlaysItsSoundOnlyWhenARomWasLoaded) {
   EXPECT_EQ(StatusLine(), "Quillon! - No ROM loaded - 0 bytes");
 }
 
-TEST_F(MainCommands, IpsAndQuizDoNothingWithoutRom) {
+TEST_F(MainCommands, WithoutRomIpsSaysToLoadOneAndTheQuizDoesNothing) {
   SetWindowTextA(statusBar, "stale");
   const auto opened = WatchModalWindows([] {
     SendCommand(kCmdMakeIps);
@@ -105,7 +105,9 @@ TEST_F(MainCommands, IpsAndQuizDoNothingWithoutRom) {
   });
   EXPECT_TRUE(opened.empty());
   EXPECT_EQ(StatusLine(), "stale");
-  EXPECT_TRUE(recorder.messages.empty());
+  ASSERT_EQ(recorder.messages.size(), 1u);
+  EXPECT_EQ(recorder.messages[0].text, "Load a ROM image first (File > Load ROM).");
+  EXPECT_EQ(recorder.messages[0].flags, static_cast<unsigned>(MB_OK | MB_ICONINFORMATION | MB_TASKMODAL));
   EXPECT_TRUE(recorder.sounds.empty());
 }
 

@@ -4,9 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/win32/modal_driver.h"
 #include "tests/win32/shell_fixture.h"
 #include "win32/app/about_dialog.h"
 #include "win32/app/app_state.h"
+#include "win32/app/command_ids.h"
 #include "win32/app/splash_dialog.h"
 #include "win32/resources/resource.h"
 
@@ -149,6 +151,17 @@ TEST_F(AboutBox, EndsAtATimerOrAClick) {
                                     [ending](HWND about) { PostMessageA(about, ending, 0, 0); });
     EXPECT_EQ(run.result, 5) << ending;
   }
+}
+
+TEST_F(AboutBox, EndsAtEscape) {
+  bool endedByEscape = false;
+  ASSERT_TRUE(DriveModalDialog([] { SendCommand(kCmdAbout); }, [&](HWND about) {
+    // What the dialog's loop does with the key.
+    MSG escape = {about, WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
+    IsDialogMessageA(about, &escape);
+    endedByEscape = !IsWindowVisible(about);
+  }));
+  EXPECT_TRUE(endedByEscape);
 }
 
 }  // namespace

@@ -48,11 +48,14 @@ const EditorCase kEditors[] = {
     {&MainTreeItems::text, L"Misc. Text Editing", "Text"},
 };
 
-TEST_F(TreeDoubleClick, EditorsOpenNothingWithoutRom) {
+TEST_F(TreeDoubleClick, EditorsWithoutRomSayToLoadOne) {
   for (const EditorCase& e : kEditors) {
+    recorder.messages.clear();
     EXPECT_TRUE(DoubleClick(treeItems.*e.item).empty()) << e.name;
+    ASSERT_EQ(recorder.messages.size(), 1u) << e.name;
+    EXPECT_EQ(recorder.messages[0].text, "Load a ROM image first (File > Load ROM).") << e.name;
+    EXPECT_EQ(recorder.messages[0].flags, static_cast<unsigned>(MB_OK | MB_ICONINFORMATION | MB_TASKMODAL));
   }
-  EXPECT_TRUE(recorder.messages.empty());
 }
 
 TEST_F(TreeDoubleClick, EditorsOpenTheirWindowsWithARom) {
@@ -87,6 +90,35 @@ TEST_F(TreeDoubleClick, AboutOpensTheAboutBoxWithOrWithoutRom) {
 TEST_F(TreeDoubleClick, HelpOpensTheHelpFile) {
   EXPECT_TRUE(DoubleClick(treeItems.help).empty());
   EXPECT_EQ(recorder.helpOpened, 1);
+}
+
+// Enter and the context-menu key on the selected item, as the loop receives them.
+std::vector<SeenModalWindow> PressOn(HTREEITEM item, WPARAM key) {
+  SelectTreeItem(item);
+  SetFocus(treeView);
+  return WatchModalWindows([key] {
+    PostMessageA(treeView, WM_KEYDOWN, key, 1);
+    PumpMessages();
+  });
+}
+
+TEST_F(TreeDoubleClick, EnterAndTheContextMenuKeyOpenWhatADoubleClickOpens) {
+  LoadRom();
+  for (const WPARAM key : {WPARAM{VK_RETURN}, WPARAM{VK_APPS}}) {
+    for (const EditorCase& e : kEditors) {
+      const auto opened = PressOn(treeItems.*e.item, key);
+      ASSERT_EQ(opened.size(), 1u) << e.name << " key " << key;
+      EXPECT_EQ(opened[0].title, e.title) << e.name << " key " << key;
+    }
+    const auto about = PressOn(treeItems.about, key);
+    ASSERT_EQ(about.size(), 1u) << key;
+    EXPECT_EQ(about[0].procedure, AboutDialogProc) << key;
+    EXPECT_TRUE(PressOn(treeItems.root, key).empty()) << key;
+    const int helpBefore = recorder.helpOpened;
+    EXPECT_TRUE(PressOn(treeItems.help, key).empty()) << key;
+    EXPECT_EQ(recorder.helpOpened, helpBefore + 1) << key;
+  }
+  EXPECT_TRUE(PressOn(treeItems.enemies, VK_SPACE).empty()) << "other keys open nothing";
 }
 
 }  // namespace

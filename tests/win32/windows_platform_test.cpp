@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <string>
 
 #include "core/rom/rom_messages.h"
 #include "tests/support/fixture_image.h"
 #include "win32/app/app_state.h"
+#include "tests/win32/modal_driver.h"
 #include "tests/win32/shell_fixture.h"
 #include "win32/app/windows_platform.h"
 
@@ -59,6 +61,85 @@ TEST_F(RealPlatform, FileDialogStartsAtThePathAndHandsBackTheChoice) {
   EXPECT_TRUE(chosen);
   EXPECT_EQ(path, start);
   EXPECT_STREQ(romPathBuffer, start.c_str());
+}
+
+std::wstring Widened(const std::string& ascii) {
+  return std::wstring(ascii.begin(), ascii.end());
+}
+
+std::vector<std::wstring> ChildTexts(HWND window) {
+  std::vector<std::wstring> texts;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t text[512] = {};
+    GetWindowTextW(child, text, 512);
+    texts.push_back(text);
+  }
+  return texts;
+}
+
+struct SaveRun {
+  bool chosen = false;
+  bool prompted = false;
+  bool promptNamesTheFile = false;
+  bool stayedOpen = false;
+};
+
+// Opens the save dialog at path and presses its Save button; a replace prompt that appears
+// gets answer.
+SaveRun PressSave(WindowsPlatform& real, FileDialog dialog, std::string& path, int answer) {
+  SaveRun run;
+  const std::string name = path.substr(path.find_last_of("\\/") + 1);
+  DriveModalDialog([&] { run.chosen = real.ChooseFile(dialog, FileDialogMode::Save, path); },
+                   [&](HWND fileDialog) {
+                     run.prompted = DriveModalDialog([&] { SendMessageA(fileDialog, WM_COMMAND, IDOK, 0); },
+                                                     [&](HWND prompt) {
+                                                       for (const std::wstring& text : ChildTexts(prompt)) {
+                                                         if (text.find(Widened(name)) != std::wstring::npos) {
+                                                           run.promptNamesTheFile = true;
+                                                         }
+                                                       }
+                                                       SendMessageA(prompt, WM_COMMAND, answer, 0);
+                                                     });
+                     run.stayedOpen = IsWindowVisible(fileDialog) != FALSE;
+                   });
+  return run;
+}
+
+TEST_F(RealPlatform, EverySaveDialogAsksBeforeReplacingAFile) {
+  const std::pair<FileDialog, const char*> dialogs[] = {
+      {FileDialog::Text, "dump.txt"}, {FileDialog::Ips, "patch.ips"}, {FileDialog::Rom, "image.smc"}};
+  for (const auto& [dialog, name] : dialogs) {
+    const std::string existing = TempPath(name);
+    std::ofstream(existing) << "keep me";
+
+    std::string path = existing;
+    SaveRun run = PressSave(real, dialog, path, IDNO);
+    EXPECT_TRUE(run.prompted) << name;
+    EXPECT_TRUE(run.promptNamesTheFile) << name;
+    EXPECT_TRUE(run.stayedOpen) << name << ": No goes back to the dialog";
+    EXPECT_FALSE(run.chosen) << name;
+
+    path = existing;
+    run = PressSave(real, dialog, path, IDYES);
+    EXPECT_TRUE(run.prompted) << name;
+    EXPECT_TRUE(run.chosen) << name;
+    EXPECT_EQ(path, existing) << name;
+
+    path = TempPath(std::string("new-") + name);
+    const std::string fresh = path;
+    run = PressSave(real, dialog, path, IDNO);
+    EXPECT_FALSE(run.prompted) << name << ": a new name is taken without a question";
+    EXPECT_TRUE(run.chosen) << name;
+    EXPECT_EQ(path, fresh) << name;
+  }
+}
+
+TEST_F(RealPlatform, HelpThatNoProgramOpensWarnsWithItsPath) {
+  const std::string missing = TempPath("no-such-help.txt");
+  const auto boxes = WatchModalWindows([&] { real.OpenHelpFileAt(missing); });
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].title, L"Warning");
+  EXPECT_TRUE(ShowsText(boxes[0], Widened("The help file could not be opened:\n" + missing)));
 }
 
 }  // namespace

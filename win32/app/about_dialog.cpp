@@ -18,7 +18,7 @@ void AddVersionLine(HWND window) {
 
 }  // namespace
 
-INT_PTR CALLBACK AboutDialogProc(HWND window, UINT message, WPARAM, LPARAM) {
+INT_PTR CALLBACK AboutDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG:
       AddVersionLine(window);
@@ -27,6 +27,11 @@ INT_PTR CALLBACK AboutDialogProc(HWND window, UINT message, WPARAM, LPARAM) {
     case WM_CLOSE:
     case WM_TIMER:
     case WM_LBUTTONDOWN:
+      EndDialog(window, kAboutResult);
+      return TRUE;
+    case WM_COMMAND:
+      // Escape.
+      if (LOWORD(wParam) != IDCANCEL) return FALSE;
       EndDialog(window, kAboutResult);
       return TRUE;
   }

@@ -1,7 +1,7 @@
 #include "win32/app/main_commands.h"
 
 #include "core/rom/rom_checksum.h"
-
+#include "core/rom/rom_messages.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
 #include "win32/app/load_rom_command.h"
@@ -27,7 +27,10 @@ void CloseRomFromMainWindow() {
 }
 
 void FixChecksum() {
-  if (!romSession.romLoaded) return;
+  if (!romSession.romLoaded) {
+    ShowInformation(*platform, kLoadRomFirst);
+    return;
+  }
   const ChecksumFixResult result = FixRomChecksum(romSession.romFile, romSession.romLayout);
   if (result.Succeeded()) {
     platform->ShowMessage(ChecksumFixMessage(result), "Checksum", MB_OK | MB_ICONINFORMATION | MB_TASKMODAL,
@@ -62,7 +65,11 @@ void RunMainCommand(int command) {
       platform->OpenHelpFile();
       return;
     case kCmdMakeIps:
-      if (romSession.romLoaded) ShowCreateIpsDialog();
+      if (romSession.romLoaded) {
+        ShowCreateIpsDialog();
+      } else {
+        ShowInformation(*platform, kLoadRomFirst);
+      }
       return;
     case kCmdMakeBps:
       if (romSession.romLoaded) ShowCreateBpsDialog();

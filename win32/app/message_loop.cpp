@@ -1,5 +1,6 @@
 #include "win32/app/message_loop.h"
 
+#include "core/rom/rom_messages.h"
 #include "win32/app/app_state.h"
 #include "win32/app/modal_windows.h"
 #include "win32/editors/enemy_editor_window.h"
@@ -32,15 +33,33 @@ void OpenTreeItem(HTREEITEM item) {
     ShowAboutBox();
   } else if (item == treeItems.help) {
     platform->OpenHelpFile();
-  } else if (const EditorDefinition* editor = EditorOfItem(item); editor && romSession.romLoaded) {
-    OpenEditorWindow(*editor);
+  } else if (const EditorDefinition* editor = EditorOfItem(item)) {
+    if (romSession.romLoaded) {
+      OpenEditorWindow(*editor);
+    } else {
+      ShowInformation(*platform, kLoadRomFirst);
+    }
   }
+}
+
+// Enter and the context-menu key open the selected item as a double-click would.
+bool IsOpenKey(const MSG& message) {
+  return message.message == WM_KEYDOWN && message.hwnd == treeView &&
+         (message.wParam == VK_RETURN || message.wParam == VK_APPS);
+}
+
+HTREEITEM SelectedTreeItem() {
+  return reinterpret_cast<HTREEITEM>(SendMessageA(treeView, TVM_GETNEXTITEM, TVGN_CARET, 0));
 }
 
 }  // namespace
 
 void ProcessLoopMessage(const MSG& message) {
   if (message.message == WM_LBUTTONDBLCLK && message.hwnd == treeView) OpenTreeItem(TreeItemAt(message.lParam));
+  if (IsOpenKey(message)) {
+    OpenTreeItem(SelectedTreeItem());
+    return;
+  }
   TranslateMessage(&message);
   DispatchMessageA(&message);
 }

@@ -40,6 +40,13 @@ OPENFILENAMEA& DialogRecord(FileDialog dialog) {
   return romFileDialog;
 }
 
+// A save dialog asks before replacing a file and takes new names; an open dialog takes only
+// files that exist. The records are shared by both, so the mode decides each time.
+DWORD DialogFlags(DWORD flags, FileDialogMode mode) {
+  if (mode == FileDialogMode::Save) return (flags & ~OFN_FILEMUSTEXIST) | OFN_OVERWRITEPROMPT;
+  return (flags & ~OFN_OVERWRITEPROMPT) | OFN_FILEMUSTEXIST;
+}
+
 }  // namespace
 
 int WindowsPlatform::ShowMessage(const std::string& text, const std::string& title, unsigned flags,
@@ -56,6 +63,7 @@ bool WindowsPlatform::ChooseFile(FileDialog dialog, FileDialogMode mode, std::st
   if (!record.lpstrFile || record.nMaxFile == 0) return false;
   std::strncpy(record.lpstrFile, path.c_str(), record.nMaxFile - 1);
   record.lpstrFile[record.nMaxFile - 1] = '\0';
+  record.Flags = DialogFlags(record.Flags, mode);
   const BOOL chosen = mode == FileDialogMode::Open ? GetOpenFileNameA(&record) : GetSaveFileNameA(&record);
   if (!chosen) return false;
   path = record.lpstrFile;
@@ -67,6 +75,12 @@ void WindowsPlatform::PlaySound(SoundId sound) {
 }
 
 void WindowsPlatform::OpenHelpFile() {
-  const std::string helpFile = ProgramDirectory() + "quillonfaq.txt";
-  ShellExecuteA(mainWindow, "open", helpFile.c_str(), nullptr, "C:\\", SW_SHOW);
+  OpenHelpFileAt(ProgramDirectory() + "quillonfaq.txt");
+}
+
+void WindowsPlatform::OpenHelpFileAt(const std::string& path) {
+  // Values up to 32 are the shell's error codes.
+  const auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(mainWindow, "open", path.c_str(), nullptr, "C:\\",
+                                                              SW_SHOW));
+  if (result <= 32) ShowWarning(*this, "The help file could not be opened:\n" + path);
 }

@@ -10,4 +10,6 @@ class WindowsPlatform : public Platform {
   bool ChooseFile(FileDialog dialog, FileDialogMode mode, std::string& path) override;
   void PlaySound(SoundId sound) override;
   void OpenHelpFile() override;
+  // Opens the file with the shell's "open" verb; a "Warning" names it when no program does.
+  void OpenHelpFileAt(const std::string& path);
 };

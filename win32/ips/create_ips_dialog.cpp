@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "core/ips/ips_messages.h"
 #include "win32/app/app_state.h"
+#include "win32/app/output_file_choice.h"
 #include "win32/ips/ips_worker.h"
 #include "win32/ips/worker_with_progress.h"
 #include "win32/resources/resource.h"
@@ -20,16 +22,48 @@ void ShowKind(HWND window, PatchKind kind) {
   SetDlgItemTextA(window, IDC_CREATE_IPS, "Create BPS");
 }
 
-// The dialog record keeps its last path, so the chooser starts from there.
-void BrowseInto(HWND window, int edit, FileDialog dialog, FileDialogMode mode, const char* lastPath) {
-  std::string path = lastPath;
-  if (platform->ChooseFile(dialog, mode, path)) SetDlgItemTextA(window, edit, path.c_str());
+// The dialog records keep their last paths, so the choosers start from there.
+void BrowseUneditedRom(HWND window) {
+  std::string path = romPathBuffer;
+  if (platform->ChooseFile(FileDialog::Rom, FileDialogMode::Open, path)) {
+    SetDlgItemTextA(window, IDC_UNEDITED_ROM_PATH, path.c_str());
+  }
+}
+
+void BrowsePatchPath(HWND window) {
+  const bool bps = dialogKind == PatchKind::Bps;
+  std::string path = bps ? bpsPathBuffer : ipsPathBuffer;
+  if (ChooseOutputFile(bps ? FileDialog::Bps : FileDialog::Ips, path)) {
+    SetDlgItemTextA(window, IDC_IPS_PATH, path.c_str());
+  }
+}
+
+// The label of a box without its colon, as a message names the box.
+std::string BoxName(HWND window, int label) {
+  char text[64] = {};
+  GetDlgItemTextA(window, label, text, sizeof text);
+  std::string name = text;
+  if (!name.empty() && name.back() == ':') name.pop_back();
+  return name;
+}
+
+// Says what is missing or wrong before the worker starts; the dialog stays open.
+bool PathsRefused(HWND window) {
+  if (!uneditedRomPath[0]) {
+    ShowWarning(*platform, EmptyPatchBoxMessage(kUneditedRomBoxName));
+    return true;
+  }
+  if (!ipsPath[0]) {
+    ShowWarning(*platform, EmptyPatchBoxMessage(BoxName(window, IDC_PATCH_PATH_LABEL)));
+    return true;
+  }
+  return RefusedAsOutput(ipsPath, {uneditedRomPath});
 }
 
 void CreateIps(HWND window) {
   GetDlgItemTextA(window, IDC_UNEDITED_ROM_PATH, uneditedRomPath, sizeof uneditedRomPath);
   GetDlgItemTextA(window, IDC_IPS_PATH, ipsPath, sizeof ipsPath);
-  if (!uneditedRomPath[0] || !ipsPath[0]) return;
+  if (PathsRefused(window)) return;
   RunWorkerWithProgress(window, IpsWorker, reinterpret_cast<LPVOID>(static_cast<INT_PTR>(dialogKind)));
 }
 
@@ -47,14 +81,10 @@ INT_PTR CALLBACK CreateIpsDialogProc(HWND window, UINT message, WPARAM wParam, L
       if (HIWORD(wParam) != 0) return FALSE;
       switch (LOWORD(wParam)) {
         case IDC_BROWSE_UNEDITED_ROM:
-          BrowseInto(window, IDC_UNEDITED_ROM_PATH, FileDialog::Rom, FileDialogMode::Open, romPathBuffer);
+          BrowseUneditedRom(window);
           return TRUE;
         case IDC_BROWSE_IPS_PATH:
-          if (dialogKind == PatchKind::Bps) {
-            BrowseInto(window, IDC_IPS_PATH, FileDialog::Bps, FileDialogMode::Save, bpsPathBuffer);
-          } else {
-            BrowseInto(window, IDC_IPS_PATH, FileDialog::Ips, FileDialogMode::Save, ipsPathBuffer);
-          }
+          BrowsePatchPath(window);
           return TRUE;
         case IDC_CREATE_IPS:
           CreateIps(window);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/platform/platform.h"
+
+// True, after a "Warning" naming the file, when output is the loaded image or one of
+// otherInputs: writing there would destroy what is being read.
+bool RefusedAsOutput(const std::string& output, const std::vector<std::string>& otherInputs = {});
+
+// The save dialog for a file Quillon writes, starting at path. False when cancelled or
+// refused as above, so the caller writes nothing.
+bool ChooseOutputFile(FileDialog dialog, std::string& path);
