@@ -4,6 +4,7 @@
 #include "core/enemy/enemy_fields.h"
 #include "core/enemy/enemy_order.h"
 #include "core/enemy/enemy_view.h"
+#include "core/numbers/number_boxes.h"
 #include "core/numbers/read_number.h"
 #include "core/rom/rom_session.h"
 #include "core/text/edit_text.h"
@@ -94,6 +95,29 @@ bool WriteTexts(std::FILE* rom, EnemyRecord& enemy, const EnemyBoxes& boxes) {
 }
 
 }  // namespace
+
+std::string EnemyBoxesProblem(const EnemyBoxes& boxes) {
+  constexpr NumberForm kCount = NumberForm::Decimal;
+  constexpr NumberForm kAddress = NumberForm::DecimalOrHex;
+  return FirstNonNumberMessage({{"HP", boxes.hp, kCount},
+                                {"PP", boxes.pp, kCount},
+                                {"Exp", boxes.experience, kCount},
+                                {"Money", boxes.money, kCount},
+                                {"Speed", boxes.speed, kCount},
+                                {"Offense", boxes.offense, kCount},
+                                {"Defense", boxes.defense, kCount},
+                                {"Status", boxes.status, kCount},
+                                {"Level", boxes.level, kCount},
+                                {"Guts", boxes.guts, kCount},
+                                {"IQ", boxes.iq, kCount},
+                                {"Miss rate", boxes.missRate, kCount},
+                                {"Start text", boxes.startText, kAddress},
+                                {"Death text", boxes.deathText, kAddress},
+                                {"Max call", boxes.maxCall, kCount},
+                                {"Movement", boxes.movement, kCount},
+                                {"Battle sprite", boxes.battleSprite, kCount},
+                                {"Palette", boxes.palette, kCount}});
+}
 
 EnemyApplyResult ApplyEnemy(std::FILE* romFile, EnemyTable& enemies, const ItemTable& items, std::size_t position,
                             const EnemyBoxes& boxes, ListOrder order) {

@@ -13,6 +13,10 @@ struct EnemyApplyResult {
   bool written;          // every byte reached the file and was flushed
 };
 
+// The "Warning" for the first number box that holds no number; empty when the boxes can be
+// applied.
+std::string EnemyBoxesProblem(const EnemyBoxes& boxes);
+
 // Writes every field of the enemy at position from the boxes, in the editor's fixed order,
 // then re-sorts the table by order. A list without a selection writes the stored value back,
 // so an untouched enemy keeps its bytes. An empty argument box writes 0, unless its action is

@@ -2,9 +2,20 @@
 
 #include "core/item/item_fields.h"
 #include "core/item/item_order.h"
+#include "core/numbers/number_boxes.h"
 #include "core/numbers/read_number.h"
 #include "core/rom/rom_session.h"
 #include "core/tables/table_position.h"
+
+std::string ItemBoxesProblem(const ItemBoxes& boxes) {
+  return FirstNonNumberMessage({{"Cost", boxes.cost, NumberForm::Decimal},
+                                {"Type", boxes.type, NumberForm::Decimal},
+                                {"Strength", boxes.strength, NumberForm::Integer},
+                                {"Extra Power", boxes.extraPower, NumberForm::Integer},
+                                {"E.P. Increase", boxes.epIncrease, NumberForm::Decimal},
+                                {"Special prop.", boxes.specialProperty, NumberForm::Decimal},
+                                {"Desc. address", boxes.descAddress, NumberForm::DecimalOrHex}});
+}
 
 ItemApplyResult ApplyItem(std::FILE* romFile, ItemTable& items, std::size_t position, const ItemBoxes& boxes,
                           ListOrder order) {

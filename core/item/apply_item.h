@@ -19,6 +19,10 @@ struct ItemApplyResult {
   bool written;          // every byte reached the file and was flushed
 };
 
+// The "Warning" for the first number box that holds no number; empty when the boxes can be
+// applied.
+std::string ItemBoxesProblem(const ItemBoxes& boxes);
+
 // Writes every field of the item at position from the boxes, in the editor's fixed order
 // (cost, type, effect, strength, E.P. increase, extra power, special property, ownership,
 // description address, name), flushes, then re-sorts the table by order. Without an effect

@@ -80,6 +80,25 @@ std::string DecimalNumberPart(const std::string& text) {
   return text.substr(start, i - start);
 }
 
+// The text without the blanks at either end.
+std::string Trimmed(const std::string& text) {
+  std::size_t start = 0;
+  std::size_t end = text.size();
+  while (start < end && IsSpace(text[start])) ++start;
+  while (end > start && IsSpace(text[end - 1])) --end;
+  return text.substr(start, end - start);
+}
+
+bool IsSignedDigits(const std::string& text, int base) {
+  std::size_t i = 0;
+  if (base == 10 && i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  if (i == text.size()) return false;
+  for (; i < text.size(); ++i) {
+    if (DigitValue(text[i], base) < 0) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::uint32_t ReadNumberClamped(const std::string& text, std::uint32_t maximum) {
@@ -114,7 +133,22 @@ std::int32_t ReadIntClamped(const std::string& text, std::int32_t maximum) {
 }
 
 std::uint32_t ReadDecOrHex(const std::string& text) {
-  const std::string typed = EditText(text);
+  // Blanks before the "$" are no reason to read an address as decimal, and so as 0.
+  const std::string typed = Trimmed(EditText(text));
   if (!typed.empty() && typed[0] == '$') return ReadLong32(typed.substr(1), 16);
   return ReadLong32(typed, 10);
+}
+
+bool IsNumberText(const std::string& text, NumberForm form) {
+  const std::string typed = Trimmed(EditText(text));
+  if (typed.empty()) return true;
+  switch (form) {
+    case NumberForm::Decimal:
+      return DecimalNumberPart(typed) == typed;
+    case NumberForm::Integer:
+      return IsSignedDigits(typed, 10);
+    case NumberForm::DecimalOrHex:
+      break;
+  }
+  return typed[0] == '$' ? IsSignedDigits(typed.substr(1), 16) : IsSignedDigits(typed, 10);
 }

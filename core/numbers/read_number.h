@@ -15,7 +15,18 @@ std::uint32_t ReadNumberClamped(const std::string& text, std::uint32_t maximum);
 // A decimal integer with an optional sign; above maximum gives maximum.
 std::int32_t ReadIntClamped(const std::string& text, std::int32_t maximum);
 
-// "$" and hexadecimal, otherwise decimal; no cap. A decimal number outside the signed
+// "$" and hexadecimal, otherwise decimal, blanks before either aside; no cap. A decimal number outside the signed
 // 32-bit range, or a hexadecimal one past 32 bits, reads as 0xFFFFFFFF; a minus sign gives
 // the two's complement.
 std::uint32_t ReadDecOrHex(const std::string& text);
+
+// How a box reads its text, for telling whether the text is a number at all.
+enum class NumberForm {
+  Decimal,       // ReadNumberClamped: digits with an optional sign, fraction and exponent
+  Integer,       // ReadIntClamped: digits with an optional sign
+  DecimalOrHex,  // ReadDecOrHex: "$" and hexadecimal digits, or a decimal integer
+};
+
+// Whether the text (its first 24 characters, as the readers see them), blanks at either end
+// aside, is wholly a number of the form. An empty box reads as 0 and counts as one.
+bool IsNumberText(const std::string& text, NumberForm form);

@@ -1,5 +1,6 @@
 #include "core/text/misc_text_form.h"
 
+#include "core/numbers/number_boxes.h"
 #include "core/numbers/read_number.h"
 #include "core/numbers/show_number.h"
 #include "core/rom/rom_session.h"
@@ -40,6 +41,10 @@ MiscTextBoxes MiscTextBoxTexts(const MiscTextTables& tables, const MiscTextSelec
     boxes.battleMenuEntry = ShortText(tables.battleMenu[selected.battleMenu]);
   }
   return boxes;
+}
+
+std::string MiscTextBoxesProblem(const MiscTextBoxes& typed) {
+  return FirstNonNumberMessage({{"Pointer", typed.phonePointer, NumberForm::DecimalOrHex}});
 }
 
 bool ApplyMiscTextBoxes(std::FILE* romFile, const MiscTextTables& tables, const MiscTextSelection& selected,

@@ -37,6 +37,9 @@ std::vector<std::string> ShortTextEntries(const ShortTextRecord* records, std::s
 // empty boxes for that group.
 MiscTextBoxes MiscTextBoxTexts(const MiscTextTables& tables, const MiscTextSelection& selected);
 
+// The "Warning" when the pointer box holds no number; empty when the boxes can be applied.
+std::string MiscTextBoxesProblem(const MiscTextBoxes& typed);
+
 // Writes the phone name, the phone pointer ("$" hexadecimal, otherwise decimal), the ailment
 // name and the battle menu entry of the selected entries, then flushes, so the bytes are on
 // disk when it returns. False when any write or the flush failed.

@@ -1,5 +1,6 @@
 #include "core/text/teleport_form.h"
 
+#include "core/numbers/number_boxes.h"
 #include "core/numbers/read_number.h"
 #include "core/numbers/show_number.h"
 #include "core/rom/rom_session.h"
@@ -35,6 +36,16 @@ bool TeleportApplyWritesPastTable(const TeleportTable& teleports, const Teleport
     if (LiesPastTable(i) && RowChanged(teleports[i], typed[i])) return true;
   }
   return false;
+}
+
+std::string TeleportTextsProblem(const TeleportTexts& typed) {
+  std::vector<NumberBox> boxes;
+  for (std::size_t i = 0; i < kTeleportCount; ++i) {
+    const std::string row = "Teleport " + std::to_string(i + 1);
+    boxes.push_back({row + " X", typed[i].x, NumberForm::Decimal});
+    boxes.push_back({row + " Y", typed[i].y, NumberForm::Decimal});
+  }
+  return FirstNonNumberMessage(boxes);
 }
 
 bool ApplyTeleportTexts(std::FILE* romFile, TeleportTable& teleports, const TeleportTexts& typed) {

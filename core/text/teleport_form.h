@@ -23,6 +23,10 @@ TeleportTexts TeleportBoxTexts(const TeleportTable& teleports);
 // write over the data there and asks first. A name counts as far as the window reads it.
 bool TeleportApplyWritesPastTable(const TeleportTable& teleports, const TeleportTexts& typed);
 
+// The "Warning" for the first X or Y box that holds no number ("Teleport 3 X" is the X box
+// of the third row); empty when the grid can be applied.
+std::string TeleportTextsProblem(const TeleportTexts& typed);
+
 // Row by row: the name, then X and Y read as numbers capped at 65535 (negative numbers pass
 // and are written through their low bytes). A row past the end of the game's table that
 // still shows what it holds is left alone, so the data there keeps every byte. Flushes at

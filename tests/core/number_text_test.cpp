@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/numbers/number_boxes.h"
 #include "core/numbers/read_number.h"
 #include "core/numbers/show_number.h"
 
@@ -112,7 +113,7 @@ TEST(ReadDecOrHex, ReadsDollarHexOrDecimal) {
       {"26", 26},
       {"100", 100},
       {"$c55a21", 0xC55A21},
-      {" $10", 0},
+      {" $10", 0x10},
       {"$ 10", 0x10},
       {"$-1", 0xFFFFFFFF},
       {"-1", 0xFFFFFFFF},
@@ -140,3 +141,53 @@ TEST(ReadDecOrHex, ReadsDollarHexOrDecimal) {
 }
 
 }  // namespace
+
+TEST(IsNumberText, TakesWhatEachBoxReadsAndNothingWithMore) {
+  struct Case {
+    std::string text;
+    bool decimal;
+    bool integer;
+    bool decimalOrHex;
+  } cases[] = {
+      {"", true, true, true},
+      {"   ", true, true, true},
+      {" 42 ", true, true, true},
+      {"\t-7", true, true, true},
+      {"+3", true, true, true},
+      {"12.9", true, false, false},
+      {".5", true, false, false},
+      {"1e3", true, false, false},
+      {"1,000", false, false, false},
+      {"12abc", false, false, false},
+      {"1 000", false, false, false},
+      {"1e", false, false, false},
+      {"-", false, false, false},
+      {"$1F", false, false, true},
+      {" $c5a1b2 ", false, false, true},
+      {"$", false, false, false},
+      {"$-1", false, false, false},
+      {"$1G", false, false, false},
+      {"C5A1B2", false, false, false},
+      {"0x1A", false, false, false},
+      {"inf", false, false, false},
+      // Only the first 24 characters reach the readers.
+      {"123456789012345678901234xyz", true, true, true},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(IsNumberText(c.text, NumberForm::Decimal), c.decimal) << '"' << c.text << '"';
+    EXPECT_EQ(IsNumberText(c.text, NumberForm::Integer), c.integer) << '"' << c.text << '"';
+    EXPECT_EQ(IsNumberText(c.text, NumberForm::DecimalOrHex), c.decimalOrHex) << '"' << c.text << '"';
+  }
+}
+
+TEST(FirstNonNumberMessage, NamesTheFirstFieldWithoutANumberAndItsText) {
+  const std::string money = "1,000";
+  const std::string hp = "12";
+  const std::string address = "C5A1B2";
+  EXPECT_EQ(FirstNonNumberMessage({{"HP", hp, NumberForm::Decimal},
+                                   {"Money", money, NumberForm::Decimal},
+                                   {"Start text", address, NumberForm::DecimalOrHex}}),
+            "Money: \"1,000\" is not a number.");
+  EXPECT_EQ(FirstNonNumberMessage({{"HP", hp, NumberForm::Decimal}, {"Start text", hp, NumberForm::DecimalOrHex}}),
+            "");
+}

@@ -58,6 +58,28 @@ HWND FindChild(HWND parent, const char* className, const char* text) {
   return FindWindowExA(parent, nullptr, className, text);
 }
 
+namespace {
+
+struct FindById {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK MatchId(HWND child, LPARAM search) {
+  auto* find = reinterpret_cast<FindById*>(search);
+  if (GetDlgCtrlID(child) != find->id) return TRUE;
+  find->found = child;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND ControlById(HWND editor, int id) {
+  FindById find{id, nullptr};
+  EnumChildWindows(editor, MatchId, reinterpret_cast<LPARAM>(&find));
+  return find.found;
+}
+
 void TypeText(HWND control, const std::string& text) {
   SetWindowTextA(control, text.c_str());
 }

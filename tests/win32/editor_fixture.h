@@ -40,6 +40,8 @@ std::ostream& operator<<(std::ostream& out, const ControlPlace& place);
 
 // The first child of parent of the class (and with the text, when given).
 HWND FindChild(HWND parent, const char* className, const char* text = nullptr);
+// A control of the editor by ID, whether a child of the window or of a group box.
+HWND ControlById(HWND editor, int id);
 void TypeText(HWND control, const std::string& text);
 // Dark pixels on the screen where control lies: whether its text can actually be seen.
 int DarkPixelsOnScreen(HWND control);

@@ -11,6 +11,10 @@
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
 #include "tests/win32/editor_fixture.h"
+#include "win32/editors/enemy_editor_window.h"
+#include "win32/editors/item_editor_window.h"
+#include "win32/editors/misc_text_editor_window.h"
+#include "win32/editors/teleport_editor_window.h"
 
 namespace {
 
@@ -240,6 +244,41 @@ TEST_F(EditorFrameTest, EveryEditorReportsAnApplyThatDidNotReachTheFile) {
   }
   std::fclose(romSession.romFile);
   romSession.romFile = writable;
+}
+
+TEST_F(EditorFrameTest, ANumberBoxWithoutANumberIsNamedAndNothingIsWritten) {
+  struct Case {
+    HTREEITEM* item;
+    int box;
+    const char* typed;
+    const char* message;
+  } cases[] = {
+      {&treeItems.enemies, kEnemyMoneyId, "1,000", "Money: \"1,000\" is not a number."},
+      {&treeItems.enemies, kEnemyStartTextId, "C5A1B2", "Start text: \"C5A1B2\" is not a number."},
+      {&treeItems.items, kItemStrengthBoxId, "1.5", "Strength: \"1.5\" is not a number."},
+      {&treeItems.items, kItemDescAddressBoxId, "$C5Z", "Desc. address: \"$C5Z\" is not a number."},
+      {&treeItems.teleport, kTeleportYBoxId + 2, "12abc", "Teleport 3 Y: \"12abc\" is not a number."},
+      {&treeItems.text, kPhonePointerBoxId, "12 34", "Pointer: \"12 34\" is not a number."},
+  };
+  const std::string path = LoadImage(EarthBoundImage());
+  EnemySelection = 0;
+  ItemSelection = 0;
+  const std::vector<std::uint8_t> before = ReadFileBytes(path);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    recorder.messages.clear();
+    ASSERT_TRUE(OpenFromTree(*c.item, [&](HWND editor) {
+      HWND box = ControlById(editor, c.box);
+      ASSERT_TRUE(box);
+      TypeText(box, c.typed);
+      ClickApply(editor);
+      EXPECT_EQ(WindowText(box), c.typed) << "the typing stays for the user to mend";
+    }));
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].title, "Warning");
+    EXPECT_EQ(recorder.messages[0].text, c.message);
+    EXPECT_TRUE(ReadFileBytes(path) == before) << "no byte changed";
+  }
 }
 
 TEST_F(EditorFrameTest, ASecondOpeningShowsTheSameMenuBar) {

@@ -10,18 +10,6 @@ namespace {
 
 namespace at = EnemyFieldOffset;
 
-struct FindById {
-  int id;
-  HWND found;
-};
-
-BOOL CALLBACK MatchId(HWND child, LPARAM search) {
-  auto* find = reinterpret_cast<FindById*>(search);
-  if (GetDlgCtrlID(child) != find->id) return TRUE;
-  find->found = child;
-  return FALSE;
-}
-
 }  // namespace
 
 FixtureImage EnemyEditorImage() {
@@ -74,9 +62,7 @@ FixtureImage EnemyEditorImage() {
 }
 
 HWND EnemyControl(HWND editor, int id) {
-  FindById find{id, nullptr};
-  EnumChildWindows(editor, MatchId, reinterpret_cast<LPARAM>(&find));
-  return find.found;
+  return ControlById(editor, id);
 }
 
 int EntryCount(HWND list) {

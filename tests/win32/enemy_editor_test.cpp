@@ -382,7 +382,7 @@ TEST_F(EnemyEditorTest, DumpWritesTheCoreDumpOrWarns) {
   ASSERT_TRUE(OpenOn(kShownEnemy, [&](HWND editor) {
     const std::string dump = TempPath("enemies.txt");
     const std::string unwritable = TempPath("missing-folder") + "\\enemies.txt";
-    recorder.fileAnswers = {dump, unwritable};
+    recorder.fileAnswers = {dump, unwritable, path};
     Command(editor, kCmdDumpToText);
     ASSERT_EQ(recorder.fileChoices.size(), 1u);
     EXPECT_EQ(recorder.fileChoices[0].dialog, FileDialog::Text);
@@ -396,8 +396,16 @@ TEST_F(EnemyEditorTest, DumpWritesTheCoreDumpOrWarns) {
     EXPECT_EQ(recorder.messages[0].text, DumpFailedMessage(unwritable));
     EXPECT_EQ(GetFileAttributesA(unwritable.c_str()), INVALID_FILE_ATTRIBUTES);
 
+    const std::vector<std::uint8_t> image = ReadFileBytes(path);
+    Command(editor, kCmdDumpToText);
+    ASSERT_EQ(recorder.messages.size(), 2u);
+    EXPECT_EQ(recorder.messages[1].title, "Warning");
+    EXPECT_EQ(recorder.messages[1].text,
+              path + " is a ROM image Quillon is reading; writing to it would destroy it.  Choose another file.");
+    EXPECT_TRUE(ReadFileBytes(path) == image) << "the loaded image is not replaced by the dump";
+
     Command(editor, kCmdDumpToText);  // cancelled: nothing more happens
-    EXPECT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages.size(), 2u);
   }));
 }
 

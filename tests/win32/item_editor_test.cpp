@@ -292,7 +292,6 @@ TEST_F(ItemEditorTest, ApplyWritesTheTypedValuesWithTheirCapsAndIsOnDiskAtOnce) 
       {"extra power 200", kItemExtraPowerBoxId, "200", kItemExtraPowerField, {0xC8}, "-56"},
       {"extra power 300", kItemExtraPowerBoxId, "300", kItemExtraPowerField, {0xFF}, "-1"},
       {"type 3.9", kItemTypeBoxId, "3.9", kItemTypeField, {0x03}, "3"},
-      {"type as text", kItemTypeBoxId, "four", kItemTypeField, {0x00}, "0"},
       {"E.P. increase 12.9", kItemEpIncreaseBoxId, "12.9", kItemEpIncreaseField, {0x0C}, "12"},
       {"special property 999", kItemSpecialPropertyBoxId, "999", kItemSpecialPropertyField, {0xFF}, "255"},
       {"address $1A2B3C", kItemDescAddressBoxId, "$1A2B3C", kItemDescAddressField, {0x3C, 0x2B, 0x1A, 0x00},

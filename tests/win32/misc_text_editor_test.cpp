@@ -176,8 +176,7 @@ TEST_F(MiscTextEditorTest, ThePointerIsReadAsHexadecimalAfterADollarSignAndDecim
       {"$C01232", 0xC01232, "$C01232"},  // unchanged
       {"100", 0x64, "$64"},
       {"$1f", 0x1F, "$1F"},
-      {" $10", 0, "$0"},
-      {"$", 0, "$0"},
+      {" $10", 0x10, "$10"},
       {"-1", 0xFFFFFFFF, "$FFFFFFFF"},
       {"99999999999", 0xFFFFFFFF, "$FFFFFFFF"},
   };

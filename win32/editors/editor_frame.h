@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "core/tables/list_order.h"
@@ -63,6 +64,10 @@ struct EditorDefinition {
   void (*createControls)(const EditorFrame& frame) = nullptr;
   // Fills the lists and shows the current record, once the window is complete.
   void (*show)() = nullptr;
+  // The "Warning" for boxes that cannot be applied as typed (a number box without a
+  // number); empty when they can. When it is not empty the frame shows it and nothing is
+  // written. May be null: everything can be applied.
+  std::string (*refusal)() = nullptr;
   // Writes the boxes into the image; false when a write failed, and the frame says so.
   bool (*apply)() = nullptr;
   // The list editors' commands, from the View menu and the list tool bar.

@@ -51,6 +51,11 @@ void CloseRomFromEditor() {
 }
 
 void Apply() {
+  const std::string refusal = definition->refusal ? definition->refusal() : std::string();
+  if (!refusal.empty()) {
+    ShowWarning(*platform, refusal);
+    return;
+  }
   if (!definition->apply()) ShowWarning(*platform, kChangesNotWritten);
 }
 

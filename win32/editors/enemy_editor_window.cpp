@@ -10,6 +10,7 @@
 #include "core/enemy/outside_pictures.h"
 #include "core/io/text_dump.h"
 #include "win32/app/app_state.h"
+#include "win32/app/output_file_choice.h"
 #include "win32/editors/control_values.h"
 #include "win32/editors/enemy_editor_layout.h"
 #include "win32/editors/list_fills.h"
@@ -87,6 +88,10 @@ bool ApplySelectedEnemy() {
   return result.written;
 }
 
+std::string RefuseEnemyBoxes() {
+  return EnemyBoxesProblem(ReadEnemyBoxes(controls));
+}
+
 void ChooseEnemy() {
   const int selected = SelectedEntry(controls.enemyList);
   if (selected < 0) return;
@@ -125,7 +130,7 @@ void FindEnemy() {
 
 void DumpEnemyTable() {
   std::string path = textPathBuffer;
-  if (!platform->ChooseFile(FileDialog::Text, FileDialogMode::Save, path)) return;
+  if (!ChooseOutputFile(FileDialog::Text, path)) return;
   if (!WriteEnemyDump(gameTables.enemyTable, path)) ShowWarning(*platform, DumpFailedMessage(path));
 }
 
@@ -168,6 +173,7 @@ EditorDefinition Define() {
                    "Enemy Stats:"};
   editor.createControls = CreateControls;
   editor.show = ShowRememberedEnemy;
+  editor.refusal = RefuseEnemyBoxes;
   editor.apply = ApplySelectedEnemy;
   editor.find = FindEnemy;
   editor.changeListOrder = ChangeEnemyListOrder;

@@ -9,6 +9,7 @@
 #include "core/tables/overlapping_entries.h"
 #include "core/tables/table_position.h"
 #include "win32/app/app_state.h"
+#include "win32/app/output_file_choice.h"
 #include "win32/editors/control_values.h"
 #include "win32/editors/item_editor_layout.h"
 #include "win32/editors/list_fills.h"
@@ -64,6 +65,10 @@ bool ApplySelectedItem() {
   return result.written;
 }
 
+std::string RefuseItemBoxes() {
+  return ItemBoxesProblem(ReadItemBoxes(controls));
+}
+
 bool ChooseItem(int id, int code) {
   if (id != kItemListId || code != CBN_SELENDOK) return false;
   const int selected = SelectedEntry(controls.itemList);
@@ -94,7 +99,7 @@ void FindItem() {
 
 void DumpItemTable() {
   std::string path = textPathBuffer;
-  if (!platform->ChooseFile(FileDialog::Text, FileDialogMode::Save, path)) return;
+  if (!ChooseOutputFile(FileDialog::Text, path)) return;
   if (!WriteItemDump(gameTables.itemTable, path)) ShowWarning(*platform, DumpFailedMessage(path));
 }
 
@@ -114,6 +119,7 @@ EditorDefinition Define() {
                    "Item Stats:"};
   editor.createControls = CreateControls;
   editor.show = ShowRememberedItem;
+  editor.refusal = RefuseItemBoxes;
   editor.apply = ApplySelectedItem;
   editor.find = FindItem;
   editor.changeListOrder = ChangeItemListOrder;

@@ -82,11 +82,18 @@ void ShowFirstEntries() {
   ShowMiscText();
 }
 
+MiscTextBoxes TypedBoxes() {
+  return {ReadControlText(controls.phoneName), ReadControlText(controls.phonePointer),
+          ReadControlText(controls.ailmentName), ReadControlText(controls.battleMenuEntry)};
+}
+
+std::string RefuseMiscText() {
+  return MiscTextBoxesProblem(TypedBoxes());
+}
+
 bool ApplyMiscText() {
   const MiscTextSelection selected = SelectedEntries();
-  const MiscTextBoxes typed = {ReadControlText(controls.phoneName), ReadControlText(controls.phonePointer),
-                               ReadControlText(controls.ailmentName), ReadControlText(controls.battleMenuEntry)};
-  const bool written = ApplyMiscTextBoxes(romSession.romFile, Tables(), selected, typed);
+  const bool written = ApplyMiscTextBoxes(romSession.romFile, Tables(), selected, TypedBoxes());
   // Refilled so that changed texts appear in the lists.
   FillMiscTextLists();
   SelectEntries(selected);
@@ -107,6 +114,7 @@ EditorDefinition Define() {
                    {{"Misc. Text", 11}}, "Misc. Text:"};
   editor.createControls = CreateMiscTextControls;
   editor.show = ShowFirstEntries;
+  editor.refusal = RefuseMiscText;
   editor.apply = ApplyMiscText;
   editor.onCommand = ShowChosenEntry;
   return editor;

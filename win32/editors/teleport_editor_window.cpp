@@ -43,11 +43,20 @@ void ShowTeleports() {
   }
 }
 
-bool ApplyTeleports() {
+TeleportTexts TypedTeleports() {
   TeleportTexts typed;
   for (std::size_t i = 0; i < kTeleportCount; ++i) {
     typed[i] = {ReadControlText(rows[i].name), ReadControlText(rows[i].x), ReadControlText(rows[i].y)};
   }
+  return typed;
+}
+
+std::string RefuseTeleports() {
+  return TeleportTextsProblem(TypedTeleports());
+}
+
+bool ApplyTeleports() {
+  const TeleportTexts typed = TypedTeleports();
   // On No nothing is written, and the boxes keep what was typed.
   if (TeleportApplyWritesPastTable(gameTables.teleportTable, typed) && !ConfirmOverwrite(kTeleportOverwriteQuestion)) {
     return true;
@@ -70,6 +79,7 @@ EditorDefinition Define() {
                    "Teleports:"};
   editor.createControls = CreateTeleportControls;
   editor.show = ShowTeleports;
+  editor.refusal = RefuseTeleports;
   editor.apply = ApplyTeleports;
   editor.onNotify = RefuseHeaderTracking;
   return editor;
