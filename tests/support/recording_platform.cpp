@@ -2,12 +2,20 @@
 
 namespace {
 constexpr int kIdOk = 1;
+constexpr int kIdNo = 7;
+// MB_TYPEMASK and the two kinds of box that offer No.
+constexpr unsigned kButtonsMask = 0xF;
+constexpr unsigned kYesNoCancel = 3;
+constexpr unsigned kYesNo = 4;
 }
 
 int RecordingPlatform::ShowMessage(const std::string& text, const std::string& title, unsigned flags,
                                    TextEncoding encoding) {
   messages.push_back({text, title, flags, encoding});
-  if (messageAnswers.empty()) return kIdOk;
+  if (messageAnswers.empty()) {
+    const unsigned buttons = flags & kButtonsMask;
+    return buttons == kYesNo || buttons == kYesNoCancel ? kIdNo : kIdOk;
+  }
   const int answer = messageAnswers.front();
   messageAnswers.pop_front();
   return answer;

@@ -27,7 +27,7 @@ class RecordingPlatform : public Platform {
   void PlaySound(SoundId sound) override;
   void OpenHelpFile() override;
 
-  // Answers for the next message boxes (IDOK when none is left).
+  // Answers for the next message boxes (IDOK when none is left, IDNO to a question).
   std::deque<int> messageAnswers;
   // Paths for the next file dialogs; an empty string cancels (cancel when none is left).
   std::deque<std::string> fileAnswers;

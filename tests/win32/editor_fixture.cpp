@@ -100,7 +100,7 @@ int DarkPixelsOnScreen(HWND control) {
 }
 
 void ClickApply(HWND editor) {
-  HWND apply = FindChild(editor, "Button", "Apply Changes");
+  HWND apply = FindChild(editor, "Button", "&Apply Changes");
   SendMessageA(editor, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(apply), BN_CLICKED), reinterpret_cast<LPARAM>(apply));
 }
 

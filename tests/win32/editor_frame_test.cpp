@@ -175,10 +175,10 @@ TEST_F(EditorFrameTest, EachEditorOpensOnTheFrameFromTheTree) {
 
       ExpectTabs(editor, c);
 
-      HWND apply = FindChild(editor, "Button", "Apply Changes");
+      HWND apply = FindChild(editor, "Button", "&Apply Changes");
       ASSERT_TRUE(apply);
       EXPECT_EQ(PlaceOf(apply), (ControlPlace{465, 385, 100, 30}));
-      EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(apply, GWL_STYLE)), 0x50000000u);
+      EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(apply, GWL_STYLE)) & ~DWORD{BS_DEFPUSHBUTTON}, 0x50000000u);
       EXPECT_EQ(FontOf(apply), normalFont);
     });
     EXPECT_TRUE(opened);

@@ -17,6 +17,7 @@ enum CommandId : int {
   kCmdDumpToText = 20,
   kCmdQuiz = 21,
   kCmdFixChecksum = 22,
+  kCmdFindNext = 23,
   kCmdMakeBps = 30,
   kCmdApplyPatch = 31,
   kCmdRecentRom0 = 100,

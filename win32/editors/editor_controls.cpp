@@ -46,6 +46,12 @@ HWND CreateColumnHeader(HWND parent, int x, int y, int width, int height,
   return header;
 }
 
+bool IsOfClass(HWND window, const char* className) {
+  char name[32] = {};
+  GetClassNameA(window, name, sizeof(name));
+  return lstrcmpiA(name, className) == 0;
+}
+
 void UseEditorFont(HWND control) {
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont), TRUE);
 }

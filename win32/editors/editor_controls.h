@@ -25,6 +25,9 @@ HWND CreateDropDownList(HWND parent, int x, int y, int width, int height, int id
 // Header with button-style items, one per column, texts left-aligned.
 HWND CreateColumnHeader(HWND parent, int x, int y, int width, int height, std::initializer_list<HeaderColumn> columns);
 
+// Whether the window is of the class, compared as Windows compares class names.
+bool IsOfClass(HWND window, const char* className);
+
 // The editors' control font (normalFont), redrawn at once.
 void UseEditorFont(HWND control);
 // The font and the 3-D look; returns the control, so it can wrap the control's creation.

@@ -13,9 +13,9 @@ constexpr int kTabTop = 40;
 constexpr int kTabHeight = 405;
 
 HWND CreateFramePart(const char* className, const char* text, DWORD style, HWND parent, int x, int y, int width,
-                     int height) {
-  return CreateWindowExA(0, className, text, style, x, y, width, height, parent, nullptr, programInstance,
-                         nullptr);
+                     int height, int id = 0) {
+  return CreateWindowExA(0, className, text, style, x, y, width, height, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), programInstance, nullptr);
 }
 
 void PlaceEditorWindow(HWND window, int width) {
@@ -36,6 +36,37 @@ void InsertTabs(HWND tabControl, const std::vector<EditorTab>& tabs) {
     item.iImage = tab.image;
     SendMessageA(tabControl, TCM_INSERTITEMA, index++, reinterpret_cast<LPARAM>(&item));
   }
+}
+
+// A drop-down list opens at least this many rows high.
+constexpr int kDroppedRows = 20;
+
+// How many pixels the open list of a drop-down box lacks for kDroppedRows rows.
+int DroppedShortfall(HWND box) {
+  RECT dropped = {};
+  SendMessageA(box, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+  RECT field = {};
+  GetWindowRect(box, &field);
+  const int rowHeight = static_cast<int>(SendMessageA(box, CB_GETITEMHEIGHT, 0, 0));
+  return kDroppedRows * rowHeight - ((dropped.bottom - dropped.top) - (field.bottom - field.top));
+}
+
+// The height a drop-down box is given is not all list (borders and the field take part of
+// it, differently on each system), so the list is measured after a resize and the
+// remainder added once more.
+BOOL CALLBACK DeepenDropDownList(HWND control, LPARAM) {
+  if (!IsOfClass(control, "ComboBox")) return TRUE;
+  RECT dropped = {};
+  SendMessageA(control, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+  int height = dropped.bottom - dropped.top;
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const int shortfall = DroppedShortfall(control);
+    if (shortfall <= 0) break;
+    height += shortfall;
+    SetWindowPos(control, nullptr, 0, 0, dropped.right - dropped.left, height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  return TRUE;
 }
 
 }  // namespace
@@ -72,8 +103,12 @@ HWND CreateTabGroupBox(const EditorFrame& frame, const char* label) {
 }
 
 void FinishEditorFrame(EditorFrame& frame) {
-  frame.applyButton = CreateFramePart("BUTTON", "Apply Changes", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
-                                      frame.window, 465, 385, 100, 30);
+  frame.applyButton = CreateFramePart("BUTTON", "&Apply Changes", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+                                         frame.window, 465, 385, 100, 30, kApplyButtonId);
+  frame.writtenLine = CreateFramePart("STATIC", "", WS_CHILD | WS_VISIBLE | SS_RIGHT, frame.window, 230, 393, 228,
+                                         16, kWrittenLineId);
+  UseEditorFont(frame.writtenLine);
+  EnumChildWindows(frame.window, DeepenDropDownList, 0);
   UseEditorFontAndLook(frame.applyButton);
   UseEditorFontAndLook(frame.tabControl);
   UseEditorFontAndLook(frame.groupBox);

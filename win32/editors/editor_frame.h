@@ -54,7 +54,14 @@ struct EditorFrame {
   HWND tabControl = nullptr;
   HWND groupBox = nullptr;
   HWND applyButton = nullptr;
+  HWND writtenLine = nullptr;  // "Written to the image at ..." beside "Apply Changes"
 };
+
+// The frame's controls take IDs below the editors' own.
+constexpr int kApplyButtonId = 998;
+constexpr int kWrittenLineId = 999;
+// No control has this ID: as the default button it leaves Enter without one.
+constexpr int kNoDefaultButtonId = 0xFFFF;
 
 // One editor. The steps without a default may not be null; a null handler leaves the
 // message to the dialog manager.
@@ -72,8 +79,17 @@ struct EditorDefinition {
   bool (*apply)() = nullptr;
   // The list editors' commands, from the View menu and the list tool bar.
   void (*find)() = nullptr;
+  // F3: the next match of the last search after the shown record.
+  void (*findNext)() = nullptr;
   void (*changeListOrder)(ListOrder order) = nullptr;
   void (*dumpToText)() = nullptr;
+  // The drop-down lists that pick which record is shown (children of the window). A pick
+  // there, like closing, Close ROM, Find and the list orders, first asks whether typed
+  // changes are to be applied.
+  std::vector<int> recordLists;
+  // The shown record as that question names it; entry is the entry shown in the first of
+  // recordLists, -1 when there is none.
+  std::string (*recordName)(int entry) = nullptr;
   // A command or control notification the frame did not take (WM_COMMAND's words).
   bool (*onCommand)(int id, int code) = nullptr;
   // A WM_NOTIFY the frame did not take; answer becomes the message's result.

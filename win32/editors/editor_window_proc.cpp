@@ -2,15 +2,46 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <ctime>
+
 #include "core/rom/apply_messages.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
+#include "win32/editors/editor_keys.h"
+#include "win32/editors/unapplied_edits.h"
 
 namespace {
 
 // One editor is open at a time, modal to the main window.
 const EditorDefinition* definition = nullptr;
 EditorFrame frame;
+
+std::vector<HWND> RecordLists() {
+  std::vector<HWND> lists;
+  for (int id : definition->recordLists) lists.push_back(GetDlgItem(frame.window, id));
+  return lists;
+}
+
+void RememberWhatIsShown() {
+  RememberShownRecord(frame.window, RecordLists());
+}
+
+void ShowWrittenLine(const std::string& text) {
+  SetWindowTextA(frame.writtenLine, text.c_str());
+}
+
+// The default button applies only while the focus is outside the lists.
+void KeepDefaultButtonOutOfLists() {
+  const bool inList = IsListControl(GetFocus()) || IsListControl(GetParent(GetFocus()));
+  SendMessageA(frame.window, DM_SETDEFID, inList ? kNoDefaultButtonId : kApplyButtonId, 0);
+}
+
+// After a key or a click: an edit clears the line of the last write.
+void LookAtControlsAgain() {
+  if (HasUnappliedEdits(frame.window)) ShowWrittenLine("");
+  KeepDefaultButtonOutOfLists();
+}
 
 void OpenEditor(HWND window, const EditorDefinition& opened) {
   definition = &opened;
@@ -24,6 +55,9 @@ void OpenEditor(HWND window, const EditorDefinition& opened) {
   opened.show();
   SendMessageA(window, WM_SETREDRAW, TRUE, 0);
   RedrawWindow(window, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+  RememberWhatIsShown();
+  SendMessageA(window, DM_SETDEFID, kApplyButtonId, 0);
+  StartEditorKeys(window);
 }
 
 // The menu bar belongs to the shell: a window destroys the menu it still holds, so every
@@ -50,13 +84,101 @@ void CloseRomFromEditor() {
   AskForStatusLineRefresh();
 }
 
-void Apply() {
+std::string TimeOfDay() {
+  const std::time_t now = std::time(nullptr);
+  char text[16] = {};
+  std::strftime(text, sizeof(text), "%H:%M:%S", std::localtime(&now));
+  return text;
+}
+
+// True when every byte reached the image. A refused apply writes nothing and keeps the
+// typing; after any write the editor shows what the image now holds.
+bool Apply() {
   const std::string refusal = definition->refusal ? definition->refusal() : std::string();
   if (!refusal.empty()) {
     ShowWarning(*platform, refusal);
-    return;
+    return false;
   }
-  if (!definition->apply()) ShowWarning(*platform, kChangesNotWritten);
+  const bool written = definition->apply();
+  RememberWhatIsShown();
+  ShowWrittenLine(written ? "Written to the image at " + TimeOfDay() : "");
+  if (!written) ShowWarning(*platform, kChangesNotWritten);
+  return written;
+}
+
+std::string ShownRecordName() {
+  const std::vector<HWND> lists = RecordLists();
+  return definition->recordName(lists.empty() ? -1 : ShownEntryOf(lists.front()));
+}
+
+// Asks about unapplied edits before the shown record goes; false when the user stays.
+bool MayLeaveShownRecord() {
+  if (!HasUnappliedEdits(frame.window)) return true;
+  switch (AskToApplyEdits(ShownRecordName())) {
+    case EditsDecision::Apply:
+      return Apply();
+    case EditsDecision::Drop:
+      return true;
+    case EditsDecision::Stay:
+      break;
+  }
+  return false;
+}
+
+// Once the editor has shown another record (or the same one anew).
+void RememberAnotherShown() {
+  RememberWhatIsShown();
+  ShowWrittenLine("");
+}
+
+int EntryWithData(HWND list, LRESULT data) {
+  const int count = static_cast<int>(SendMessageA(list, CB_GETCOUNT, 0, 0));
+  for (int entry = 0; entry < count; ++entry) {
+    if (SendMessageA(list, CB_GETITEMDATA, entry, 0) == data) return entry;
+  }
+  return -1;
+}
+
+// A pick in a record list. The list already shows the pick; staying puts the shown record
+// back, and applying first finds the picked record again by its entry's data, since the
+// apply may have re-sorted the list.
+void PickRecord(HWND list, int id, int code) {
+  const int shownEntry = ShownEntryOf(list);
+  const int picked = static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0));
+  if (picked == shownEntry) return;
+  if (HasUnappliedEdits(frame.window)) {
+    const EditsDecision decision = AskToApplyEdits(ShownRecordName());
+    const LRESULT pickedData = SendMessageA(list, CB_GETITEMDATA, picked, 0);
+    if (decision != EditsDecision::Drop) SendMessageA(list, CB_SETCURSEL, shownEntry, 0);
+    if (decision == EditsDecision::Stay) return;
+    if (decision == EditsDecision::Apply) {
+      if (!Apply()) return;
+      SendMessageA(list, CB_SETCURSEL, EntryWithData(list, pickedData), 0);
+    }
+  }
+  if (definition->onCommand) definition->onCommand(id, code);
+  RememberAnotherShown();
+}
+
+// Find, Find Next and the list orders show another record or the same one anew.
+bool ShowsAnotherRecord(int command) {
+  switch (command) {
+    case kCmdFind:
+      return definition->find != nullptr;
+    case kCmdFindNext:
+      return definition->findNext != nullptr;
+    case kCmdListByOriginalOrder:
+    case kCmdListByName:
+    case kCmdListByGameOrderOrType:
+      return definition->changeListOrder != nullptr;
+    default:
+      return false;
+  }
+}
+
+bool IsRecordList(int id) {
+  return std::find(definition->recordLists.begin(), definition->recordLists.end(), id) !=
+         definition->recordLists.end();
 }
 
 bool OnListEditorCommand(int command) {
@@ -64,6 +186,10 @@ bool OnListEditorCommand(int command) {
     case kCmdFind:
       if (!definition->find) return false;
       definition->find();
+      return true;
+    case kCmdFindNext:
+      if (!definition->findNext) return false;
+      definition->findNext();
       return true;
     case kCmdListByOriginalOrder:
     case kCmdListByName:
@@ -87,15 +213,31 @@ bool OnCommand(WPARAM wParam, LPARAM lParam) {
     Apply();
     return true;
   }
-  if (code == 0 && id == kCmdEditorHelp) {
-    platform->OpenHelpFile();
+  if (code == CBN_SELENDOK && IsRecordList(id)) {
+    PickRecord(reinterpret_cast<HWND>(lParam), id, code);
     return true;
   }
-  if (code == 0 && id == kCmdEditorCloseRom) {
-    CloseRomFromEditor();
+  if (code != 0) return definition->onCommand && definition->onCommand(id, code);
+  switch (id) {
+    case kCmdEditorHelp:
+      platform->OpenHelpFile();
+      return true;
+    case kCmdEditorCloseRom:
+      if (MayLeaveShownRecord()) CloseRomFromEditor();
+      return true;
+    case IDCANCEL:  // Escape
+      if (MayLeaveShownRecord()) EndEditor();
+      return true;
+    default:
+      break;
+  }
+  if (ShowsAnotherRecord(id)) {
+    if (!MayLeaveShownRecord()) return true;
+    OnListEditorCommand(id);
+    RememberAnotherShown();
     return true;
   }
-  if (code == 0 && OnListEditorCommand(id)) return true;
+  if (OnListEditorCommand(id)) return true;
   return definition->onCommand && definition->onCommand(id, code);
 }
 
@@ -156,9 +298,13 @@ INT_PTR CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
   if (!definition || window != frame.window) return FALSE;
   switch (message) {
     case WM_CLOSE:
-      EndEditor();
+      if (MayLeaveShownRecord()) EndEditor();
+      return TRUE;
+    case kEditorInputMessage:
+      LookAtControlsAgain();
       return TRUE;
     case WM_NCDESTROY:
+      StopEditorKeys();
       definition = nullptr;
       frame = {};
       return FALSE;

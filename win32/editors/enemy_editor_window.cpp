@@ -9,6 +9,7 @@
 #include "core/enemy/enemy_view.h"
 #include "core/enemy/outside_pictures.h"
 #include "core/io/text_dump.h"
+#include "core/text/game_text.h"
 #include "win32/app/app_state.h"
 #include "win32/app/output_file_choice.h"
 #include "win32/editors/control_values.h"
@@ -128,6 +129,20 @@ void FindEnemy() {
   WalkSearchMatches(FindEnemies(gameTables.enemyTable, SearchText), "Find Next?", SelectAndShow);
 }
 
+// F3: the next match of the last search after the shown enemy; without one, a new search.
+void FindNextEnemy() {
+  if (SearchText.empty()) {
+    FindEnemy();
+    return;
+  }
+  ShowNextMatch(FindEnemies(gameTables.enemyTable, SearchText), SelectedEntry(controls.enemyList), SelectAndShow);
+}
+
+std::string EnemyName(int entry) {
+  const std::string name = entry < 0 ? "" : GameText(gameTables.enemyTable[entry].name, kNameFieldLength);
+  return name.empty() ? "this enemy" : name;
+}
+
 void DumpEnemyTable() {
   std::string path = textPathBuffer;
   if (!ChooseOutputFile(FileDialog::Text, path)) return;
@@ -176,8 +191,11 @@ EditorDefinition Define() {
   editor.refusal = RefuseEnemyBoxes;
   editor.apply = ApplySelectedEnemy;
   editor.find = FindEnemy;
+  editor.findNext = FindNextEnemy;
   editor.changeListOrder = ChangeEnemyListOrder;
   editor.dumpToText = DumpEnemyTable;
+  editor.recordLists = {kEnemyListId};
+  editor.recordName = EnemyName;
   editor.onCommand = HandleControlNotification;
   editor.showTab = ShowTab;
   editor.drawItem = DrawOutsidePicture;

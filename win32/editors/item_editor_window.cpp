@@ -1,6 +1,7 @@
 #include "win32/editors/item_editor_window.h"
 
 #include "core/io/text_dump.h"
+#include "core/text/game_text.h"
 #include "core/item/apply_item.h"
 #include "core/item/item_dump.h"
 #include "core/item/item_order.h"
@@ -97,6 +98,20 @@ void FindItem() {
   WalkSearchMatches(FindItems(gameTables.itemTable, SearchText), "Continue Search?", SelectAndShow);
 }
 
+// F3: the next match of the last search after the shown item; without one, a new search.
+void FindNextItem() {
+  if (SearchText.empty()) {
+    FindItem();
+    return;
+  }
+  ShowNextMatch(FindItems(gameTables.itemTable, SearchText), SelectedEntry(controls.itemList), SelectAndShow);
+}
+
+std::string ItemName(int entry) {
+  const std::string name = entry < 0 ? "" : GameText(gameTables.itemTable[entry].name, kNameFieldLength);
+  return name.empty() ? "this item" : name;
+}
+
 void DumpItemTable() {
   std::string path = textPathBuffer;
   if (!ChooseOutputFile(FileDialog::Text, path)) return;
@@ -122,8 +137,11 @@ EditorDefinition Define() {
   editor.refusal = RefuseItemBoxes;
   editor.apply = ApplySelectedItem;
   editor.find = FindItem;
+  editor.findNext = FindNextItem;
   editor.changeListOrder = ChangeItemListOrder;
   editor.dumpToText = DumpItemTable;
+  editor.recordLists = {kItemListId};
+  editor.recordName = ItemName;
   editor.onCommand = ChooseItem;
   return editor;
 }

@@ -27,36 +27,41 @@ class ListRefill {
   ListRefill(const ListRefill&) = delete;
   ListRefill& operator=(const ListRefill&) = delete;
 
-  void Add(const char* text) { SendMessageA(list_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)); }
+  // data names the entry's record whatever its place, so a pick survives a re-sort.
+  void Add(const char* text, LPARAM data) {
+    const LRESULT entry = SendMessageA(list_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    SendMessageA(list_, CB_SETITEMDATA, static_cast<WPARAM>(entry), data);
+  }
 
  private:
   HWND list_;
 };
 
-template <typename Table, typename EntryText>
-void FillTableList(HWND list, const Table& table, EntryText entryText) {
+template <typename Table, typename EntryText, typename Number>
+void FillTableList(HWND list, const Table& table, EntryText entryText, Number number) {
   ListRefill refill(list, table.size());
-  for (const auto& record : table) refill.Add(entryText(record).c_str());
+  for (const auto& record : table) refill.Add(entryText(record).c_str(), record.*number);
 }
 
 }  // namespace
 
 void FillList(HWND list, const char* const* texts, std::size_t count) {
   ListRefill refill(list, count);
-  for (std::size_t i = 0; i < count; ++i) refill.Add(texts[i]);
+  for (std::size_t i = 0; i < count; ++i) refill.Add(texts[i], static_cast<LPARAM>(i));
 }
 
 void FillList(HWND list, const std::vector<std::string>& texts) {
   ListRefill refill(list, texts.size());
-  for (const std::string& text : texts) refill.Add(text.c_str());
+  LPARAM entry = 0;
+  for (const std::string& text : texts) refill.Add(text.c_str(), entry++);
 }
 
 void FillEnemyList(HWND list, const EnemyTable& enemies) {
-  FillTableList(list, enemies, EnemyListEntry);
+  FillTableList(list, enemies, EnemyListEntry, &EnemyRecord::enemyNumber);
 }
 
 void FillItemList(HWND list, const ItemTable& items) {
-  FillTableList(list, items, ItemListEntry);
+  FillTableList(list, items, ItemListEntry, &ItemRecord::itemNumber);
 }
 
 void FillActionList(HWND list) {

@@ -108,6 +108,10 @@ bool ShowChosenEntry(int id, int code) {
   return true;
 }
 
+std::string MiscTextName(int) {
+  return "the misc. text";
+}
+
 EditorDefinition Define() {
   EditorDefinition editor;
   editor.layout = {"Misc. Text Editing", 13, &textEditorMenu, 590, EditorToolBar::TextEditor, {},
@@ -116,6 +120,8 @@ EditorDefinition Define() {
   editor.show = ShowFirstEntries;
   editor.refusal = RefuseMiscText;
   editor.apply = ApplyMiscText;
+  editor.recordLists = {kPhoneListId, kAilmentListId, kBattleMenuListId};
+  editor.recordName = MiscTextName;
   editor.onCommand = ShowChosenEntry;
   return editor;
 }

@@ -32,6 +32,10 @@ bool ApplyPsiNames() {
   return written;
 }
 
+std::string PsiNamesName(int) {
+  return "the PSI names";
+}
+
 EditorDefinition Define() {
   EditorDefinition editor;
   editor.layout = {"PSI Name Editing", 8, &psiEditorMenu, 590, EditorToolBar::TextEditor, {}, {{"Names", 8}},
@@ -39,6 +43,7 @@ EditorDefinition Define() {
   editor.createControls = CreatePsiNameControls;
   editor.show = ShowPsiNames;
   editor.apply = ApplyPsiNames;
+  editor.recordName = PsiNamesName;
   return editor;
 }
 

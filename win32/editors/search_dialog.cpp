@@ -47,11 +47,29 @@ bool AskSearchText(int templateId) {
   return result == 1 && !SearchText.empty();
 }
 
+namespace {
+
+void SayNotFound() {
+  platform->ShowMessage("String not found", "Done", kDoneBoxFlags, TextEncoding::Ansi);
+}
+
+}  // namespace
+
+void ShowNextMatch(const std::vector<std::size_t>& matches, int current,
+                   const std::function<void(std::size_t)>& showMatch) {
+  for (std::size_t match : matches) {
+    if (static_cast<int>(match) <= current) continue;
+    showMatch(match);
+    return;
+  }
+  SayNotFound();
+}
+
 void WalkSearchMatches(const std::vector<std::size_t>& matches, const char* question,
                        const std::function<void(std::size_t)>& showMatch) {
   for (std::size_t match : matches) {
     showMatch(match);
     if (platform->ShowMessage(question, "Search found", kQuestionBoxFlags, TextEncoding::Ansi) != IDYES) return;
   }
-  platform->ShowMessage("String not found", "Done", kDoneBoxFlags, TextEncoding::Ansi);
+  SayNotFound();
 }

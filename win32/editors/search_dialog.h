@@ -17,5 +17,9 @@ bool AskSearchText(int templateId);
 
 // Shows each match in turn and asks question in a "Search found" box after each; No ends
 // the walk there. When the matches run out "String not found" ends it.
+// Shows the first match after entry current; "String not found" when none follows.
+void ShowNextMatch(const std::vector<std::size_t>& matches, int current,
+                   const std::function<void(std::size_t)>& showMatch);
+
 void WalkSearchMatches(const std::vector<std::size_t>& matches, const char* question,
                        const std::function<void(std::size_t)>& showMatch);

@@ -73,6 +73,10 @@ bool RefuseHeaderTracking(const NMHDR& header, LRESULT& answer) {
   return true;
 }
 
+std::string TeleportsName(int) {
+  return "the teleports";
+}
+
 EditorDefinition Define() {
   EditorDefinition editor;
   editor.layout = {"Teleport Editing", 10, &textEditorMenu, 590, EditorToolBar::TextEditor, {}, {{"Teleport", 9}},
@@ -81,6 +85,7 @@ EditorDefinition Define() {
   editor.show = ShowTeleports;
   editor.refusal = RefuseTeleports;
   editor.apply = ApplyTeleports;
+  editor.recordName = TeleportsName;
   editor.onNotify = RefuseHeaderTracking;
   return editor;
 }

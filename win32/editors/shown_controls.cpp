@@ -1,0 +1,51 @@
+#include "win32/editors/shown_controls.h"
+
+#include <algorithm>
+
+#include "win32/editors/editor_controls.h"
+
+namespace {
+
+struct Reading {
+  const std::vector<HWND>* leftOut;
+  ControlStates states;
+};
+
+std::string FullText(HWND control) {
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(control, &text[0], static_cast<int>(text.size()))));
+  return text;
+}
+
+// False for controls that hold no value of a record (labels, group boxes, buttons).
+bool ReadState(HWND control, std::string& value) {
+  if (IsOfClass(control, "Edit")) {
+    value = FullText(control);
+  } else if (IsOfClass(control, "ComboBox")) {
+    value = std::to_string(SendMessageA(control, CB_GETCURSEL, 0, 0));
+  } else if (IsOfClass(control, "ListBox")) {
+    value = std::to_string(SendMessageA(control, LB_GETCURSEL, 0, 0));
+  } else if (IsOfClass(control, "Button") &&
+             (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX) {
+    value = std::to_string(SendMessageA(control, BM_GETCHECK, 0, 0));
+  } else {
+    return false;
+  }
+  return true;
+}
+
+BOOL CALLBACK ReadOne(HWND control, LPARAM reading) {
+  auto& r = *reinterpret_cast<Reading*>(reading);
+  if (std::find(r.leftOut->begin(), r.leftOut->end(), control) != r.leftOut->end()) return TRUE;
+  std::string value;
+  if (ReadState(control, value)) r.states.push_back({control, value});
+  return TRUE;
+}
+
+}  // namespace
+
+ControlStates ReadControlStates(HWND editor, const std::vector<HWND>& leftOut) {
+  Reading reading{&leftOut, {}};
+  EnumChildWindows(editor, ReadOne, reinterpret_cast<LPARAM>(&reading));
+  return reading.states;
+}

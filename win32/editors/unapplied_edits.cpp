@@ -1,0 +1,48 @@
+#include "win32/editors/unapplied_edits.h"
+
+#include <algorithm>
+
+#include "win32/app/app_state.h"
+#include "win32/editors/shown_controls.h"
+
+namespace {
+
+// MB_YESNOCANCEL | MB_ICONQUESTION | MB_TASKMODAL.
+constexpr unsigned kYesNoCancelQuestionFlags = 0x2023;
+
+struct ShownRecord {
+  std::vector<HWND> recordLists;
+  std::vector<int> shownEntries;
+  ControlStates controls;
+};
+
+ShownRecord shown;
+
+}  // namespace
+
+void RememberShownRecord(HWND editor, const std::vector<HWND>& recordLists) {
+  shown.recordLists = recordLists;
+  shown.shownEntries.clear();
+  for (HWND list : recordLists) {
+    shown.shownEntries.push_back(static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0)));
+  }
+  shown.controls = ReadControlStates(editor, recordLists);
+}
+
+bool HasUnappliedEdits(HWND editor) {
+  return ReadControlStates(editor, shown.recordLists) != shown.controls;
+}
+
+int ShownEntryOf(HWND recordList) {
+  const auto at = std::find(shown.recordLists.begin(), shown.recordLists.end(), recordList);
+  if (at == shown.recordLists.end()) return -1;
+  return shown.shownEntries[static_cast<std::size_t>(at - shown.recordLists.begin())];
+}
+
+EditsDecision AskToApplyEdits(const std::string& recordName) {
+  const int answer = platform->ShowMessage("Apply your changes to " + recordName + " first?", "Quillon",
+                                           kYesNoCancelQuestionFlags, TextEncoding::Ansi);
+  if (answer == IDYES) return EditsDecision::Apply;
+  if (answer == IDNO) return EditsDecision::Drop;
+  return EditsDecision::Stay;
+}
