@@ -18,8 +18,6 @@ const char* const kCannotOpenPatch = "Error Opening Patch for Reading";
 const char* const kCannotReadPatch = "Error Reading Patch";
 const char* const kCannotWritePatchedRom = "Error Writing Patched ROM";
 const char* const kPatchedRomWouldReplacePatch = "The patched ROM cannot be saved over the patch.";
-const char* const kPatchedRomWouldReplaceLoadedRom =
-    "The patched ROM cannot be saved over the loaded ROM. Choose another file, or close the ROM first.";
 
 const WholeFileMessages kImageReadMessages = {kRomTooLargeForPatch, kIpsCannotReadRom};
 

@@ -19,7 +19,6 @@ extern const char* const kCannotOpenPatch;
 extern const char* const kCannotReadPatch;
 extern const char* const kCannotWritePatchedRom;
 extern const char* const kPatchedRomWouldReplacePatch;
-extern const char* const kPatchedRomWouldReplaceLoadedRom;
 
 // An image too large for a patch, or unreadable.
 extern const WholeFileMessages kImageReadMessages;

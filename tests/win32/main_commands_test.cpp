@@ -96,18 +96,22 @@ TEST_F(MainCommands, CloseRomPlaysItsSoundOnlyWhenARomWasLoaded) {
   EXPECT_EQ(StatusLine(), "Quillon! - No ROM loaded - 0 bytes");
 }
 
-TEST_F(MainCommands, WithoutRomIpsSaysToLoadOneAndTheQuizDoesNothing) {
+TEST_F(MainCommands, WithoutRomThePatchMakersSayToLoadOneAndTheQuizDoesNothing) {
   SetWindowTextA(statusBar, "stale");
   const auto opened = WatchModalWindows([] {
     SendCommand(kCmdMakeIps);
+    SendCommand(kCmdMakeBps);
+    SendCommand(kCmdFixChecksum);
     SendCommand(kCmdQuiz);
     PumpMessages();
   });
   EXPECT_TRUE(opened.empty());
   EXPECT_EQ(StatusLine(), "stale");
-  ASSERT_EQ(recorder.messages.size(), 1u);
-  EXPECT_EQ(recorder.messages[0].text, "Load a ROM image first (File > Load ROM).");
-  EXPECT_EQ(recorder.messages[0].flags, static_cast<unsigned>(MB_OK | MB_ICONINFORMATION | MB_TASKMODAL));
+  ASSERT_EQ(recorder.messages.size(), 3u);
+  for (const auto& message : recorder.messages) {
+    EXPECT_EQ(message.text, "Load a ROM image first (File > Load ROM).");
+    EXPECT_EQ(message.flags, static_cast<unsigned>(MB_OK | MB_ICONINFORMATION | MB_TASKMODAL));
+  }
   EXPECT_TRUE(recorder.sounds.empty());
 }
 

@@ -124,7 +124,7 @@ TEST_F(PatchDialogsTest, RefusedOrCancelledApplyShowsWhyAndWritesNothing) {
       {"a patch for another image", {patchPath, editedPath, resultPath}, "This patch was made for another image."},
       {"not a patch", {uneditedPath, uneditedPath, resultPath}, "This file is not an IPS or BPS patch."},
       {"the result over the loaded image", {patchPath, uneditedPath, editedPath},
-       "The patched ROM cannot be saved over the loaded ROM. Choose another file, or close the ROM first."},
+       editedPath + " is a ROM image Quillon is reading; writing to it would destroy it."},
       {"cancelled at the result", {patchPath, uneditedPath, ""}, ""},
   };
   for (const auto& c : cases) {

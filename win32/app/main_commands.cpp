@@ -26,11 +26,13 @@ void CloseRomFromMainWindow() {
   RefreshStatusLine();
 }
 
+bool RomLoadedOrSaySo() {
+  if (!romSession.romLoaded) ShowInformation(*platform, kLoadRomFirst);
+  return romSession.romLoaded != 0;
+}
+
 void FixChecksum() {
-  if (!romSession.romLoaded) {
-    ShowInformation(*platform, kLoadRomFirst);
-    return;
-  }
+  if (!RomLoadedOrSaySo()) return;
   const ChecksumFixResult result = FixRomChecksum(romSession.romFile, romSession.romLayout);
   if (result.Succeeded()) {
     platform->ShowMessage(ChecksumFixMessage(result), "Checksum", MB_OK | MB_ICONINFORMATION | MB_TASKMODAL,
@@ -65,14 +67,10 @@ void RunMainCommand(int command) {
       platform->OpenHelpFile();
       return;
     case kCmdMakeIps:
-      if (romSession.romLoaded) {
-        ShowCreateIpsDialog();
-      } else {
-        ShowInformation(*platform, kLoadRomFirst);
-      }
+      if (RomLoadedOrSaySo()) ShowCreateIpsDialog();
       return;
     case kCmdMakeBps:
-      if (romSession.romLoaded) ShowCreateBpsDialog();
+      if (RomLoadedOrSaySo()) ShowCreateBpsDialog();
       return;
     case kCmdApplyPatch:
       ApplyPatchFromMainWindow();

@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "core/io/same_file.h"
 #include "core/patch/apply_patch_files.h"
 #include "core/patch/patch_messages.h"
 #include "win32/app/app_state.h"
+#include "win32/app/output_file_choice.h"
 #include "win32/ips/ips_worker.h"
 #include "win32/ips/worker_with_progress.h"
 
@@ -32,21 +32,14 @@ bool Choose(FileDialog dialog, FileDialogMode mode, const char* lastPath, std::s
   return platform->ChooseFile(dialog, mode, path);
 }
 
-bool IsLoadedRom(const std::string& path) {
-  return romSession.romLoaded && IsSameFile(path, recentRoms[0]);
-}
-
 }  // namespace
 
 void ApplyPatchFromMainWindow() {
   PatchFiles files;
   if (!Choose(FileDialog::Patch, FileDialogMode::Open, patchPathBuffer, files.patch)) return;
   if (!Choose(FileDialog::Rom, FileDialogMode::Open, romPathBuffer, files.image)) return;
-  if (!Choose(FileDialog::Rom, FileDialogMode::Save, romPathBuffer, files.result)) return;
-  if (IsLoadedRom(files.result)) {
-    ShowWarning(*platform, kPatchedRomWouldReplaceLoadedRom);
-    return;
-  }
+  files.result = romPathBuffer;
+  if (!ChooseOutputFile(FileDialog::Rom, files.result)) return;
   filesToPatch = files;
   RunWorkerWithProgress(mainWindow, ApplyPatchWorker, nullptr);
 }
