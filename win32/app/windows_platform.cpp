@@ -63,8 +63,10 @@ bool WindowsPlatform::ChooseFile(FileDialog dialog, FileDialogMode mode, std::st
   if (!record.lpstrFile || record.nMaxFile == 0) return false;
   std::strncpy(record.lpstrFile, path.c_str(), record.nMaxFile - 1);
   record.lpstrFile[record.nMaxFile - 1] = '\0';
-  record.Flags = DialogFlags(record.Flags, mode);
+  const DWORD sharedFlags = record.Flags;
+  record.Flags = DialogFlags(sharedFlags, mode);
   const BOOL chosen = mode == FileDialogMode::Open ? GetOpenFileNameA(&record) : GetSaveFileNameA(&record);
+  record.Flags = sharedFlags;
   if (!chosen) return false;
   path = record.lpstrFile;
   return true;
