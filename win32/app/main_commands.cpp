@@ -32,7 +32,7 @@ bool RomLoadedOrSaySo() {
 }
 
 void FixChecksum() {
-  if (!RomLoadedOrSaySo()) return;
+  if (!romSession.romLoaded) return;
   const ChecksumFixResult result = FixRomChecksum(romSession.romFile, romSession.romLayout);
   if (result.Succeeded()) {
     platform->ShowMessage(ChecksumFixMessage(result), "Checksum", MB_OK | MB_ICONINFORMATION | MB_TASKMODAL,
