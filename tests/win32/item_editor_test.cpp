@@ -18,6 +18,7 @@
 #include "tests/win32/modal_driver.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
+#include "win32/editors/editor_frame.h"
 #include "win32/editors/item_editor_window.h"
 #include "win32/resources/resource.h"
 
@@ -513,6 +514,7 @@ TEST_F(ItemEditorTest, ApplyOnAnItemOnTheStoreTableAsksFirstAndNoWritesNothing) 
       EXPECT_EQ(LabelsTooNarrowForTheirText(GetParent(note)), std::vector<std::string>{});
       TypeText(Control(editor, kItemCostBoxId), "321");
       ClickApply(editor);
+      EXPECT_EQ(WindowText(ControlById(editor, kWrittenLineId)).empty(), !c.written) << "the written line";
     }));
     const std::vector<std::uint8_t> after = FileBytes(path, ItemOffset(c.item), kItemRecordSize);
     const std::uint32_t cost = gameTables.itemTable[ItemPosition(gameTables.itemTable, c.item)].cost;
@@ -524,7 +526,9 @@ TEST_F(ItemEditorTest, ApplyOnAnItemOnTheStoreTableAsksFirstAndNoWritesNothing) 
       EXPECT_EQ(after, before);
       EXPECT_EQ(cost, before[kItemCostField] + 256u * before[kItemCostField + 1]);
     }
-    ASSERT_EQ(recorder.messages.size(), c.asks ? 1u : 0u);
+    // After No the typing is still unapplied, so closing asks about it.
+    ASSERT_EQ(recorder.messages.size(), (c.asks ? 1u : 0u) + (c.written ? 0u : 1u));
+    if (!c.written) EXPECT_EQ(recorder.messages[1].text.rfind("Apply your changes to ", 0), 0u);
     if (!c.asks) continue;
     EXPECT_EQ(recorder.messages[0].text, "Item " + std::to_string(c.item) +
                                              " shares its bytes with the game's store table. Writing it changes "

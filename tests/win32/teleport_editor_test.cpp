@@ -11,6 +11,7 @@
 #include "core/text/teleport_table.h"
 #include "tests/win32/editor_fixture.h"
 #include "win32/app/app_state.h"
+#include "win32/editors/editor_frame.h"
 #include "win32/editors/teleport_editor_window.h"
 
 namespace {
@@ -148,6 +149,7 @@ TEST_F(TeleportEditorTest, ApplyAsksOnlyWhenTheRowPastTheGameTableChanged) {
       if (c.lastRowChanged) TypeText(Box(editor, kTeleportXBoxId, 15), "77");
       ClickApply(editor);
       EXPECT_EQ(WindowText(Box(editor, kTeleportNameBoxId, 3)), "Moved") << "typed text stays after No";
+      EXPECT_EQ(WindowText(ControlById(editor, kWrittenLineId)).empty(), !c.written) << "the written line";
     }));
     std::vector<std::uint8_t> expected = before;
     if (c.written) {
@@ -161,7 +163,9 @@ TEST_F(TeleportEditorTest, ApplyAsksOnlyWhenTheRowPastTheGameTableChanged) {
       expected[15 * kTeleportEntrySize + kTeleportXField + 1] = 0;
     }
     EXPECT_EQ(FileBytes(path, EntryOffset(0), 16 * kTeleportEntrySize), expected);
-    ASSERT_EQ(recorder.messages.size(), c.lastRowChanged ? 1u : 0u);
+    // After No the typing is still unapplied, so closing asks about it.
+    ASSERT_EQ(recorder.messages.size(), (c.lastRowChanged ? 1u : 0u) + (c.written ? 0u : 1u));
+    if (!c.written) EXPECT_EQ(recorder.messages[1].text.rfind("Apply your changes to ", 0), 0u);
     if (!c.lastRowChanged) continue;
     EXPECT_EQ(recorder.messages[0].text,
               "The last teleport row lies past the end of the game's teleport table. Write it anyway?");

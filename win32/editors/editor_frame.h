@@ -75,6 +75,9 @@ struct EditorDefinition {
   // number); empty when they can. When it is not empty the frame shows it and nothing is
   // written. May be null: everything can be applied.
   std::string (*refusal)() = nullptr;
+  // Asks before writing entries that lie on other game data; false when the user says No,
+  // and then nothing is written and the typing stays unapplied. May be null: never asks.
+  bool (*mayWrite)() = nullptr;
   // Writes the boxes into the image; false when a write failed, and the frame says so.
   bool (*apply)() = nullptr;
   // The list editors' commands, from the View menu and the list tool bar.

@@ -99,6 +99,7 @@ bool Apply() {
     ShowWarning(*platform, refusal);
     return false;
   }
+  if (definition->mayWrite && !definition->mayWrite()) return false;
   const bool written = definition->apply();
   RememberWhatIsShown();
   ShowWrittenLine(written ? "Written to the image at " + TimeOfDay() : "");

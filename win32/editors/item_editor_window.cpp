@@ -49,7 +49,10 @@ void ShowRememberedItem() {
 }
 
 // An item past the end of the game's table is written only when the user says Yes.
-bool MayWriteItem(std::uint8_t itemNumber) {
+bool MayWriteSelectedItem() {
+  const int selected = SelectedEntry(controls.itemList);
+  if (selected < 0) return true;
+  const std::uint8_t itemNumber = gameTables.itemTable[selected].itemNumber;
   return ItemLiesOn(itemNumber) == LiesOn::GameTable || ConfirmOverwrite(ItemOverwriteQuestion(itemNumber));
 }
 
@@ -57,7 +60,7 @@ bool MayWriteItem(std::uint8_t itemNumber) {
 // shows the item at its new place.
 bool ApplySelectedItem() {
   const int selected = SelectedEntry(controls.itemList);
-  if (selected < 0 || !MayWriteItem(gameTables.itemTable[selected].itemNumber)) return true;
+  if (selected < 0) return true;
   const ItemApplyResult result = ApplyItem(romSession.romFile, gameTables.itemTable,
                                            static_cast<std::size_t>(selected), ReadItemBoxes(controls),
                                            listOrders.itemListOrder);
@@ -135,6 +138,7 @@ EditorDefinition Define() {
   editor.createControls = CreateControls;
   editor.show = ShowRememberedItem;
   editor.refusal = RefuseItemBoxes;
+  editor.mayWrite = MayWriteSelectedItem;
   editor.apply = ApplySelectedItem;
   editor.find = FindItem;
   editor.findNext = FindNextItem;

@@ -55,13 +55,14 @@ std::string RefuseTeleports() {
   return TeleportTextsProblem(TypedTeleports());
 }
 
+// A changed last row lies past the game's table: it is written only when the user says Yes.
+bool MayWriteTeleports() {
+  return !TeleportApplyWritesPastTable(gameTables.teleportTable, TypedTeleports()) ||
+         ConfirmOverwrite(kTeleportOverwriteQuestion);
+}
+
 bool ApplyTeleports() {
-  const TeleportTexts typed = TypedTeleports();
-  // On No nothing is written, and the boxes keep what was typed.
-  if (TeleportApplyWritesPastTable(gameTables.teleportTable, typed) && !ConfirmOverwrite(kTeleportOverwriteQuestion)) {
-    return true;
-  }
-  const bool written = ApplyTeleportTexts(romSession.romFile, gameTables.teleportTable, typed);
+  const bool written = ApplyTeleportTexts(romSession.romFile, gameTables.teleportTable, TypedTeleports());
   ShowTeleports();
   return written;
 }
@@ -84,6 +85,7 @@ EditorDefinition Define() {
   editor.createControls = CreateTeleportControls;
   editor.show = ShowTeleports;
   editor.refusal = RefuseTeleports;
+  editor.mayWrite = MayWriteTeleports;
   editor.apply = ApplyTeleports;
   editor.recordName = TeleportsName;
   editor.onNotify = RefuseHeaderTracking;
