@@ -12,23 +12,28 @@
 
 namespace {
 
-// Where the game's own tables end in a headered image, known from its layout: the store
-// table follows item 253, and the game's last teleport ends 62 bytes before the phone list.
-constexpr std::uint32_t kStoreTableFileOffset = 0x1578B2;
-constexpr std::uint32_t kGameTeleportsEndFileOffset = 0x157CAE - 62;
+// Where the game's own tables end, as ROM positions: the store table follows item 253, and
+// the game's last teleport ends 62 bytes before the phone list.
+constexpr std::uint32_t kStoreTableRomPosition = 0x1578B2 - kCopierHeaderSize;
+constexpr std::uint32_t kGameTeleportsEndRomPosition = 0x157CAE - 62 - kCopierHeaderSize;
 
 TEST(OverlappingEntries, EntriesWhoseBytesReachPastTheGameTableAreTheOnesMarked) {
-  const GameTables tables = LoadTablesFrom(FixtureImage{});
-  for (const ItemRecord& item : tables.itemTable) {
-    const bool onStoreTable = item.fileOffset + kItemRecordSize > kStoreTableFileOffset;
-    EXPECT_EQ(ItemLiesOn(item.itemNumber), onStoreTable ? LiesOn::StoreTable : LiesOn::GameTable)
-        << "item " << int(item.itemNumber);
-    EXPECT_EQ(ViewItem(item).nameNote, onStoreTable ? "(store table)" : "") << "item " << int(item.itemNumber);
-  }
-  for (std::size_t row = 0; row < kTeleportCount; ++row) {
-    const bool pastTable = tables.teleportTable[row].fileOffset + kTeleportEntrySize > kGameTeleportsEndFileOffset;
-    EXPECT_EQ(TeleportRowLiesOn(row), pastTable ? LiesOn::DataAfterTeleportTable : LiesOn::GameTable)
-        << "row " << row;
+  for (const FixtureImage& image : {FixtureImage{}, FixtureImage{}.HeaderlessTwin()}) {
+    SCOPED_TRACE(image.layout.headerSize ? "headered" : "headerless");
+    const GameTables tables = LoadTablesFrom(image);
+    const std::uint32_t storeTable = image.FileOffset(kStoreTableRomPosition);
+    for (const ItemRecord& item : tables.itemTable) {
+      const bool onStoreTable = item.fileOffset + kItemRecordSize > storeTable;
+      EXPECT_EQ(ItemLiesOn(item.itemNumber), onStoreTable ? LiesOn::StoreTable : LiesOn::GameTable)
+          << "item " << int(item.itemNumber);
+      EXPECT_EQ(ViewItem(item).nameNote, onStoreTable ? "(store table)" : "") << "item " << int(item.itemNumber);
+    }
+    const std::uint32_t teleportsEnd = image.FileOffset(kGameTeleportsEndRomPosition);
+    for (std::size_t row = 0; row < kTeleportCount; ++row) {
+      const bool pastTable = tables.teleportTable[row].fileOffset + kTeleportEntrySize > teleportsEnd;
+      EXPECT_EQ(TeleportRowLiesOn(row), pastTable ? LiesOn::DataAfterTeleportTable : LiesOn::GameTable)
+          << "row " << row;
+    }
   }
 }
 
