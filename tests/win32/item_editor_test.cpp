@@ -528,7 +528,9 @@ TEST_F(ItemEditorTest, ApplyOnAnItemOnTheStoreTableAsksFirstAndNoWritesNothing) 
     }
     // After No the typing is still unapplied, so closing asks about it.
     ASSERT_EQ(recorder.messages.size(), (c.asks ? 1u : 0u) + (c.written ? 0u : 1u));
-    if (!c.written) EXPECT_EQ(recorder.messages[1].text.rfind("Apply your changes to ", 0), 0u);
+    if (!c.written) {
+      EXPECT_EQ(recorder.messages[1].text.rfind("Apply your changes to ", 0), 0u);
+    }
     if (!c.asks) continue;
     EXPECT_EQ(recorder.messages[0].text, "Item " + std::to_string(c.item) +
                                              " shares its bytes with the game's store table. Writing it changes "

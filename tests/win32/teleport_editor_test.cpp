@@ -165,7 +165,9 @@ TEST_F(TeleportEditorTest, ApplyAsksOnlyWhenTheRowPastTheGameTableChanged) {
     EXPECT_EQ(FileBytes(path, EntryOffset(0), 16 * kTeleportEntrySize), expected);
     // After No the typing is still unapplied, so closing asks about it.
     ASSERT_EQ(recorder.messages.size(), (c.lastRowChanged ? 1u : 0u) + (c.written ? 0u : 1u));
-    if (!c.written) EXPECT_EQ(recorder.messages[1].text.rfind("Apply your changes to ", 0), 0u);
+    if (!c.written) {
+      EXPECT_EQ(recorder.messages[1].text.rfind("Apply your changes to ", 0), 0u);
+    }
     if (!c.lastRowChanged) continue;
     EXPECT_EQ(recorder.messages[0].text,
               "The last teleport row lies past the end of the game's teleport table. Write it anyway?");
