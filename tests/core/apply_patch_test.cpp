@@ -8,20 +8,9 @@
 #include "core/patch/patch_messages.h"
 #include "core/patch/write_bps_patch.h"
 #include "tests/support/bps_reference.h"
+#include "tests/support/byte_text.h"
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes Text(const std::string& text) {
-  return Bytes(text.begin(), text.end());
-}
-
-Bytes Concat(std::initializer_list<Bytes> parts) {
-  Bytes all;
-  for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
 
 Bytes Ips(std::initializer_list<Bytes> records) {
   return Concat({Text("PATCH"), Concat(records), Text("EOF")});

@@ -8,22 +8,11 @@
 #include "core/ips/ips_percentage.h"
 #include "core/ips/make_ips_patch.h"
 #include "core/ips/write_ips_patch.h"
+#include "tests/support/byte_text.h"
 #include "tests/support/fixture_image.h"
 #include "tests/support/ips_applier.h"
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes Text(const std::string& text) {
-  return Bytes(text.begin(), text.end());
-}
-
-Bytes Concat(std::initializer_list<Bytes> parts) {
-  Bytes all;
-  for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
 
 // The patch as the byte-by-byte definition gives it, for images without a difference at
 // the "EOF" offset.
