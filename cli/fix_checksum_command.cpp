@@ -1,13 +1,11 @@
 #include "cli/fix_checksum_command.h"
 
+#include "cli/image_file.h"
 #include "core/rom/rom_checksum.h"
 
 int FixChecksumCommand(const std::string& imagePath, std::FILE* out, std::FILE* err) {
-  std::FILE* image = std::fopen(imagePath.c_str(), "r+b");
-  if (!image) {
-    std::fprintf(err, "quillon-cli: cannot open %s for writing\n", imagePath.c_str());
-    return 1;
-  }
+  std::FILE* image = OpenImageForUpdate(imagePath, err);
+  if (!image) return 1;
   ChecksumFixResult result = FixRomChecksum(image, DecideRomLayout(image));
   if (std::fclose(image) != 0 && result.outcome == ChecksumFix::Fixed) result.outcome = ChecksumFix::NotWritten;
   const std::string message = ChecksumFixMessage(result);

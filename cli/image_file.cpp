@@ -2,6 +2,18 @@
 
 #include "core/rom/load_rom.h"
 
+namespace {
+
+// Closes an image larger than any image and says so; null then.
+std::FILE* RefuseTooLarge(std::FILE* image, const std::string& path, std::FILE* err) {
+  if (GetRomSize(image) <= kMaximumRomSize) return image;
+  std::fclose(image);
+  std::fprintf(err, "quillon-cli: %s is larger than 16 MiB, too large to be an EarthBound ROM image\n", path.c_str());
+  return nullptr;
+}
+
+}  // namespace
+
 std::FILE* OpenImageReadOnly(const std::string& path, std::FILE* err) {
   std::FILE* image = std::fopen(path.c_str(), "rb");
   // A folder opens on some systems but fails its first read.
@@ -9,15 +21,27 @@ std::FILE* OpenImageReadOnly(const std::string& path, std::FILE* err) {
     std::fclose(image);
     image = nullptr;
   }
-  if (!image) std::fprintf(err, "quillon-cli: cannot open %s\n", path.c_str());
-  return image;
+  if (!image) {
+    std::fprintf(err, "quillon-cli: cannot open %s\n", path.c_str());
+    return nullptr;
+  }
+  return RefuseTooLarge(image, path, err);
+}
+
+std::FILE* OpenImageForUpdate(const std::string& path, std::FILE* err) {
+  std::FILE* image = std::fopen(path.c_str(), "r+b");
+  if (!image) {
+    std::fprintf(err, "quillon-cli: cannot open %s for writing\n", path.c_str());
+    return nullptr;
+  }
+  return RefuseTooLarge(image, path, err);
 }
 
 std::FILE* OpenImageForDump(const std::string& path, RomLayout& layout, std::FILE* err) {
   std::FILE* image = OpenImageReadOnly(path, err);
   if (!image) return nullptr;
   layout = DecideRomLayout(image);
-  if (GetRomSize(image) < static_cast<std::int32_t>(MinimumRomSize(layout))) {
+  if (GetRomSize(image) < MinimumRomSize(layout)) {
     std::fclose(image);
     std::fprintf(err, "quillon-cli: %s is too small to be an EarthBound ROM image\n", path.c_str());
     return nullptr;

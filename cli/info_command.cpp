@@ -46,7 +46,7 @@ int InfoCommand(const std::string& imagePath, std::FILE* out, std::FILE* err) {
   std::fprintf(out, "file: %s\n", imagePath.c_str());
   std::fprintf(out, "kind: %s\n", KindName(IdentifyRom(image, layout)));
   std::fprintf(out, "header: %s\n", layout.headerSize ? "512-byte copier header" : "none");
-  std::fprintf(out, "size: %u bytes\n", static_cast<unsigned>(GetRomSize(image)));
+  std::fprintf(out, "size: %s bytes\n", std::to_string(GetRomSize(image)).c_str());
   std::fprintf(out, "title: %s\n", TitleText(image, layout).c_str());
   std::fprintf(out, "checksum: %s\n", ChecksumText(ReadRomChecksum(image, layout)).c_str());
   std::fprintf(out, "possessed: %s\n", IsRomPossessed(image, layout) ? "yes" : "no");

@@ -12,9 +12,10 @@ IpsResult MakeIpsPatch(std::FILE* edited, std::FILE* unedited, const std::string
   if (IdentifyRom(edited, editedLayout) != IdentifyRom(unedited, uneditedLayout)) {
     return IpsFailed(kIpsRomsNotCompatible);
   }
-  const std::int32_t size = GetRomSize(edited);
-  if (size != GetRomSize(unedited)) return IpsFailed(kIpsRomsDifferInSize);
-  if (static_cast<std::uint32_t>(size) > kIpsMaxImageSize) return IpsFailed(kIpsRomTooLarge);
-  progress.totalBytes.store(size);
+  const std::int64_t size = GetRomSize(edited);
+  const std::int64_t uneditedSize = GetRomSize(unedited);
+  if (size > kIpsMaxImageSize || uneditedSize > kIpsMaxImageSize) return IpsFailed(kIpsRomTooLarge);
+  if (size != uneditedSize) return IpsFailed(kIpsRomsDifferInSize);
+  progress.totalBytes.store(static_cast<std::int32_t>(size));
   return WriteIpsPatch(edited, unedited, patchPath, progress.bytesDone);
 }

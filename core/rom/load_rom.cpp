@@ -12,9 +12,11 @@ bool LoadRom(const std::string& path, RomSession& session, const ListOrders& ord
     return false;
   }
   const RomLayout layout = DecideRomLayout(image);
-  if (GetRomSize(image) < static_cast<std::int32_t>(MinimumRomSize(layout))) {
+  const std::int64_t size = GetRomSize(image);
+  const bool tooSmall = size < MinimumRomSize(layout);
+  if (tooSmall || size > kMaximumRomSize) {
     std::fclose(image);
-    ShowWarning(platform, TooSmallRomMessage(path));
+    ShowWarning(platform, tooSmall ? TooSmallRomMessage(path) : TooLargeRomMessage(path));
     return false;
   }
 
@@ -38,6 +40,6 @@ bool LoadRom(const std::string& path, RomSession& session, const ListOrders& ord
   session.romLoaded = 1;
 
   LoadGameTables(image, layout, orders, tables);
-  session.romSize = GetRomSize(image);
+  session.romSize = size;
   return true;
 }

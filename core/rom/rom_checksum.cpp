@@ -22,9 +22,9 @@ std::uint32_t Sum(const std::uint8_t* bytes, std::size_t count) {
 }
 
 std::vector<std::uint8_t> ReadRomData(std::FILE* image, const RomLayout& layout) {
-  const std::int32_t fileSize = GetRomSize(image);
-  if (fileSize <= 0 || static_cast<std::uint32_t>(fileSize) <= layout.headerSize) return {};
-  std::vector<std::uint8_t> data(static_cast<std::uint32_t>(fileSize) - layout.headerSize);
+  const std::int64_t fileSize = GetRomSize(image);
+  if (fileSize <= layout.headerSize || fileSize > kMaximumRomSize) return {};
+  std::vector<std::uint8_t> data(static_cast<std::size_t>(fileSize) - layout.headerSize);
   if (!ReadRomBytes(image, layout.FileOffset(0), data.data(), data.size())) return {};
   return data;
 }

@@ -14,16 +14,16 @@ bool NamesTheGame(std::FILE* image, const RomLayout& layout) {
   return IdentifyRom(image, layout) != RomKind::UnrecognizedRom;
 }
 
-bool HoldsExpandedHeader(std::FILE* image, std::int32_t fileSize, std::uint32_t headerSize) {
+bool HoldsExpandedHeader(std::FILE* image, std::int64_t fileSize, std::uint32_t headerSize) {
   const RomLayout expanded{headerSize, kExpandedInternalHeader};
-  return fileSize >= 0 && static_cast<std::uint32_t>(fileSize) >= headerSize + kExpandedRomData &&
+  return fileSize >= std::int64_t{headerSize} + kExpandedRomData &&
          NamesTheGame(image, expanded);
 }
 
 }  // namespace
 
 RomLayout DecideRomLayout(std::FILE* image) {
-  const std::int32_t fileSize = GetRomSize(image);
+  const std::int64_t fileSize = GetRomSize(image);
   for (const std::uint32_t headerSize : {kCopierHeaderSize, 0u}) {
     if (NamesTheGame(image, {headerSize, kInternalHeader})) {
       const bool expanded = HoldsExpandedHeader(image, fileSize, headerSize);

@@ -15,6 +15,12 @@ std::string TooSmallRomMessage(const std::string& path) {
          "been changed.";
 }
 
+std::string TooLargeRomMessage(const std::string& path) {
+  return path +
+         "\n\nThis file is larger than 16 MiB, too large to be an EarthBound ROM image, so it was not loaded.  The "
+         "file has not been changed.";
+}
+
 std::string Mother2RomMessage() {
   // "Mother 2 images cannot be handled yet; perhaps in the future" in code page 932.
   static const char kJapaneseNote[] =

@@ -6,6 +6,7 @@ extern const char* const kErrorReadingFile;
 
 std::string UnrecognizedRomMessage(const std::string& path);
 std::string TooSmallRomMessage(const std::string& path);
+std::string TooLargeRomMessage(const std::string& path);
 // English warning followed by the Japanese note, as Shift-JIS bytes.
 std::string Mother2RomMessage();
 

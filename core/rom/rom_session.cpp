@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "core/io/file_size.h"
+
 namespace {
 
 bool SeekTo(std::FILE* image, std::uint32_t offset) {
@@ -25,10 +27,8 @@ RomKind IdentifyRom(std::FILE* image, const RomLayout& layout) {
   return TitleKindAt(image, layout.FileOffset(layout.internalHeader));
 }
 
-std::int32_t GetRomSize(std::FILE* image) {
-  if (std::fseek(image, 0, SEEK_END) != 0) return 0;
-  const long size = std::ftell(image);
-  return size < 0 ? 0 : static_cast<std::int32_t>(size);
+std::int64_t GetRomSize(std::FILE* image) {
+  return FileSize(image);
 }
 
 std::uint8_t ReadRomByte(std::FILE* image, std::uint32_t offset) {

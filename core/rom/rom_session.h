@@ -18,7 +18,7 @@ struct RomSession {
   std::FILE* romFile = nullptr;
   std::uint8_t romLoaded = 0;
   RomKind romKind = RomKind::NoRom;
-  std::int32_t romSize = 0;
+  std::int64_t romSize = 0;
   RomLayout romLayout;
   std::string romPath;
 };
@@ -31,7 +31,9 @@ constexpr std::uint32_t kRomTitleCompareLength = 15;
 RomKind TitleKindAt(std::FILE* image, std::uint32_t fileOffset);
 // The kind the title of the layout's internal header names.
 RomKind IdentifyRom(std::FILE* image, const RomLayout& layout);
-std::int32_t GetRomSize(std::FILE* image);
+std::int64_t GetRomSize(std::FILE* image);
+// No SNES image is larger; a larger file is never opened as one.
+constexpr std::int64_t kMaximumRomSize = 16 * 1024 * 1024;
 
 // Positions the stream and reads one byte; past the end it yields the low byte of EOF (0xFF).
 std::uint8_t ReadRomByte(std::FILE* image, std::uint32_t offset);

@@ -87,6 +87,8 @@ TEST_F(DumpItemsCli, ByTypeSortsOnceFromRomOrder) {
 TEST_F(DumpItemsCli, ErrorsSayOneLineExitNonZeroAndLeaveNoFile) {
   const std::string tinyImage = TempPath("tiny.smc");
   FixtureImage(0x15EC5A).WriteTo(tinyImage);
+  const std::string hugeImage = TempPath("huge.smc");
+  FixtureImage().SetKind(RomKind::EarthBoundRom).WriteTo(hugeImage, (std::uint64_t{1} << 32) + FixtureImage::kFullSize);
   const std::string out = TempPath("never.txt");
   const std::string emptyFolder = TempPath("empty-folder");
   std::filesystem::create_directory(emptyFolder);
@@ -102,6 +104,7 @@ TEST_F(DumpItemsCli, ErrorsSayOneLineExitNonZeroAndLeaveNoFile) {
       {"extra argument", {"dump-items", imagePath, out, "--order", "name", "x"}, 2, ""},
       {"missing image", {"dump-items", TempPath("missing.smc"), out}, 1, "cannot open"},
       {"image too small", {"dump-items", tinyImage, out}, 1, "too small"},
+      {"image too large", {"dump-items", hugeImage, out}, 1, "is larger than 16 MiB"},
       {"image is a folder", {"dump-items", emptyFolder, out}, 1, "cannot open"},
       {"unwritable output", {"dump-items", imagePath, TempPath("no-folder") + "/x.txt"}, 1, "could not be written"},
       {"output is the image", {"dump-items", imagePath, imagePath}, 1, "is the image itself"},

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "tests/cli/run_cli.h"
 #include "tests/support/fixture_image.h"
@@ -56,13 +57,31 @@ TEST(InfoCommand, PrintsEveryKeyForEachKindOfImage) {
   }
 }
 
-TEST(InfoCommand, UnreadableFileGivesOneLine) {
+std::string ImageOfSize(std::uint64_t size) {
+  const std::string path = TempPath("huge.smc");
+  FixtureImage().SetKind(RomKind::EarthBoundRom).WriteTo(path, size);
+  return path;
+}
+
+std::string TooLargeLine(const std::string& path) {
+  return "quillon-cli: " + path + " is larger than 16 MiB, too large to be an EarthBound ROM image\n";
+}
+
+TEST(InfoCommand, UnreadableOrHugeFileGivesOneLine) {
   const std::string folder = TempPath("folder.smc");
   std::filesystem::create_directory(folder);
-  for (const std::string& unreadable : {TempPath("missing.smc"), folder}) {
-    const CliRun run = RunCli({"info", unreadable});
-    EXPECT_EQ(run.status, 1) << unreadable;
-    EXPECT_EQ(run.err, "quillon-cli: cannot open " + unreadable + "\n");
+  const std::string missing = TempPath("missing.smc");
+  // Its low 32 bits are the size of a real image.
+  const std::string huge = ImageOfSize((std::uint64_t{1} << 32) + FixtureImage::kFullSize);
+  const std::pair<std::string, std::string> refused[] = {
+      {missing, "quillon-cli: cannot open " + missing + "\n"},
+      {folder, "quillon-cli: cannot open " + folder + "\n"},
+      {huge, TooLargeLine(huge)},
+  };
+  for (const auto& [path, err] : refused) {
+    const CliRun run = RunCli({"info", path});
+    EXPECT_EQ(run.status, 1) << path;
+    EXPECT_EQ(run.err, err);
     EXPECT_EQ(run.out, "");
   }
 }
@@ -90,12 +109,14 @@ TEST(FixChecksumCommand, FailuresGiveOneLineAndTouchNothing) {
   const std::string odd = TempPath("odd.sfc");
   FixtureImage(3 * 1024 * 1024 + 100).WriteTo(odd);
   const std::string missing = TempPath("missing.sfc");
+  const std::string huge = ImageOfSize(16 * 1024 * 1024 + 1);
   struct Case {
     std::string path;
     std::string err;
   } cases[] = {
       {odd, "quillon-cli: The checksum of an image of this size is unknown, so it cannot be fixed.\n"},
       {missing, "quillon-cli: cannot open " + missing + " for writing\n"},
+      {huge, TooLargeLine(huge)},
   };
   for (const Case& c : cases) {
     const std::vector<std::uint8_t> before = ReadFileBytes(c.path);

@@ -43,6 +43,9 @@ TEST_F(MakeIpsCommand, ErrorsGiveOneLineAndNoPatch) {
   FixtureImage().SetKind(RomKind::Mother2Rom).WriteTo(mother2);
   const std::string shorter = TempPath("short.smc");
   FixtureImage(FixtureImage::kFullSize - 1).SetKind(RomKind::EarthBoundRom).WriteTo(shorter);
+  // Its low 32 bits are the size of the edited image.
+  const std::string huge = TempPath("huge.smc");
+  unedited.WriteTo(huge, (std::uint64_t{1} << 32) + FixtureImage::kFullSize);
   const std::string noFolder = TempPath("no-such-folder") + "/out.ips";
   const std::string headerless = TempPath("headerless.sfc");
   unedited.HeaderlessTwin().WriteTo(headerless);
@@ -61,6 +64,7 @@ TEST_F(MakeIpsCommand, ErrorsGiveOneLineAndNoPatch) {
       {{editedPath, headerless}, patchPath,
        "quillon-cli: One of the two images has a copier header and the other has none, so their bytes do not line "
        "up. Use two images of the same kind.\n"},
+      {{editedPath, huge}, patchPath, "quillon-cli: The ROM is larger than 16 MiB, too large for an IPS patch.\n"},
       {{editedPath, uneditedPath}, noFolder, "quillon-cli: Error Writing IPS File\n"},
   };
   for (const Case& c : cases) {

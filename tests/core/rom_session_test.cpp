@@ -128,4 +128,42 @@ TEST_F(LoadRomTest, TooShortImageIsRefusedAndUntouched) {
   EXPECT_EQ(ReadFileBytes(path), image.bytes);
 }
 
+TEST_F(LoadRomTest, SizesAreTakenWholeAndFilesOver16MiBAreRefusedUntouched) {
+  constexpr std::uint64_t k4GiB = std::uint64_t{1} << 32;
+  struct Case {
+    const char* name;
+    std::uint64_t size;
+    bool loads;
+  } cases[] = {
+      {"16 MiB", 16 * 1024 * 1024, true},
+      {"a byte over 16 MiB", 16 * 1024 * 1024 + 1, false},
+      // Its low 32 bits are the size of a real image.
+      {"4 GiB and 3 MiB", k4GiB + FixtureImage::kFullSize, false},
+  };
+  for (const Case& c : cases) {
+    const std::string path = TempPath("large.smc");
+    FixtureImage().SetKind(RomKind::EarthBoundRom).WriteTo(path, c.size);
+    platform.messages.clear();
+    platform.sounds.clear();
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    ASSERT_NE(file, nullptr) << c.name;
+    EXPECT_EQ(GetRomSize(file), static_cast<std::int64_t>(c.size)) << c.name;
+    std::fclose(file);
+
+    EXPECT_EQ(Load(path), c.loads) << c.name;
+    EXPECT_EQ(session.romSize, c.loads ? static_cast<std::int64_t>(c.size) : 0) << c.name;
+    if (!c.loads) {
+      EXPECT_EQ(session.romLoaded, 0) << c.name;
+      ASSERT_EQ(platform.messages.size(), 1u) << c.name;
+      EXPECT_EQ(platform.messages[0].text, path + "\n\nThis file is larger than 16 MiB, too large to be an "
+                                                  "EarthBound ROM image, so it was not loaded.  The file has not "
+                                                  "been changed.") << c.name;
+      EXPECT_TRUE(platform.sounds.empty()) << c.name;
+    }
+    CloseRom(session);
+    EXPECT_EQ(std::filesystem::file_size(path), c.size) << c.name;
+    std::filesystem::remove(path);
+  }
+}
+
 }  // namespace

@@ -64,6 +64,11 @@ void FixtureImage::WriteTo(const std::string& path) const {
   if (!out) throw std::runtime_error("cannot write fixture " + path);
 }
 
+void FixtureImage::WriteTo(const std::string& path, std::uint64_t size) const {
+  WriteTo(path);
+  std::filesystem::resize_file(path, size);
+}
+
 namespace {
 
 struct TempFolder {

@@ -38,6 +38,9 @@ class FixtureImage {
   FixtureImage& PutGameText(std::uint32_t offset, const std::string& text, std::size_t length);
 
   void WriteTo(const std::string& path) const;
+  // Writes the image followed by zeros up to size, without storing them: a file of
+  // gigabytes costs nothing.
+  void WriteTo(const std::string& path, std::uint64_t size) const;
 
   RomLayout layout;
   std::vector<std::uint8_t> bytes;

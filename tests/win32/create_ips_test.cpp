@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
 
 #include "tests/support/fixture_image.h"
 #include "tests/support/ips_applier.h"
@@ -197,6 +198,9 @@ TEST_F(CreateIpsTest, RefusedRunsShowTheirWarningAndWriteNothing) {
   const std::string headerless = TempPath("headerless.sfc");
   FixtureImage().SetKind(RomKind::EarthBoundRom).HeaderlessTwin().WriteTo(headerless);
   const std::string noFolder = TempPath("no-such-folder") + "\\out.ips";
+  // Its low 32 bits are the size of the loaded image.
+  const std::string huge = TempPath("huge.smc");
+  unedited.WriteTo(huge, (std::uint64_t{1} << 32) + FixtureImage::kFullSize);
   struct Case {
     std::string unedited;
     std::string patch;
@@ -209,6 +213,7 @@ TEST_F(CreateIpsTest, RefusedRunsShowTheirWarningAndWriteNothing) {
        "One of the two images has a copier header and the other has none, so their bytes do not line up. Use two "
        "images of the same kind."},
       {uneditedPath, noFolder, "Error Writing IPS File"},
+      {huge, patchPath, "The ROM is larger than 16 MiB, too large for an IPS patch."},
   };
   InCreateIpsDialog([&](HWND dialog) {
     for (const Case& c : cases) CreateWith(dialog, c.unedited, c.patch);

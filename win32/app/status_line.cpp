@@ -29,7 +29,7 @@ void RefreshStatusLine() {
   std::string text = ItemDescription(selected);
   if (selected && selected == treeItems.root) {
     text += RomKindText(romSession.romKind, romSession.romLayout);
-    text += std::to_string(static_cast<std::uint32_t>(romSession.romSize));
+    text += std::to_string(romSession.romSize);
     text += " bytes";
   }
   if (romSession.romLoaded && IsRomPossessed(romSession.romFile, romSession.romLayout)) text += " - Possessed!";
