@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/rom/rom_messages.h"
 #include "tests/support/fixture_image.h"
 #include "tests/win32/shell_fixture.h"
 #include "win32/app/app_state.h"
@@ -77,16 +78,36 @@ TEST_F(StatusLineText, LoadRefreshesTheLineOfTheSelectedItem) {
   EXPECT_EQ(StatusLine(), "Quillon! - EarthBound ROM - 3146240 bytes - Possessed!");
 }
 
-TEST_F(StatusLineText, FailedLoadLeavesNoRomAndTheLineUntouched) {
-  LoadFromRecentEntry(WriteFixtureRom("first.smc", RomKind::EarthBoundRom));
-  ASSERT_TRUE(romSession.romLoaded);
-  const std::string before = StatusLineFor(treeItems.root);
-  LoadFromRecentEntry(TempPath("missing.smc"));
-  EXPECT_FALSE(romSession.romLoaded);
-  EXPECT_EQ(StatusLine(), before);
-  EXPECT_EQ(StatusLineFor(treeItems.root), "Quillon! - No ROM loaded - 0 bytes");
-  ASSERT_FALSE(recorder.messages.empty());
-  EXPECT_EQ(recorder.messages.back().text, "Error reading file.");
+TEST_F(StatusLineText, FailedLoadShowsThatNoRomIsLoaded) {
+  const std::string tooSmall = TempPath("small.smc");
+  FixtureImage(FixtureImage::kFullSize / 4).SetKind(RomKind::EarthBoundRom).WriteTo(tooSmall);
+  // Its low 32 bits are the size of a real image.
+  const std::string tooLarge = TempPath("large.smc");
+  const std::uint64_t largeSize = (std::uint64_t{1} << 32) + FixtureImage::kFullSize;
+  FixtureImage().SetKind(RomKind::EarthBoundRom).WriteTo(tooLarge, largeSize);
+  std::FILE* large = std::fopen(tooLarge.c_str(), "rb");
+  ASSERT_NE(large, nullptr);
+  EXPECT_EQ(GetRomSize(large), static_cast<std::int64_t>(largeSize));
+  std::fclose(large);
+  const std::string missing = TempPath("missing.smc");
+  struct Case {
+    std::string path;
+    std::string message;
+  } cases[] = {
+      {missing, "Error reading file."},
+      {tooSmall, TooSmallRomMessage(tooSmall)},
+      {tooLarge, TooLargeRomMessage(tooLarge)},
+  };
+  for (const Case& c : cases) {
+    LoadFromRecentEntry(WriteFixtureRom("first.smc", RomKind::EarthBoundRom));
+    ASSERT_TRUE(romSession.romLoaded);
+    StatusLineFor(treeItems.root);
+    LoadFromRecentEntry(c.path);
+    EXPECT_FALSE(romSession.romLoaded) << c.path;
+    EXPECT_EQ(StatusLine(), "Quillon! - No ROM loaded - 0 bytes") << c.path;
+    ASSERT_FALSE(recorder.messages.empty());
+    EXPECT_EQ(recorder.messages.back().text, c.message);
+  }
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 void LoadRomFromPath(const std::string& path) {
   // The path is copied first: it may be a recent entry that the update below moves.
   const std::string loadedPath = path;
-  if (!LoadRom(loadedPath, romSession, listOrders, gameTables, *platform)) return;
-  RememberLoadedRom(loadedPath);
+  // A failed load has closed the earlier image too, so the line changes either way.
+  if (LoadRom(loadedPath, romSession, listOrders, gameTables, *platform)) RememberLoadedRom(loadedPath);
   RefreshStatusLine();
 }

@@ -2,6 +2,6 @@
 
 #include <string>
 
-// Loads the image at path into the shell's session; after a load the recent list and
-// the status line follow it.
+// Loads the image at path into the shell's session; after a load the recent list follows
+// it, and the status line follows whatever happened.
 void LoadRomFromPath(const std::string& path);
