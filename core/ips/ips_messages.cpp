@@ -10,6 +10,7 @@ const char* const kIpsRomTooLarge = "The ROM is larger than 16 MiB, too large fo
 const char* const kIpsCannotReadRom = "Error Reading ROM";
 const char* const kIpsCannotWritePatch = "Error Writing IPS File";
 const char* const kIpsPatchWouldReplaceRom = "The IPS file cannot be one of the two ROM.";
+const char* const kPatchWorkCannotStart = "The work on the patch could not be started; nothing was written.";
 const char* const kUneditedRomBoxName = "Un-edited ROM to compare against";
 
 std::string EmptyPatchBoxMessage(const std::string& boxName) {

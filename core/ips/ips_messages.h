@@ -11,6 +11,7 @@ extern const char* const kIpsRomTooLarge;
 extern const char* const kIpsCannotReadRom;
 extern const char* const kIpsCannotWritePatch;
 extern const char* const kIpsPatchWouldReplaceRom;
+extern const char* const kPatchWorkCannotStart;
 // Create IPS (or BPS) pressed with one of its two boxes empty; the box is named by its
 // label without the colon.
 std::string EmptyPatchBoxMessage(const std::string& boxName);

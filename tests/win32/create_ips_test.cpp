@@ -10,6 +10,7 @@
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
 #include "win32/app/load_rom_command.h"
+#include "win32/app/system_calls.h"
 #include "win32/ips/ips_progress_dialog.h"
 #include "win32/ips/ips_worker.h"
 #include "win32/resources/resource.h"
@@ -227,6 +228,28 @@ TEST_F(CreateIpsTest, RefusedRunsShowTheirWarningAndWriteNothing) {
   }
   EXPECT_TRUE(recorder.sounds.empty());
   EXPECT_EQ(ipsFinished, 0);
+}
+
+HANDLE WINAPI RefuseThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID, DWORD, LPDWORD) {
+  SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+  return nullptr;
+}
+
+TEST_F(CreateIpsTest, WorkerThatCannotStartIsReported) {
+  const SystemCalls real = systemCalls;
+  systemCalls.createThread = RefuseThread;
+  bool progressShown = false;
+  InCreateIpsDialog([&](HWND dialog) {
+    progressShown = DriveModalDialog([&] { CreateWith(dialog, uneditedPath, patchPath); }, [](HWND) {});
+  });
+  systemCalls = real;
+  EXPECT_FALSE(progressShown);
+  ASSERT_EQ(recorder.messages.size(), 1u);
+  EXPECT_EQ(recorder.messages[0].text, "The work on the patch could not be started; nothing was written.");
+  EXPECT_EQ(recorder.messages[0].title, "Warning");
+  EXPECT_EQ(recorder.messages[0].flags, 0x2030u);
+  EXPECT_FALSE(std::filesystem::exists(patchPath));
+  EXPECT_TRUE(recorder.sounds.empty());
 }
 
 std::string OntoImageMessage(const std::string& path) {

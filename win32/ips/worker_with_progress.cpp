@@ -1,6 +1,8 @@
 #include "win32/ips/worker_with_progress.h"
 
+#include "core/ips/ips_messages.h"
 #include "win32/app/app_state.h"
+#include "win32/app/system_calls.h"
 #include "win32/ips/ips_progress_dialog.h"
 #include "win32/ips/ips_worker.h"
 #include "win32/resources/resource.h"
@@ -14,8 +16,11 @@ constexpr SIZE_T kWorkerStackSize = 4096;
 
 void RunWorkerWithProgress(HWND owner, LPTHREAD_START_ROUTINE worker, LPVOID parameter) {
   ipsFinished = 0;
-  HANDLE thread = CreateThread(nullptr, kWorkerStackSize, worker, parameter, 0, nullptr);
-  if (!thread) return;
+  HANDLE thread = systemCalls.createThread(nullptr, kWorkerStackSize, worker, parameter, 0, nullptr);
+  if (!thread) {
+    ShowWarning(*platform, kPatchWorkCannotStart);
+    return;
+  }
   CloseHandle(thread);
   DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_CREATING_IPS), owner, IpsProgressDialogProc, 0);
 }

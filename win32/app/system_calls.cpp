@@ -1,0 +1,3 @@
+#include "win32/app/system_calls.h"
+
+SystemCalls systemCalls;

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <windows.h>
+
+// Windows calls whose effect a test can neither see nor bring about at will. The program makes
+// the real calls through here; tests put their own functions in their place.
+struct SystemCalls {
+  decltype(&CreateThread) createThread = CreateThread;
+};
+
+extern SystemCalls systemCalls;
