@@ -90,7 +90,7 @@ bool WriteTexts(std::FILE* rom, EnemyRecord& enemy, const EnemyBoxes& boxes) {
   ok &= WriteEnemyMaxCall(enemy, rom, ReadNumberClamped(boxes.maxCall, kMaxByte));
   ok &= WriteEnemyStartTextAddress(enemy, rom, ReadDecOrHex(boxes.startText));
   ok &= WriteEnemyDeathTextAddress(enemy, rom, ReadDecOrHex(boxes.deathText));
-  ok &= WriteEnemyName(enemy, rom, EditText(boxes.name));
+  if (!IsShownName(boxes.name, enemy.name)) ok &= WriteEnemyName(enemy, rom, EditText(boxes.name));
   return ok;
 }
 

@@ -20,6 +20,6 @@ std::string EnemyBoxesProblem(const EnemyBoxes& boxes);
 // Writes every field of the enemy at position from the boxes, in the editor's fixed order,
 // then re-sorts the table by order. A list without a selection writes the stored value back,
 // so an untouched enemy keeps its bytes. An empty argument box writes 0, unless its action is
-// unchanged and its list cannot show the stored argument.
+// unchanged and its list cannot show the stored argument. An untouched name is not written.
 EnemyApplyResult ApplyEnemy(std::FILE* romFile, EnemyTable& enemies, const ItemTable& items, std::size_t position,
                             const EnemyBoxes& boxes, ListOrder order);

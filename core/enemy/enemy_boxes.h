@@ -6,8 +6,9 @@
 #include "core/tables/table_position.h"
 
 // The enemy editor's boxes, one record both ways: showing an enemy fills it, and an apply
-// reads it back as the window found its controls. Texts are as shown or typed (the window
-// reads at most 24 characters); selections are list entry indexes, kNoSelection for none.
+// reads it back as the window found its controls. Texts are as shown or typed, read whole
+// (an apply keeps at most 24 characters of each); selections are list entry indexes,
+// kNoSelection for none.
 
 // Which list fills an argument box: nothing, the PSI argument names, the enemy list or the
 // item list, each in its list order.

@@ -6,6 +6,7 @@
 #include "core/numbers/read_number.h"
 #include "core/rom/rom_session.h"
 #include "core/tables/table_position.h"
+#include "core/text/edit_text.h"
 
 std::string ItemBoxesProblem(const ItemBoxes& boxes) {
   return FirstNonNumberMessage({{"Cost", boxes.cost, NumberForm::Decimal},
@@ -33,7 +34,7 @@ ItemApplyResult ApplyItem(std::FILE* romFile, ItemTable& items, std::size_t posi
   written &= WriteItemSpecialProperty(item, romFile, ReadNumberClamped(boxes.specialProperty, kMaximumItemByte));
   written &= WriteItemOwnership(item, romFile, OwnershipOfChecks(boxes.checks));
   written &= WriteItemDescAddress(item, romFile, ReadDecOrHex(boxes.descAddress));
-  written &= WriteItemName(item, romFile, boxes.name);
+  if (!IsShownName(boxes.name, item.name)) written &= WriteItemName(item, romFile, boxes.name);
   written = FlushRom(romFile) && written;
 
   const std::uint8_t itemNumber = item.itemNumber;

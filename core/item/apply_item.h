@@ -26,6 +26,7 @@ std::string ItemBoxesProblem(const ItemBoxes& boxes);
 // Writes every field of the item at position from the boxes, in the editor's fixed order
 // (cost, type, effect, strength, E.P. increase, extra power, special property, ownership,
 // description address, name), flushes, then re-sorts the table by order. Without an effect
-// selection the stored effect is written back, so an effect the list cannot show survives.
+// selection the stored effect is written back, so an effect the list cannot show survives;
+// an untouched name is not written.
 ItemApplyResult ApplyItem(std::FILE* romFile, ItemTable& items, std::size_t position, const ItemBoxes& boxes,
                           ListOrder order);

@@ -14,8 +14,8 @@ struct ItemChecks {
 };
 
 // The item editor's boxes, one record both ways: showing an item fills it, and an apply
-// reads it back as the window found its controls (edit texts as typed, at most 24
-// characters).
+// reads it back as the window found its controls (edit texts as typed, read whole; an apply
+// keeps at most 24 characters of each).
 struct ItemBoxes {
   std::string name;
   std::string nameNote;  // beside the name box, for an item that lies on other game data; never applied

@@ -4,6 +4,7 @@
 #include "core/numbers/read_number.h"
 #include "core/numbers/show_number.h"
 #include "core/rom/rom_session.h"
+#include "core/text/edit_text.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ bool ApplyMiscTextBoxes(std::FILE* romFile, const MiscTextTables& tables, const 
   bool written = true;
   if (IsEntry(selected.phone, kPhoneCount)) {
     PhoneRecord& phone = tables.phones[selected.phone];
-    written &= WritePhoneName(phone, romFile, typed.phoneName);
+    if (!IsShownName(typed.phoneName, phone.name)) written &= WritePhoneName(phone, romFile, typed.phoneName);
     written &= WritePhonePointer(phone, romFile, ReadDecOrHex(typed.phonePointer));
   }
   if (IsEntry(selected.ailment, kAilmentNameCount)) {

@@ -40,8 +40,8 @@ MiscTextBoxes MiscTextBoxTexts(const MiscTextTables& tables, const MiscTextSelec
 // The "Warning" when the pointer box holds no number; empty when the boxes can be applied.
 std::string MiscTextBoxesProblem(const MiscTextBoxes& typed);
 
-// Writes the phone name, the phone pointer ("$" hexadecimal, otherwise decimal), the ailment
-// name and the battle menu entry of the selected entries, then flushes, so the bytes are on
-// disk when it returns. False when any write or the flush failed.
+// Writes the phone name (unless untouched), the phone pointer ("$" hexadecimal, otherwise
+// decimal), the ailment name and the battle menu entry of the selected entries, then flushes,
+// so the bytes are on disk when it returns. False when any write or the flush failed.
 bool ApplyMiscTextBoxes(std::FILE* romFile, const MiscTextTables& tables, const MiscTextSelection& selected,
                         const MiscTextBoxes& typed);

@@ -1,6 +1,7 @@
 #include "core/text/psi_name_form.h"
 
 #include "core/rom/rom_session.h"
+#include "core/text/edit_text.h"
 
 PsiNameTexts PsiNameBoxTexts(const PsiNameTable& names) {
   PsiNameTexts texts;
@@ -10,6 +11,8 @@ PsiNameTexts PsiNameBoxTexts(const PsiNameTable& names) {
 
 bool ApplyPsiNameTexts(std::FILE* romFile, PsiNameTable& names, const PsiNameTexts& typed) {
   bool written = true;
-  for (std::size_t i = 0; i < kPsiNameCount; ++i) written &= WritePsiName(names[i], romFile, typed[i]);
+  for (std::size_t i = 0; i < kPsiNameCount; ++i) {
+    if (!IsShownName(typed[i], names[i].name)) written &= WritePsiName(names[i], romFile, typed[i]);
+  }
   return FlushRom(romFile) && written;
 }

@@ -12,6 +12,6 @@ using PsiNameTexts = std::array<std::string, kPsiNameCount>;
 
 PsiNameTexts PsiNameBoxTexts(const PsiNameTable& names);
 
-// Writes all sixteen names in order, then flushes, so the bytes are on disk when it returns.
+// Writes all sixteen names in order, but for those untouched, then flushes, so the bytes are on disk when it returns.
 // False when any write or the flush failed.
 bool ApplyPsiNameTexts(std::FILE* romFile, PsiNameTable& names, const PsiNameTexts& typed);

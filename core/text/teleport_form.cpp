@@ -16,7 +16,7 @@ TeleportRowTexts RowTexts(const TeleportRecord& record) {
 
 bool RowChanged(const TeleportRecord& record, const TeleportRowTexts& typed) {
   const TeleportRowTexts shown = RowTexts(record);
-  return EditText(typed.name) != EditText(shown.name) || typed.x != shown.x || typed.y != shown.y;
+  return !IsShownName(typed.name, record.name) || typed.x != shown.x || typed.y != shown.y;
 }
 
 bool LiesPastTable(std::size_t row) {
@@ -54,7 +54,7 @@ bool ApplyTeleportTexts(std::FILE* romFile, TeleportTable& teleports, const Tele
     TeleportRecord& record = teleports[i];
     const TeleportRowTexts& row = typed[i];
     if (LiesPastTable(i) && !RowChanged(record, row)) continue;
-    written &= WriteTeleportName(record, romFile, row.name);
+    if (!IsShownName(row.name, record.name)) written &= WriteTeleportName(record, romFile, row.name);
     written &= WriteTeleportX(record, romFile, static_cast<std::int32_t>(ReadNumberClamped(row.x, kMaximumCoordinate)));
     written &= WriteTeleportY(record, romFile, static_cast<std::int32_t>(ReadNumberClamped(row.y, kMaximumCoordinate)));
   }

@@ -5,6 +5,7 @@
 #include "core/enemy/apply_enemy.h"
 #include "core/enemy/enemy_view.h"
 #include "tests/support/enemy_fixture.h"
+#include "tests/support/name_edits.h"
 #include "tests/support/table_fixture.h"
 
 namespace {
@@ -34,7 +35,7 @@ FixtureImage ImageWithOddEnemy() {
 
 // The image opened for update with its tables loaded, as the editor has it.
 struct OddEnemyRom {
-  OddEnemyRom() : image(ImageWithOddEnemy()), fixture(image) {
+  explicit OddEnemyRom(const FixtureImage& enemyImage = ImageWithOddEnemy()) : image(enemyImage), fixture(image) {
     LoadGameTables(fixture.file(), kHeaderedLayout, ListOrders{}, tables);
     position = static_cast<std::size_t>(EnemyPosition(tables.enemyTable, kEnemy));
   }
@@ -57,18 +58,27 @@ struct OddEnemyRom {
 
 class ApplyEnemyTest : public ::testing::Test, public OddEnemyRom {};
 
-TEST_F(ApplyEnemyTest, UntouchedApplyKeepsTheBytesButTheNameTail) {
+TEST_F(ApplyEnemyTest, UntouchedApplyKeepsEveryByteTheNameTailIncluded) {
   const EnemyApplyResult result = Apply(UntouchedBoxes());
 
   EXPECT_TRUE(result.written);
   EXPECT_EQ(result.position, position);
-  std::vector<std::uint8_t> expected(image.bytes.begin() + EnemyRecordOffset(kEnemy),
-                                     image.bytes.begin() + EnemyRecordOffset(kEnemy) + kEnemyRecordSize);
-  for (std::uint32_t i = 3; i < kNameFieldLength; ++i) expected[at::kName + i] = 0;
-  EXPECT_EQ(Record(), expected);
-  std::vector<std::uint8_t> whole = image.bytes;
-  std::copy(expected.begin(), expected.end(), whole.begin() + EnemyRecordOffset(kEnemy));
-  EXPECT_TRUE(fixture.Bytes(0, whole.size()) == whole);
+  EXPECT_TRUE(fixture.Bytes(0, image.bytes.size()) == image.bytes);
+}
+
+TEST(ApplyEnemyName, NameFillingItsFieldIsKeptWholeUntilTheUserChangesIt) {
+  for (const NameEdit& c : FieldFillingNameEdits()) {
+    FixtureImage image = ImageWithOddEnemy();
+    PutEnemyName(image, kEnemy, kFieldFillingName);
+    OddEnemyRom rom(image);
+    EnemyBoxes form = rom.UntouchedBoxes();
+    ASSERT_EQ(form.name, kFieldFillingName);
+    form.name = c.typed;
+    rom.Apply(form);
+    FixtureImage expected(kNameFieldLength);
+    expected.PutGameText(0, c.stored, kNameFieldLength);
+    EXPECT_EQ(rom.fixture.Bytes(EnemyRecordOffset(kEnemy) + at::kName, kNameFieldLength), expected.bytes) << c.what;
+  }
 }
 
 TEST_F(ApplyEnemyTest, NumbersAreCappedAndAddressesReadAsHexOrDecimal) {

@@ -9,6 +9,7 @@
 #include "core/item/item_order.h"
 #include "core/item/item_view.h"
 #include "core/tables/table_position.h"
+#include "tests/support/name_edits.h"
 #include "tests/support/table_fixture.h"
 
 namespace {
@@ -123,9 +124,8 @@ TEST(ItemView, EffectWithoutAnEntryInTheListShowsNoSelection) {
   }
 }
 
-TEST_F(ApplyItemTest, UnchangedApplyRewritesTheRecordAsItWasSaveNameTailAndPermanent) {
+TEST_F(ApplyItemTest, UnchangedApplyRewritesTheRecordAsItWasSavePermanent) {
   std::vector<std::uint8_t> expected = DiskRecord();
-  expected[20] = 0x00;
   expected[kItemOwnershipField] = 0x65;
   const ItemApplyResult result = Apply(UnchangedBoxes());
   EXPECT_TRUE(result.written);
@@ -213,6 +213,24 @@ TEST_F(ApplyItemTest, NameIsCutTo24CharactersAndMovesTheItemInNameOrder) {
   form.name = "Zz";
   EXPECT_EQ(Apply(form).position, kItemCount - 1);
   EXPECT_EQ(items[kItemCount - 1].itemNumber, kBat);
+}
+
+TEST(ApplyItemName, NameFillingItsFieldIsKeptWholeUntilTheUserChangesIt) {
+  for (const NameEdit& c : FieldFillingNameEdits()) {
+    FixtureImage image = ItemImage();
+    image.PutGameText(ItemOffset(kBat), kFieldFillingName, 25);
+    OpenFixture fixture(image);
+    ItemTable items{};
+    LoadItemTable(fixture.file(), kHeaderedLayout, items);
+    const auto position = static_cast<std::size_t>(ItemPosition(items, kBat));
+    ItemBoxes form = ViewItem(items[position]);
+    ASSERT_EQ(form.name, kFieldFillingName);
+    form.name = c.typed;
+    ApplyItem(fixture.file(), items, position, form, ListOrder::Original);
+    FixtureImage expected(25);
+    expected.PutGameText(0, c.stored, 25);
+    EXPECT_EQ(fixture.Bytes(ItemOffset(kBat), 25), expected.bytes) << c.what;
+  }
 }
 
 TEST_F(ApplyItemTest, TypeMovesTheItemInTypeOrderAndOriginalOrderKeepsThePosition) {

@@ -38,6 +38,24 @@ struct OpenImage {
   std::FILE* file = nullptr;
 };
 
+// Every table the three text editors show, loaded from the open image.
+struct TextTables {
+  explicit TextTables(std::FILE* file) {
+    LoadPsiNames(file, kHeaderedLayout, names);
+    LoadTeleports(file, kHeaderedLayout, teleports);
+    LoadPhoneList(file, kHeaderedLayout, phones);
+    LoadAilmentNames(file, kHeaderedLayout, ailments);
+    LoadBattleMenu(file, kHeaderedLayout, battleMenu);
+  }
+  MiscTextTables Misc() { return {phones, ailments, battleMenu}; }
+
+  PsiNameTable names;
+  TeleportTable teleports;
+  PhoneListTable phones;
+  AilmentNameTable ailments;
+  BattleMenuTable battleMenu;
+};
+
 std::vector<std::uint8_t> Stored(const std::string& text, std::size_t length) {
   FixtureImage field(length);
   field.PutGameText(0, text, length);
@@ -61,7 +79,8 @@ TEST(PsiNameForm, ShowsEachNameAndAppliesAllSixteenOntoTheDisk) {
   ASSERT_TRUE(ApplyPsiNameTexts(rom.file, names, texts));
   // The ROM is still open: the bytes are on disk all the same.
   EXPECT_EQ(rom.Bytes(Headered(kPsiNameTableRomPosition), 25), Stored("Fire", 25));
-  EXPECT_EQ(rom.Bytes(Headered(kPsiNameTableRomPosition) + 25, 25), Stored("ABCDEFGHIJKLMNOPQRSTUVWX", 25));
+  EXPECT_EQ(rom.Bytes(Headered(kPsiNameTableRomPosition) + 25, 25), Stored("ABCDEFGHIJKLMNOPQRSTUVWXY", 25))
+      << "an untouched name that fills its field keeps its last letter";
   EXPECT_EQ(rom.Bytes(Headered(kPsiNameTableRomPosition) + 15 * 25, 25), Stored("Last one", 25));
   EXPECT_EQ(PsiNameBoxTexts(names)[15], "Last one");
 }
@@ -135,23 +154,33 @@ TEST(MiscTextForm, ASelectionOutsideItsTableShowsAndWritesNothingForThatGroup) {
   EXPECT_EQ(ReadFileBytes(rom.path), FixtureImage().bytes);
 }
 
+TEST(TextEditorForms, UntouchedNamesKeepEveryByteOfTheirField) {
+  const std::string full = "ABCDEFGHIJKLMNOPQRSTUVWXY";
+  const std::vector<std::uint8_t> tail = {0x91, 0x92, 0x00, 0x55, 0x66};
+  FixtureImage image;
+  image.PutGameText(Headered(kPsiNameTableRomPosition), full, 25).Put(Headered(kPsiNameTableRomPosition) + 25, tail);
+  image.PutGameText(Headered(kTeleportTableRomPosition), full, 25).Put(Headered(kTeleportTableRomPosition) + kTeleportEntrySize, tail);
+  image.PutGameText(Headered(kPhoneListRomPosition), full, 25).Put(Headered(kPhoneListRomPosition) + kPhoneEntrySize, tail);
+  OpenImage rom(image);
+  TextTables t(rom.file);
+  const MiscTextTables tables = t.Misc();
+
+  ASSERT_TRUE(ApplyPsiNameTexts(rom.file, t.names, PsiNameBoxTexts(t.names)));
+  ASSERT_TRUE(ApplyTeleportTexts(rom.file, t.teleports, TeleportBoxTexts(t.teleports)));
+  for (int phone : {0, 1}) {
+    ASSERT_TRUE(ApplyMiscTextBoxes(rom.file, tables, {phone, 0, 0}, MiscTextBoxTexts(tables, {phone, 0, 0})));
+  }
+  EXPECT_EQ(ReadFileBytes(rom.path), image.bytes);
+}
+
 TEST(TextEditorForms, EveryApplyReportsAWriteThatFails) {
   OpenImage rom{FixtureImage()};
-  PsiNameTable names;
-  TeleportTable teleports;
-  PhoneListTable phones;
-  AilmentNameTable ailments;
-  BattleMenuTable battleMenu;
-  LoadPsiNames(rom.file, kHeaderedLayout, names);
-  LoadTeleports(rom.file, kHeaderedLayout, teleports);
-  LoadPhoneList(rom.file, kHeaderedLayout, phones);
-  LoadAilmentNames(rom.file, kHeaderedLayout, ailments);
-  LoadBattleMenu(rom.file, kHeaderedLayout, battleMenu);
+  TextTables t(rom.file);
   rom.MakeUnwritable();
 
-  EXPECT_FALSE(ApplyPsiNameTexts(rom.file, names, PsiNameTexts{}));
-  EXPECT_FALSE(ApplyTeleportTexts(rom.file, teleports, TeleportTexts{}));
-  EXPECT_FALSE(ApplyMiscTextBoxes(rom.file, {phones, ailments, battleMenu}, {0, 0, 0}, {}));
+  EXPECT_FALSE(ApplyPsiNameTexts(rom.file, t.names, PsiNameTexts{"Typed"}));
+  EXPECT_FALSE(ApplyTeleportTexts(rom.file, t.teleports, TeleportTexts{}));
+  EXPECT_FALSE(ApplyMiscTextBoxes(rom.file, t.Misc(), {0, 0, 0}, {}));
   EXPECT_EQ(ReadFileBytes(rom.path), FixtureImage().bytes);
 }
 

@@ -12,10 +12,11 @@ HWND Popup(const char* className, DWORD style) {
   return CreateWindowExA(0, className, "", WS_POPUP | style, 0, 0, 100, 200, nullptr, nullptr, nullptr, nullptr);
 }
 
-TEST(ControlValuesTest, TextIsReadToItsFirst24Characters) {
+TEST(ControlValuesTest, TextIsReadWhole) {
+  // Only what the apply makes of a text is cut to 24 characters.
   HWND box = Popup("EDIT", 0);
   ShowControlText(box, std::string(30, 'x'));
-  EXPECT_EQ(ReadControlText(box), std::string(24, 'x'));
+  EXPECT_EQ(ReadControlText(box), std::string(30, 'x'));
   ShowControlText(box, "$1f");
   EXPECT_EQ(ReadControlText(box), "$1f");
   DestroyWindow(box);

@@ -225,6 +225,21 @@ TEST_F(EditorFrameTest, CloseRomFromAnEditorClosesItPlaysTheSoundAndRefreshesThe
   }
 }
 
+BOOL CALLBACK KeepFirstEdit(HWND control, LPARAM found) {
+  char className[8] = {};
+  GetClassNameA(control, className, sizeof className);
+  if (std::string(className) != "Edit") return TRUE;
+  *reinterpret_cast<HWND*>(found) = control;
+  return FALSE;
+}
+
+// The first edit box of the editor, wherever it lies.
+HWND FirstEdit(HWND editor) {
+  HWND found = nullptr;
+  EnumChildWindows(editor, KeepFirstEdit, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
 TEST_F(EditorFrameTest, EveryEditorReportsAnApplyThatDidNotReachTheFile) {
   const std::string path = LoadImage(EarthBoundImage());
   std::FILE* writable = romSession.romFile;
@@ -236,7 +251,11 @@ TEST_F(EditorFrameTest, EveryEditorReportsAnApplyThatDidNotReachTheFile) {
   for (const EditorCase& c : kEditors) {
     SCOPED_TRACE(c.name);
     recorder.messages.clear();
-    ASSERT_TRUE(OpenFromTree(*c.item, [](HWND editor) { ClickApply(editor); }));
+    // An untouched name is not written: one typed change gives every editor a write to make.
+    ASSERT_TRUE(OpenFromTree(*c.item, [](HWND editor) {
+      TypeText(FirstEdit(editor), "Changed");
+      ClickApply(editor);
+    }));
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(recorder.messages[0].text, kChangesNotWritten);
     EXPECT_EQ(recorder.messages[0].title, "Warning");

@@ -25,7 +25,7 @@ FixtureImage PsiNameImage() {
   FixtureImage image = EarthBoundImage();
   for (int i = 0; i < 16; ++i) image.PutGameText(EntryOffset(i), "PSI " + std::to_string(i), kEntrySize);
   image.PutGameText(EntryOffset(1), kFullName, kEntrySize);
-  // A stored 0x30 ends the name; the bytes after it are kept until an Apply.
+  // A stored 0x30 ends the name; the bytes after it stay while the name is not edited.
   image.Put(EntryOffset(2), {0x80, 0x81, 0x30, 0x82, 0x83});
   image.PutByte(EntryOffset(16), 0x77);  // just past the table
   return image;
@@ -83,15 +83,16 @@ TEST_F(PsiNameEditorTest, ApplyWritesAllSixteenNamesAndTheyAreOnDiskAtOnce) {
     ClickApply(editor);
     // Read back from the file while the ROM is still open.
     EXPECT_EQ(FileBytes(path, EntryOffset(0), kEntrySize), StoredText(typed30.substr(0, 24), kEntrySize));
-    EXPECT_EQ(FileBytes(path, EntryOffset(1), kEntrySize), StoredText(kFullName.substr(0, 24), kEntrySize));
-    EXPECT_EQ(FileBytes(path, EntryOffset(2), kEntrySize), StoredText("PQ", kEntrySize));
+    // Untouched names keep every byte: all 25 letters, and the bytes after a terminator.
+    EXPECT_EQ(FileBytes(path, EntryOffset(1), kEntrySize), StoredText(kFullName, kEntrySize));
+    EXPECT_EQ(FileBytes(path, EntryOffset(2), 6), (std::vector<std::uint8_t>{0x80, 0x81, 0x30, 0x82, 0x83, 0x00}));
     EXPECT_EQ(FileBytes(path, EntryOffset(3), kEntrySize), std::vector<std::uint8_t>(kEntrySize, 0));
     EXPECT_EQ(FileBytes(path, EntryOffset(4), kEntrySize), StoredText("PSI 4", kEntrySize));
     EXPECT_EQ(FileBytes(path, EntryOffset(15), kEntrySize), StoredText("Omega", kEntrySize));
     EXPECT_EQ(FileBytes(path, EntryOffset(16), 1), std::vector<std::uint8_t>{0x77});
     // The boxes show what memory now holds.
     EXPECT_EQ(WindowText(NameBox(editor, 0)), typed30.substr(0, 24));
-    EXPECT_EQ(WindowText(NameBox(editor, 1)), kFullName.substr(0, 24));
+    EXPECT_EQ(WindowText(NameBox(editor, 1)), kFullName);
   }));
   EXPECT_TRUE(recorder.messages.empty());
 }

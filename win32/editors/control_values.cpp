@@ -1,8 +1,8 @@
 #include "win32/editors/control_values.h"
 
 std::string ReadControlText(HWND control) {
-  char text[kControlTextBufferSize] = {};
-  GetWindowTextA(control, text, kControlTextBufferSize);
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(control, &text[0], static_cast<int>(text.size()))));
   return text;
 }
 

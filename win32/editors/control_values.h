@@ -7,10 +7,8 @@
 // Moving a value between an editor's control and its boxes record: an edit's text, a
 // drop-down list's selected entry, a check box's state.
 
-// Editors read a control's text into a 25-byte buffer, so longer text is cut to its first
-// 24 characters without a message.
-constexpr int kControlTextBufferSize = 25;
-
+// A control's whole text. The apply keeps at most 24 characters of a typed text; reading all
+// of it lets the apply tell a 25-character name shown in full from one the user cut.
 std::string ReadControlText(HWND control);
 void ShowControlText(HWND control, const std::string& text);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "win32/editors/control_values.h"
 #include "win32/editors/editor_controls.h"
 
 namespace {
@@ -11,16 +12,10 @@ struct Reading {
   ControlStates states;
 };
 
-std::string FullText(HWND control) {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(control, &text[0], static_cast<int>(text.size()))));
-  return text;
-}
-
 // False for controls that hold no value of a record (labels, group boxes, buttons).
 bool ReadState(HWND control, std::string& value) {
   if (IsOfClass(control, "Edit")) {
-    value = FullText(control);
+    value = ReadControlText(control);
   } else if (IsOfClass(control, "ComboBox")) {
     value = std::to_string(SendMessageA(control, CB_GETCURSEL, 0, 0));
   } else if (IsOfClass(control, "ListBox")) {
