@@ -11,6 +11,7 @@
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
 #include "tests/win32/editor_fixture.h"
+#include "win32/editors/editor_controls.h"
 #include "win32/editors/enemy_editor_window.h"
 #include "win32/editors/item_editor_window.h"
 #include "win32/editors/misc_text_editor_window.h"
@@ -298,6 +299,66 @@ TEST_F(EditorFrameTest, ANumberBoxWithoutANumberIsNamedAndNothingIsWritten) {
     EXPECT_EQ(recorder.messages[0].title, "Warning");
     EXPECT_EQ(recorder.messages[0].text, c.message);
     EXPECT_TRUE(ReadFileBytes(path) == before) << "no byte changed";
+  }
+}
+
+// A control the user sees, not a frame that holds others (the tab control, group boxes).
+bool IsShownControl(HWND control) {
+  if (!IsWindowVisible(control) || IsOfClass(control, WC_TABCONTROLA)) return false;
+  const LONG style = GetWindowLongA(control, GWL_STYLE);
+  return !(IsOfClass(control, "Button") && (style & BS_TYPEMASK) == BS_GROUPBOX);
+}
+
+BOOL CALLBACK KeepShownControl(HWND control, LPARAM found) {
+  if (IsShownControl(control)) reinterpret_cast<std::vector<HWND>*>(found)->push_back(control);
+  return TRUE;
+}
+
+std::string Described(HWND control) {
+  char className[32] = {};
+  GetClassNameA(control, className, sizeof className);
+  return std::string(className) + " " + std::to_string(GetDlgCtrlID(control)) + " \"" + WindowText(control) + "\"";
+}
+
+// Each pair of shown controls whose screen rectangles share more than a line of pixels:
+// the cells of a grid share their borders by design. A control and the parts it is made of
+// (the edit inside a drop-down box) are one.
+std::vector<std::string> OverlappingControls(HWND editor) {
+  std::vector<HWND> shown;
+  EnumChildWindows(editor, KeepShownControl, reinterpret_cast<LPARAM>(&shown));
+  std::vector<std::string> overlaps;
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    for (std::size_t j = i + 1; j < shown.size(); ++j) {
+      if (IsChild(shown[i], shown[j]) || IsChild(shown[j], shown[i])) continue;
+      RECT a = {}, b = {}, both = {};
+      GetWindowRect(shown[i], &a);
+      GetWindowRect(shown[j], &b);
+      if (IntersectRect(&both, &a, &b) && both.right - both.left > 1 && both.bottom - both.top > 1) {
+        overlaps.push_back(Described(shown[i]) + " and " + Described(shown[j]));
+      }
+    }
+  }
+  return overlaps;
+}
+
+TEST_F(EditorFrameTest, NoTwoShownControlsOfAnyEditorOverlapOnAnyTab) {
+  LoadImage(EarthBoundImage());
+  EnemySelection = 0;
+  ItemSelection = 0;
+  for (const EditorCase& c : kEditors) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(OpenFromTree(*c.item, [&](HWND editor) {
+      HWND tabs = FindChild(editor, WC_TABCONTROLA);
+      for (int tab = 0; tab < static_cast<int>(c.tabs.size()); ++tab) {
+        SendMessageA(tabs, TCM_SETCURSEL, tab, 0);
+        NMHDR change = {tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageA(editor, WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
+        std::vector<HWND> shown;
+        EnumChildWindows(editor, KeepShownControl, reinterpret_cast<LPARAM>(&shown));
+        EXPECT_GT(shown.size(), 3u) << c.tabs[tab].first;
+        EXPECT_EQ(OverlappingControls(editor), std::vector<std::string>{}) << c.tabs[tab].first;
+      }
+    }));
   }
 }
 

@@ -106,7 +106,7 @@ TEST_F(EnemyEditorTest, ControlsStandAtTheirPlaces) {
       {kEnemyArgumentId + 0, 385, 45, 195, false}, {kEnemyArgumentId + 3, 385, 114, 195, false},
       {kEnemyActionOrderId, 99, 157, 195, false}, {kEnemyFinalActionId, 99, 180, 195, false},
       {kEnemyStartTextId, 100, 204, 100, false},  {kEnemyDeathTextId, 390, 204, 100, false},
-      {kEnemyMaxCallId, 100, 225, 100, false},    {kEnemyMovementId, 95, 175, 95, false},
+      {kEnemyMaxCallId, 100, 225, 100, false},    {kEnemyMovementId, 400, 136, 100, false},
       {kEnemyBattleSpriteId, 400, 50, 100, false}, {kEnemyPaletteId, 400, 71, 100, false},
       {kEnemyDeathSoundId, 399, 91, 162, false},  {kEnemyMusicId, 399, 113, 162, false},
       {kEnemyOutsidePictureId, 99, 128, 100, true},

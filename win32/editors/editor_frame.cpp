@@ -105,7 +105,7 @@ HWND CreateTabGroupBox(const EditorFrame& frame, const char* label) {
 void FinishEditorFrame(EditorFrame& frame) {
   frame.applyButton = CreateFramePart("BUTTON", "&Apply Changes", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
                                          frame.window, 465, 385, 100, 30, kApplyButtonId);
-  frame.writtenLine = CreateFramePart("STATIC", "", WS_CHILD | WS_VISIBLE | SS_RIGHT, frame.window, 230, 393, 228,
+  frame.writtenLine = CreateFramePart("STATIC", "", WS_CHILD | WS_VISIBLE | SS_RIGHT, frame.window, 305, 418, 260,
                                          16, kWrittenLineId);
   UseEditorFont(frame.writtenLine);
   EnumChildWindows(frame.window, DeepenDropDownList, 0);

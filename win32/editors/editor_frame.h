@@ -54,7 +54,7 @@ struct EditorFrame {
   HWND tabControl = nullptr;
   HWND groupBox = nullptr;
   HWND applyButton = nullptr;
-  HWND writtenLine = nullptr;  // "Written to the image at ..." beside "Apply Changes"
+  HWND writtenLine = nullptr;  // "Written to the image at ..." under "Apply Changes"
 };
 
 // The frame's controls take IDs below the editors' own.

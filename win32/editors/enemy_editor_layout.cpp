@@ -114,13 +114,14 @@ void CreateActionsControls(HWND window, EnemyEditorControls& c) {
 void CreateGfxControls(HWND window, EnemyEditorControls& c) {
   HWND g = c.gfxGroup;
   Label(g, "Enemy:", 10, 17, kStatsLabelWidth);
-  c.movement = Field(g, "Movement:", 5, kStatsLabelWidth, 95, 175, 95, kEnemyMovementId);
   c.battleSprite = Field(g, "Battle sprite:", 305, kStatsLabelWidth, 400, 50, 100, kEnemyBattleSpriteId);
   c.palette = Field(g, "Palette:", 305, kStatsLabelWidth, 400, 71, 100, kEnemyPaletteId);
   Label(g, "Death Sound:", 305, 91, kStatsLabelWidth);
   c.deathSound = List(g, 399, 91, 162, 90, kEnemyDeathSoundId);
   Label(g, "Music:", 305, 113, 80);
   c.music = List(g, 399, 113, 162, 90, kEnemyMusicId);
+  // In the right column: the outside picture list covers the left one from "Outside pic:" down.
+  c.movement = Field(g, "Movement:", 305, kStatsLabelWidth, 400, 136, 100, kEnemyMovementId);
   Label(g, "Outside pic:", 5, 50, kStatsLabelWidth);
   c.outsidePicture = OutsidePictureList(window);
 }
