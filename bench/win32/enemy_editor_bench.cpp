@@ -27,7 +27,9 @@ using Clock = std::chrono::steady_clock;
 // No sounds or boxes: the timings are of the window alone.
 class QuietPlatform : public Platform {
  public:
-  int ShowMessage(const std::string&, const std::string&, unsigned, TextEncoding) override { return IDOK; }
+  MessageAnswer ShowMessage(const std::string&, const std::string&, MessageKind, TextEncoding) override {
+    return MessageAnswer::Ok;
+  }
   bool ChooseFile(FileDialog, FileDialogMode, std::string&) override { return false; }
   void PlaySound(SoundId) override {}
   void OpenHelpFile() override {}

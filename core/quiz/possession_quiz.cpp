@@ -34,10 +34,11 @@ QuizOutcome DecideQuizOutcome(bool answeredYes, bool possessed) {
 void PlayPossessionQuiz(std::FILE* romFile, const RomLayout& layout, Platform& platform) {
   if (IdentifyRom(romFile, layout) == RomKind::UnrecognizedRom) return;
   const bool answeredYes =
-      platform.ShowMessage(kQuizQuestion, kQuizTitle, kQuizQuestionFlags, TextEncoding::Ansi) == kQuizAnswerYes;
+      platform.ShowMessage(kQuizQuestion, kQuizTitle, MessageKind::YesNoQuestion, TextEncoding::Ansi) ==
+      MessageAnswer::Yes;
   // The marker is read only now, so the outcome follows the file as it is after the question.
   const QuizOutcome outcome = DecideQuizOutcome(answeredYes, IsRomPossessed(romFile, layout));
-  platform.ShowMessage(outcome.text, outcome.title, kWarningBoxFlags, TextEncoding::Ansi);
+  platform.ShowMessage(outcome.text, outcome.title, MessageKind::Warning, TextEncoding::Ansi);
   if (outcome.markerChange == MarkerChange::None) return;
   if (WriteMarker(romFile, layout, outcome.markerChange)) {
     platform.PlaySound(MarkerSound(outcome.markerChange));

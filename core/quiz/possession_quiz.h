@@ -11,10 +11,6 @@
 
 extern const char* const kQuizTitle;
 extern const char* const kQuizQuestion;
-// MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL.
-constexpr unsigned kQuizQuestionFlags = 0x2024;
-// IDYES, the right answer.
-constexpr int kQuizAnswerYes = 6;
 
 enum class MarkerChange { None, Possess, Unpossess };
 

@@ -29,7 +29,7 @@ bool LoadRom(const std::string& path, RomSession& session, const ListOrders& ord
       session.romKind = RomKind::EarthBoundRom;
       break;
     case RomKind::Mother2Rom:
-      platform.ShowMessage(Mother2RomMessage(), "Warning", kWarningBoxFlags, TextEncoding::ShiftJis);
+      platform.ShowMessage(Mother2RomMessage(), "Warning", MessageKind::Warning, TextEncoding::ShiftJis);
       session.romKind = RomKind::Mother2Rom;
       break;
     default:

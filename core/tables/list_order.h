@@ -1,12 +1,12 @@
 #pragma once
 
-// The list-order command IDs double as the order codes: 16 by name, 17 by game order
-// (enemies) or by type (items), 18 in original ROM order.
-enum class ListOrder : int {
-  ByName = 16,
-  ByGameOrder = 17,
-  ByType = 17,
-  Original = 18,
+// How an editor lists its table. The second order is each table's own: the game's order for
+// enemies, the type for items.
+enum class ListOrder {
+  ByName,
+  ByGameOrder,
+  ByType = ByGameOrder,
+  Original,
 };
 
 struct ListOrders {

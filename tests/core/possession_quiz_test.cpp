@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int kAnswerNo = 7;
 const std::vector<std::uint8_t> kBoo = {'B', 'o', 'o', '!'};
 const std::vector<std::uint8_t> kFreed = {0x14, 0x14, 0x14, 0x14};
 const std::vector<std::uint8_t> kUntouched = {' ', ' ', ' ', ' '};
@@ -43,7 +42,7 @@ struct QuizRun {
 };
 
 // mode "rb" gives a stream that refuses writes, as a full disk would.
-QuizRun RunQuizOn(const FixtureImage& image, const char* mode, int answer) {
+QuizRun RunQuizOn(const FixtureImage& image, const char* mode, MessageAnswer answer) {
   QuizRun run;
   const std::string path = TempPath("quiz.smc");
   image.WriteTo(path);
@@ -62,17 +61,17 @@ TEST(PlayPossessionQuiz, AnswersWriteTheMarkerAndPlayItsSound) {
     const char* name;
     RomKind kind;
     std::vector<std::uint8_t> markerBefore;
-    int answer;
+    MessageAnswer answer;
     std::vector<std::uint8_t> markerAfter;
     std::vector<SoundId> sounds;
   } cases[] = {
-      {"EarthBound, no", RomKind::EarthBoundRom, kUntouched, kAnswerNo, kBoo, {SoundId::RomPossessed}},
-      {"EarthBound, yes", RomKind::EarthBoundRom, kUntouched, kQuizAnswerYes, kUntouched, {}},
-      {"EarthBound possessed, yes", RomKind::EarthBoundRom, kBoo, kQuizAnswerYes, kFreed, {SoundId::RomUnpossessed}},
-      {"EarthBound possessed, no", RomKind::EarthBoundRom, kBoo, kAnswerNo, kBoo, {}},
-      {"EarthBound freed earlier, no", RomKind::EarthBoundRom, kFreed, kAnswerNo, kBoo, {SoundId::RomPossessed}},
-      {"Mother 2, no", RomKind::Mother2Rom, kUntouched, kAnswerNo, kBoo, {SoundId::RomPossessed}},
-      {"Mother 2 possessed, yes", RomKind::Mother2Rom, kBoo, kQuizAnswerYes, kFreed, {SoundId::RomUnpossessed}},
+      {"EarthBound, no", RomKind::EarthBoundRom, kUntouched, MessageAnswer::No, kBoo, {SoundId::RomPossessed}},
+      {"EarthBound, yes", RomKind::EarthBoundRom, kUntouched, MessageAnswer::Yes, kUntouched, {}},
+      {"EarthBound possessed, yes", RomKind::EarthBoundRom, kBoo, MessageAnswer::Yes, kFreed, {SoundId::RomUnpossessed}},
+      {"EarthBound possessed, no", RomKind::EarthBoundRom, kBoo, MessageAnswer::No, kBoo, {}},
+      {"EarthBound freed earlier, no", RomKind::EarthBoundRom, kFreed, MessageAnswer::No, kBoo, {SoundId::RomPossessed}},
+      {"Mother 2, no", RomKind::Mother2Rom, kUntouched, MessageAnswer::No, kBoo, {SoundId::RomPossessed}},
+      {"Mother 2 possessed, yes", RomKind::Mother2Rom, kBoo, MessageAnswer::Yes, kFreed, {SoundId::RomUnpossessed}},
   };
   for (const Case& c : cases) {
     FixtureImage image;
@@ -84,8 +83,8 @@ TEST(PlayPossessionQuiz, AnswersWriteTheMarkerAndPlayItsSound) {
     EXPECT_EQ(run.platform.messages[0].text,
               "OK, Pop Quiz.  \"My favourite old song is called XXXterday.\"\nCan you fill the blanks?")
         << c.name;
-    EXPECT_EQ(run.platform.messages[0].flags, 0x2024u) << c.name;
-    EXPECT_EQ(run.platform.messages[1].flags, 0x2030u) << c.name;
+    EXPECT_EQ(run.platform.messages[0].kind, MessageKind::YesNoQuestion) << c.name;
+    EXPECT_EQ(run.platform.messages[1].kind, MessageKind::Warning) << c.name;
     EXPECT_EQ(run.platform.sounds, c.sounds) << c.name;
     EXPECT_TRUE(run.bytesAfter == image.Put(Headered(kInternalHeader + kPossessionMarkerInHeader), c.markerAfter).bytes)
         << c.name << ": only the marker may change";
@@ -95,7 +94,7 @@ TEST(PlayPossessionQuiz, AnswersWriteTheMarkerAndPlayItsSound) {
 TEST(PlayPossessionQuiz, UnrecognizedImageIsNotAsked) {
   FixtureImage image;
   image.SetKind(RomKind::UnrecognizedRom);
-  const QuizRun run = RunQuizOn(image, "r+b", kAnswerNo);
+  const QuizRun run = RunQuizOn(image, "r+b", MessageAnswer::No);
   EXPECT_TRUE(run.platform.messages.empty());
   EXPECT_TRUE(run.platform.sounds.empty());
   EXPECT_TRUE(run.bytesAfter == image.bytes);
@@ -104,11 +103,11 @@ TEST(PlayPossessionQuiz, UnrecognizedImageIsNotAsked) {
 TEST(PlayPossessionQuiz, FailedMarkerWriteWarnsInsteadOfPlayingTheSound) {
   FixtureImage image;
   image.SetKind(RomKind::EarthBoundRom);
-  const QuizRun run = RunQuizOn(image, "rb", kAnswerNo);
+  const QuizRun run = RunQuizOn(image, "rb", MessageAnswer::No);
   ASSERT_EQ(run.platform.messages.size(), 3u);
   EXPECT_EQ(run.platform.messages[2].title, "Warning");
   EXPECT_EQ(run.platform.messages[2].text, kChangesNotWritten);
-  EXPECT_EQ(run.platform.messages[2].flags, 0x2030u);
+  EXPECT_EQ(run.platform.messages[2].kind, MessageKind::Warning);
   EXPECT_TRUE(run.platform.sounds.empty());
   EXPECT_TRUE(run.bytesAfter == image.bytes);
 }

@@ -72,7 +72,7 @@ TEST_F(LoadRomTest, UnrecognizedAndMother2ImagesLoadAfterAWarning) {
                                                "this ROM will most likely make it unplayable.  Make sure to create a "
                                                "backup before editing.");
   EXPECT_EQ(platform.messages[0].title, "Warning");
-  EXPECT_EQ(platform.messages[0].flags, 0x2030u);
+  EXPECT_EQ(platform.messages[0].kind, MessageKind::Warning);
 
   const std::string mother2 = TempPath("m2.smc");
   FixtureImage().SetKind(RomKind::Mother2Rom).WriteTo(mother2);
@@ -122,7 +122,7 @@ TEST_F(LoadRomTest, TooShortImageIsRefusedAndUntouched) {
   EXPECT_EQ(session.romLoaded, 0);
   EXPECT_EQ(session.romKind, RomKind::NoRom);
   ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].flags, 0x2030u);
+  EXPECT_EQ(platform.messages[0].kind, MessageKind::Warning);
   EXPECT_NE(platform.messages[0].text.find("too small to be an EarthBound ROM image"), std::string::npos);
   EXPECT_TRUE(platform.sounds.empty());
   EXPECT_EQ(ReadFileBytes(path), image.bytes);

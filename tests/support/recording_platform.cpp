@@ -1,22 +1,19 @@
 #include "tests/support/recording_platform.h"
 
 namespace {
-constexpr int kIdOk = 1;
-constexpr int kIdNo = 7;
-// MB_TYPEMASK and the two kinds of box that offer No.
-constexpr unsigned kButtonsMask = 0xF;
-constexpr unsigned kYesNoCancel = 3;
-constexpr unsigned kYesNo = 4;
+
+bool OffersNo(MessageKind kind) {
+  return kind == MessageKind::YesNoQuestion || kind == MessageKind::OverwriteQuestion ||
+         kind == MessageKind::YesNoCancelQuestion;
 }
 
-int RecordingPlatform::ShowMessage(const std::string& text, const std::string& title, unsigned flags,
-                                   TextEncoding encoding) {
-  messages.push_back({text, title, flags, encoding});
-  if (messageAnswers.empty()) {
-    const unsigned buttons = flags & kButtonsMask;
-    return buttons == kYesNo || buttons == kYesNoCancel ? kIdNo : kIdOk;
-  }
-  const int answer = messageAnswers.front();
+}  // namespace
+
+MessageAnswer RecordingPlatform::ShowMessage(const std::string& text, const std::string& title, MessageKind kind,
+                                             TextEncoding encoding) {
+  messages.push_back({text, title, kind, encoding});
+  if (messageAnswers.empty()) return OffersNo(kind) ? MessageAnswer::No : MessageAnswer::Ok;
+  const MessageAnswer answer = messageAnswers.front();
   messageAnswers.pop_front();
   return answer;
 }

@@ -12,7 +12,7 @@ class RecordingPlatform : public Platform {
   struct Message {
     std::string text;
     std::string title;
-    unsigned flags;
+    MessageKind kind;
     TextEncoding encoding;
   };
   struct FileChoice {
@@ -21,14 +21,14 @@ class RecordingPlatform : public Platform {
     std::string startPath;
   };
 
-  int ShowMessage(const std::string& text, const std::string& title, unsigned flags,
-                  TextEncoding encoding) override;
+  MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageKind kind,
+                            TextEncoding encoding) override;
   bool ChooseFile(FileDialog dialog, FileDialogMode mode, std::string& path) override;
   void PlaySound(SoundId sound) override;
   void OpenHelpFile() override;
 
-  // Answers for the next message boxes (IDOK when none is left, IDNO to a question).
-  std::deque<int> messageAnswers;
+  // Answers for the next message boxes (OK, or No to a question, when none is left).
+  std::deque<MessageAnswer> messageAnswers;
   // Paths for the next file dialogs; an empty string cancels (cancel when none is left).
   std::deque<std::string> fileAnswers;
 

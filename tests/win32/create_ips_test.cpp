@@ -24,9 +24,9 @@ class HoldingPlatform : public RecordingPlatform {
   HoldingPlatform() : release_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
   ~HoldingPlatform() override { CloseHandle(release_); }
 
-  int ShowMessage(const std::string& text, const std::string& title, unsigned flags,
-                  TextEncoding encoding) override {
-    const int answer = RecordingPlatform::ShowMessage(text, title, flags, encoding);
+  MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageKind kind,
+                            TextEncoding encoding) override {
+    const MessageAnswer answer = RecordingPlatform::ShowMessage(text, title, kind, encoding);
     WaitForSingleObject(release_, 10000);
     return answer;
   }
@@ -223,7 +223,7 @@ TEST_F(CreateIpsTest, RefusedRunsShowTheirWarningAndWriteNothing) {
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     EXPECT_EQ(recorder.messages[i].text, cases[i].message);
     EXPECT_EQ(recorder.messages[i].title, "Warning") << cases[i].message;
-    EXPECT_EQ(recorder.messages[i].flags, 0x2030u) << cases[i].message;
+    EXPECT_EQ(recorder.messages[i].kind, MessageKind::Warning) << cases[i].message;
     EXPECT_FALSE(std::filesystem::exists(cases[i].patch)) << cases[i].message;
   }
   EXPECT_TRUE(recorder.sounds.empty());

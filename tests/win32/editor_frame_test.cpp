@@ -260,7 +260,7 @@ TEST_F(EditorFrameTest, EveryEditorReportsAnApplyThatDidNotReachTheFile) {
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(recorder.messages[0].text, kChangesNotWritten);
     EXPECT_EQ(recorder.messages[0].title, "Warning");
-    EXPECT_EQ(recorder.messages[0].flags, 0x2030u);
+    EXPECT_EQ(recorder.messages[0].kind, MessageKind::Warning);
   }
   std::fclose(romSession.romFile);
   romSession.romFile = writable;

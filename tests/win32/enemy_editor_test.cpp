@@ -149,7 +149,7 @@ TEST_F(EnemyEditorTest, AFailedWriteShowsAWarning) {
     ClickApply(editor);
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(recorder.messages[0].title, "Warning");
-    EXPECT_EQ(recorder.messages[0].flags, kWarningBoxFlags);
+    EXPECT_EQ(recorder.messages[0].kind, MessageKind::Warning);
     EXPECT_EQ(ShownEnemyNumber(editor), static_cast<int>(kShownEnemy));
   }));
 }
@@ -289,14 +289,18 @@ TEST_F(EnemyEditorTest, TabsShowTheirGroupAndTheirLists) {
 TEST_F(EnemyEditorTest, ListOrdersKeepTheEnemyShownAndRewriteTheViewMenu) {
   struct Case {
     int command;
+    ListOrder order;
     const char* items[3];
     int checked;
     int position;
   };
   const Case cases[] = {
-      {kCmdListByGameOrderOrType, {"List by &Original Order", "List by Enemy &Name", "List by Game &Order"}, 2, 59},
-      {kCmdListByOriginalOrder, {"List by &Original Order", "List by Enemy &Name", "&List by Game &Order"}, 0, 5},
-      {kCmdListByName, {"List by &Original Order", "List by Enemy &Name", "List by Game &Order"}, 1, -1},
+      {kCmdListByGameOrderOrType, ListOrder::ByGameOrder,
+       {"List by &Original Order", "List by Enemy &Name", "List by Game &Order"}, 2, 59},
+      {kCmdListByOriginalOrder, ListOrder::Original,
+       {"List by &Original Order", "List by Enemy &Name", "&List by Game &Order"}, 0, 5},
+      {kCmdListByName, ListOrder::ByName, {"List by &Original Order", "List by Enemy &Name", "List by Game &Order"}, 1,
+       -1},
   };
   ASSERT_TRUE(OpenOn(kShownEnemy, [&](HWND editor) {
     const int remembered = EnemySelection;
@@ -304,13 +308,15 @@ TEST_F(EnemyEditorTest, ListOrdersKeepTheEnemyShownAndRewriteTheViewMenu) {
       recorder.sounds.clear();
       Command(editor, c.command);
       EXPECT_EQ(recorder.sounds, std::vector<SoundId>{SoundId::ListOrderChanged}) << c.command;
-      EXPECT_EQ(static_cast<int>(listOrders.enemyListOrder), c.command);
+      EXPECT_EQ(listOrders.enemyListOrder, c.order) << c.command;
       EXPECT_EQ(ShownEnemyNumber(editor), static_cast<int>(kShownEnemy)) << c.command;
       if (c.position >= 0) {
         EXPECT_EQ(SelectedEntry(EnemyControl(editor, kEnemyListId)), c.position) << c.command;
       }
       EXPECT_EQ(Text(editor, kEnemyNameId), "Spiteful Crow") << c.command;
+      const int commands[3] = {kCmdListByOriginalOrder, kCmdListByName, kCmdListByGameOrderOrType};
       for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(static_cast<int>(GetMenuItemID(enemyViewMenu, 2 + i)), commands[i]) << c.command << " item " << i;
         char text[64] = {};
         GetMenuStringA(enemyViewMenu, 2 + i, text, sizeof text, MF_BYPOSITION);
         EXPECT_EQ(std::string(text), c.items[i]) << c.command;
@@ -339,16 +345,15 @@ TEST_F(EnemySearchTest, WalksTheMatchesWithYesAndNo) {
     const char* what;
     std::string text;
     int button;
-    std::deque<int> answers;
+    std::deque<MessageAnswer> answers;
     std::vector<std::string> messages;
     int shownEnemy;
   };
   // "Enemy 21" is in the names of enemy numbers 110 to 119 alone.
   const Case cases[] = {
-      {"Yes to every match", "Enemy 21", IDC_SEARCH_OK, {IDYES, IDYES, IDYES, IDYES, IDYES, IDYES, IDYES, IDYES,
-                                                         IDYES, IDYES, IDYES},
+      {"Yes to every match", "Enemy 21", IDC_SEARCH_OK, std::deque<MessageAnswer>(11, MessageAnswer::Yes),
        {}, -1},
-      {"No at the second", "Enemy 21", IDC_SEARCH_OK, {IDYES, IDNO}, {"Find Next?", "Find Next?"}, 111},
+      {"No at the second", "Enemy 21", IDC_SEARCH_OK, {MessageAnswer::Yes, MessageAnswer::No}, {"Find Next?", "Find Next?"}, 111},
       {"no match", "zzz", IDC_SEARCH_OK, {}, {"String not found"}, static_cast<int>(kShownEnemy)},
       {"cancel", "Enemy", IDC_SEARCH_CANCEL, {}, {}, static_cast<int>(kShownEnemy)},
       {"empty text", "", IDC_SEARCH_OK, {}, {}, static_cast<int>(kShownEnemy)},

@@ -48,7 +48,7 @@ TEST_F(FixChecksumCommand, WritesTheChecksumOfEitherLayoutThenFindsItRight) {
     ASSERT_EQ(recorder.messages.size(), 1u) << layout.headerSize;
     EXPECT_EQ(recorder.messages[0].text, sentence);
     EXPECT_EQ(recorder.messages[0].title, "Checksum");
-    EXPECT_EQ(recorder.messages[0].flags, static_cast<unsigned>(MB_OK | MB_ICONINFORMATION | MB_TASKMODAL));
+    EXPECT_EQ(recorder.messages[0].kind, MessageKind::Information);
     const std::vector<std::uint8_t> fixed = ReadFileBytes(path);
     const std::uint32_t at = image.FileOffset(0xFFDC);
     EXPECT_EQ(fixed[at] | fixed[at + 1] << 8, sum ^ 0xFFFF) << layout.headerSize;

@@ -28,9 +28,6 @@ constexpr std::uint8_t kBat = 7;
 constexpr std::uint8_t kJuice = 9;
 constexpr std::uint8_t kOddEffect = 12;
 constexpr std::uint8_t kBandage = 20;
-constexpr unsigned kYesNoQuestion = MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL;
-constexpr unsigned kOkQuestion = MB_OK | MB_ICONQUESTION | MB_TASKMODAL;
-constexpr unsigned kOverwriteQuestion = MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2 | MB_TASKMODAL;
 
 // "Item nnn" of type 0, and among them, in name order: "Apple juice" (9), "Cracked bat" (7)
 // with every field set and "Permanent" in bit 0x20 alone, "Hand Aid" (20) with it in 0x40
@@ -375,17 +372,21 @@ TEST_F(ItemEditorTest, RenamingAndRetypingMoveTheItemInItsOrder) {
 TEST_F(ItemEditorTest, OrderCommandsKeepTheItemShownAndRewriteTheViewMenu) {
   struct Case {
     int command;
+    ListOrder order;
     int position;  // of "Cracked bat"
     std::vector<MenuEntry> menu;
   };
   const Case cases[] = {
       {kCmdListByOriginalOrder,
+       ListOrder::Original,
        kBat,
        {{"List by &Original Order", 18, true}, {"List by Item &Name", 16, false}, {"List by &Type", 17, false}}},
       {kCmdListByGameOrderOrType,
+       ListOrder::ByType,
        255,
        {{"List by &Original Order", 18, false}, {"List by Item &Name", 16, false}, {"List by &Type", 17, true}}},
       {kCmdListByName,
+       ListOrder::ByName,
        1,
        {{"List by &Original Order", 18, false}, {"List by Item &Name", 16, true}, {"&List by &Type", 17, false}}},
   };
@@ -396,7 +397,7 @@ TEST_F(ItemEditorTest, OrderCommandsKeepTheItemShownAndRewriteTheViewMenu) {
       recorder.sounds.clear();
       Command(editor, c.command);
       EXPECT_EQ(recorder.sounds, std::vector<SoundId>{SoundId::ListOrderChanged}) << c.command;
-      EXPECT_EQ(static_cast<int>(listOrders.itemListOrder), c.command);
+      EXPECT_EQ(listOrders.itemListOrder, c.order) << c.command;
       HWND list = Control(editor, kItemListId);
       EXPECT_EQ(Selection(list), c.position) << c.command;
       EXPECT_EQ(ListText(list, c.position), "Cracked bat - [7]") << c.command;
@@ -414,15 +415,15 @@ TEST_F(ItemEditorTest, OrderCommandsKeepTheItemShownAndRewriteTheViewMenu) {
 TEST_F(ItemEditorTest, FindWalksTheMatchesCaseSensitively) {
   struct Case {
     const char* text;
-    std::deque<int> answers;
+    std::deque<MessageAnswer> answers;
     std::size_t questions;
     bool notFound;
     std::string shownAtEnd;
   };
   const Case cases[] = {
-      {"Item 00", {IDYES, IDYES, IDNO}, 3, false, "Item 003"},
-      {" ", std::deque<int>(256, IDYES), 256, true, "Zzz pillow"},
-      {"bat", {IDYES}, 1, true, "Cracked bat"},
+      {"Item 00", {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::No}, 3, false, "Item 003"},
+      {" ", std::deque<MessageAnswer>(256, MessageAnswer::Yes), 256, true, "Zzz pillow"},
+      {"bat", {MessageAnswer::Yes}, 1, true, "Cracked bat"},
       {"BAT", {}, 0, true, "Cracked bat"},
       {"nothing like it", {}, 0, true, "Cracked bat"},
   };
@@ -435,12 +436,12 @@ TEST_F(ItemEditorTest, FindWalksTheMatchesCaseSensitively) {
       for (std::size_t i = 0; i < c.questions; ++i) {
         EXPECT_EQ(recorder.messages[i].text, "Continue Search?") << c.text;
         EXPECT_EQ(recorder.messages[i].title, "Search found") << c.text;
-        EXPECT_EQ(recorder.messages[i].flags, kYesNoQuestion) << c.text;
+        EXPECT_EQ(recorder.messages[i].kind, MessageKind::YesNoQuestion) << c.text;
       }
       if (c.notFound) {
         EXPECT_EQ(recorder.messages.back().text, "String not found") << c.text;
         EXPECT_EQ(recorder.messages.back().title, "Done") << c.text;
-        EXPECT_EQ(recorder.messages.back().flags, kOkQuestion) << c.text;
+        EXPECT_EQ(recorder.messages.back().kind, MessageKind::SearchDone) << c.text;
       }
       EXPECT_EQ(ShownName(editor), c.shownAtEnd) << c.text;
     }
@@ -468,7 +469,7 @@ TEST_F(ItemEditorTest, DumpToTextWritesTheCoreDumpOfTheListedOrder) {
   EXPECT_NE(ReadFileText(dumpPath).find("Name:          Apple juice\r\n"), std::string::npos);
   ASSERT_EQ(recorder.messages.size(), 1u) << "only the folder fails";
   EXPECT_EQ(recorder.messages[0].title, "Warning");
-  EXPECT_EQ(recorder.messages[0].flags, kWarningBoxFlags);
+  EXPECT_EQ(recorder.messages[0].kind, MessageKind::Warning);
   EXPECT_EQ(recorder.messages[0].text, DumpFailedMessage(folder));
 }
 
@@ -490,15 +491,15 @@ TEST_F(ItemEditorTest, ApplyOnAnItemOnTheStoreTableAsksFirstAndNoWritesNothing) 
   struct Case {
     const char* what;
     std::uint8_t item;
-    std::deque<int> answers;
+    std::deque<MessageAnswer> answers;
     bool asks;
     bool written;
     const char* note;
   };
   const Case cases[] = {
-      {"item 254, No", 254, {IDNO}, true, false, "(store table)"},
-      {"item 255, No", 255, {IDNO}, true, false, "(store table)"},
-      {"item 254, Yes", 254, {IDYES}, true, true, "(store table)"},
+      {"item 254, No", 254, {MessageAnswer::No}, true, false, "(store table)"},
+      {"item 255, No", 255, {MessageAnswer::No}, true, false, "(store table)"},
+      {"item 254, Yes", 254, {MessageAnswer::Yes}, true, true, "(store table)"},
       {"item 253", 253, {}, false, true, ""},
       {"an ordinary item", kBat, {}, false, true, ""},
   };
@@ -536,7 +537,7 @@ TEST_F(ItemEditorTest, ApplyOnAnItemOnTheStoreTableAsksFirstAndNoWritesNothing) 
                                              " shares its bytes with the game's store table. Writing it changes "
                                              "what shops sell. Write it anyway?");
     EXPECT_EQ(recorder.messages[0].title, "Warning");
-    EXPECT_EQ(recorder.messages[0].flags, kOverwriteQuestion);
+    EXPECT_EQ(recorder.messages[0].kind, MessageKind::OverwriteQuestion);
   }
 }
 

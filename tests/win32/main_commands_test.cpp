@@ -56,7 +56,7 @@ TEST_F(MainCommands, Mother2NoteGoesThroughTheShiftJisBox) {
   LoadThroughDialog(WriteFixtureRom("mother2.smc", RomKind::Mother2Rom));
   ASSERT_EQ(recorder.messages.size(), 1u);
   EXPECT_EQ(recorder.messages[0].title, "Warning");
-  EXPECT_EQ(recorder.messages[0].flags, 0x2030u);
+  EXPECT_EQ(recorder.messages[0].kind, MessageKind::Warning);
   EXPECT_EQ(recorder.messages[0].encoding, TextEncoding::ShiftJis);
   EXPECT_EQ(romSession.romKind, RomKind::Mother2Rom);
 }
@@ -109,7 +109,7 @@ TEST_F(MainCommands, WithoutRomThePatchMakersSayToLoadOneAndTheQuizDoesNothing) 
   ASSERT_EQ(recorder.messages.size(), 2u);
   for (const auto& message : recorder.messages) {
     EXPECT_EQ(message.text, "Load a ROM image first (File > Load ROM).");
-    EXPECT_EQ(message.flags, static_cast<unsigned>(MB_OK | MB_ICONINFORMATION | MB_TASKMODAL));
+    EXPECT_EQ(message.kind, MessageKind::Information);
   }
   EXPECT_TRUE(recorder.sounds.empty());
 }
@@ -129,7 +129,7 @@ TEST_F(MainCommands, QuizRefreshesTheStatusLineWhenARomIsLoaded) {
   LoadThroughDialog(WriteFixtureRom("quiz.smc", RomKind::EarthBoundRom));
   StatusLineFor(treeItems.items);
   SetWindowTextA(statusBar, "stale");
-  recorder.messageAnswers = {IDYES};
+  recorder.messageAnswers = {MessageAnswer::Yes};
   SendCommand(kCmdQuiz);
   EXPECT_EQ(StatusLine(), "Modify Item Attributes");
 }

@@ -137,7 +137,7 @@ TEST_F(PatchDialogsTest, RefusedOrCancelledApplyShowsWhyAndWritesNothing) {
       ASSERT_EQ(recorder.messages.size(), 1u) << c.name;
       EXPECT_EQ(recorder.messages[0].text.rfind(c.message, 0), 0u) << recorder.messages[0].text;
       EXPECT_EQ(recorder.messages[0].title, "Warning") << c.name;
-      EXPECT_EQ(recorder.messages[0].flags, 0x2030u) << c.name;
+      EXPECT_EQ(recorder.messages[0].kind, MessageKind::Warning) << c.name;
     }
     EXPECT_FALSE(std::filesystem::exists(resultPath)) << c.name;
   }

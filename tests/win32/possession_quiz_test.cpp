@@ -12,8 +12,8 @@
 
 namespace {
 
-constexpr int kYes = IDYES;
-constexpr int kNo = IDNO;
+constexpr MessageAnswer kYes = MessageAnswer::Yes;
+constexpr MessageAnswer kNo = MessageAnswer::No;
 const std::vector<std::uint8_t> kBoo = {'B', 'o', 'o', '!'};
 const std::vector<std::uint8_t> kFreed = {0x14, 0x14, 0x14, 0x14};
 // The fixture's title is padded with spaces over the marker.
@@ -26,7 +26,7 @@ TEST_F(PossessionQuiz, GhostButtonAsksAndPossessesOrFreesTheImage) {
     const char* name;
     RomKind kind;
     bool possessed;
-    int answer;
+    MessageAnswer answer;
     std::vector<std::string> boxTitles;
     std::vector<SoundId> sounds;
     std::vector<std::uint8_t> markerAfter;
@@ -84,10 +84,10 @@ TEST_F(PossessionQuiz, QuestionAndAnswerTextsAreTheJoke) {
   ASSERT_EQ(recorder.messages.size(), 2u);
   EXPECT_EQ(recorder.messages[0].text,
             "OK, Pop Quiz.  \"My favourite old song is called XXXterday.\"\nCan you fill the blanks?");
-  EXPECT_EQ(recorder.messages[0].flags, 0x2024u);
+  EXPECT_EQ(recorder.messages[0].kind, MessageKind::YesNoQuestion);
   EXPECT_EQ(recorder.messages[1].text,
             "Buzzzzt. \"My favourite old song is called Noterday.\"  Wrong!  I will now possess your ROM!");
-  EXPECT_EQ(recorder.messages[1].flags, 0x2030u);
+  EXPECT_EQ(recorder.messages[1].kind, MessageKind::Warning);
 }
 
 }  // namespace

@@ -112,7 +112,7 @@ TEST_F(PsiNameEditorTest, AWriteThatFailsIsReported) {
   ASSERT_EQ(recorder.messages.size(), 1u);
   EXPECT_EQ(recorder.messages[0].text, kChangesNotWritten);
   EXPECT_EQ(recorder.messages[0].title, "Warning");
-  EXPECT_EQ(recorder.messages[0].flags, 0x2030u);
+  EXPECT_EQ(recorder.messages[0].kind, MessageKind::Warning);
   EXPECT_EQ(FileBytes(path, EntryOffset(0), kEntrySize), StoredText("PSI 0", kEntrySize));
 }
 

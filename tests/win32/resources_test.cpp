@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/win32/dialog_template_reader.h"
+#include "win32/app/windows_platform.h"
 #include "win32/resources/resource.h"
 
 namespace {
@@ -125,43 +126,47 @@ TEST(Resources, ToolBarImagesStandOnButtonFaceGrey) {
 }
 
 struct SoundCase {
-  int id;
+  SoundId sound;
   DWORD rate;
   WORD bits;
   double seconds;
 };
 
+// Each sound is told from the others by its format and length, so this also proves that the
+// platform plays each one from its own resource.
 TEST(Resources, EverySoundIsMonoPcmOfItsFormatAndLength) {
   const SoundCase cases[] = {
-      {IDW_SPLASH, 22050, 16, 1.3},    {IDW_ROM_LOADED, 22050, 8, 2.3}, {IDW_ROM_CLOSED, 22050, 8, 0.6},
-      {IDW_IPS_WRITTEN, 11025, 8, 3.5}, {IDW_LIST_ORDER, 22050, 8, 0.15}, {IDW_POSSESSED, 16000, 16, 2.0},
-      {IDW_UNPOSSESSED, 16000, 16, 1.2},
+      {SoundId::Splash, 22050, 16, 1.3},          {SoundId::RomLoaded, 22050, 8, 2.3},
+      {SoundId::RomClosed, 22050, 8, 0.6},        {SoundId::IpsWritten, 11025, 8, 3.5},
+      {SoundId::ListOrderChanged, 22050, 8, 0.15}, {SoundId::RomPossessed, 16000, 16, 2.0},
+      {SoundId::RomUnpossessed, 16000, 16, 1.2},
   };
   for (const SoundCase& c : cases) {
+    const int id = SoundResourceId(c.sound);
     DWORD size = 0;
-    const BYTE* wave = ResourceBytes(c.id, "WAVE", &size);
-    ASSERT_NE(wave, nullptr) << "sound " << c.id;
+    const BYTE* wave = ResourceBytes(id, "WAVE", &size);
+    ASSERT_NE(wave, nullptr) << "sound " << id;
     ASSERT_GE(size, 12u);
-    ASSERT_EQ(std::memcmp(wave, "RIFF", 4), 0) << "sound " << c.id;
-    ASSERT_EQ(std::memcmp(wave + 8, "WAVE", 4), 0) << "sound " << c.id;
-    EXPECT_LE(Le32(wave + 4) + 8, size) << "sound " << c.id;
+    ASSERT_EQ(std::memcmp(wave, "RIFF", 4), 0) << "sound " << id;
+    ASSERT_EQ(std::memcmp(wave + 8, "WAVE", 4), 0) << "sound " << id;
+    EXPECT_LE(Le32(wave + 4) + 8, size) << "sound " << id;
     const BYTE* format = nullptr;
     DWORD dataSize = 0;
     for (DWORD at = 12; at + 8 <= size;) {
       const DWORD chunkSize = Le32(wave + at + 4);
-      ASSERT_LE(at + 8 + chunkSize, size) << "sound " << c.id << ": chunk runs past the resource";
+      ASSERT_LE(at + 8 + chunkSize, size) << "sound " << id << ": chunk runs past the resource";
       if (std::memcmp(wave + at, "fmt ", 4) == 0) format = wave + at + 8;
       if (std::memcmp(wave + at, "data", 4) == 0) dataSize = chunkSize;
       at += 8 + chunkSize + chunkSize % 2;
     }
-    ASSERT_NE(format, nullptr) << "sound " << c.id;
-    EXPECT_EQ(Le16(format), 1) << "sound " << c.id << ": PCM";
-    EXPECT_EQ(Le16(format + 2), 1) << "sound " << c.id << ": mono";
-    EXPECT_EQ(Le32(format + 4), c.rate) << "sound " << c.id;
-    EXPECT_EQ(Le16(format + 14), c.bits) << "sound " << c.id;
-    EXPECT_EQ(Le16(format + 12), c.bits / 8) << "sound " << c.id << ": block align";
+    ASSERT_NE(format, nullptr) << "sound " << id;
+    EXPECT_EQ(Le16(format), 1) << "sound " << id << ": PCM";
+    EXPECT_EQ(Le16(format + 2), 1) << "sound " << id << ": mono";
+    EXPECT_EQ(Le32(format + 4), c.rate) << "sound " << id;
+    EXPECT_EQ(Le16(format + 14), c.bits) << "sound " << id;
+    EXPECT_EQ(Le16(format + 12), c.bits / 8) << "sound " << id << ": block align";
     const double seconds = static_cast<double>(dataSize) / (c.rate * (c.bits / 8));
-    EXPECT_NEAR(seconds, c.seconds, c.seconds * 0.1) << "sound " << c.id;
+    EXPECT_NEAR(seconds, c.seconds, c.seconds * 0.1) << "sound " << id;
   }
 }
 

@@ -72,18 +72,16 @@ TEST_F(SearchDialogTest, EachTemplateNamesWhatItSearches) {
 }
 
 TEST_F(SearchDialogTest, WalkShowsMatchesUntilNoOrTheEnd) {
-  constexpr unsigned kYesNoQuestion = MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL;
-  constexpr unsigned kOkQuestion = MB_OK | MB_ICONQUESTION | MB_TASKMODAL;
-  struct Case {
+      struct Case {
     const char* what;
     std::vector<std::size_t> matches;
-    std::deque<int> answers;
+    std::deque<MessageAnswer> answers;
     std::vector<std::size_t> shown;
     bool notFound;
   };
   const Case cases[] = {
-      {"Yes to all three", {3, 8, 20}, {IDYES, IDYES, IDYES}, {3, 8, 20}, true},
-      {"No at the second", {3, 8, 20}, {IDYES, IDNO}, {3, 8}, false},
+      {"Yes to all three", {3, 8, 20}, {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes}, {3, 8, 20}, true},
+      {"No at the second", {3, 8, 20}, {MessageAnswer::Yes, MessageAnswer::No}, {3, 8}, false},
       {"no match", {}, {}, {}, true},
   };
   for (const Case& c : cases) {
@@ -96,12 +94,12 @@ TEST_F(SearchDialogTest, WalkShowsMatchesUntilNoOrTheEnd) {
     for (std::size_t i = 0; i < c.shown.size(); ++i) {
       EXPECT_EQ(recorder.messages[i].text, "Find Next?") << c.what;
       EXPECT_EQ(recorder.messages[i].title, "Search found") << c.what;
-      EXPECT_EQ(recorder.messages[i].flags, kYesNoQuestion) << c.what;
+      EXPECT_EQ(recorder.messages[i].kind, MessageKind::YesNoQuestion) << c.what;
     }
     if (c.notFound) {
       EXPECT_EQ(recorder.messages.back().text, "String not found") << c.what;
       EXPECT_EQ(recorder.messages.back().title, "Done") << c.what;
-      EXPECT_EQ(recorder.messages.back().flags, kOkQuestion) << c.what;
+      EXPECT_EQ(recorder.messages.back().kind, MessageKind::SearchDone) << c.what;
     }
   }
 }

@@ -13,6 +13,7 @@
 namespace {
 
 std::vector<SeenModalWindow>* seenWindows = nullptr;
+int pressedButton = IDOK;
 
 std::wstring WideText(HWND window) {
   wchar_t text[1024] = {};
@@ -20,21 +21,26 @@ std::wstring WideText(HWND window) {
   return text;
 }
 
-BOOL CALLBACK CollectChildText(HWND child, LPARAM list) {
-  reinterpret_cast<std::vector<std::wstring>*>(list)->push_back(WideText(child));
+bool IsButton(HWND control) {
+  char className[16] = {};
+  GetClassNameA(control, className, sizeof(className));
+  return control && lstrcmpiA(className, "Button") == 0;
+}
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM seenWindow) {
+  SeenModalWindow& seen = *reinterpret_cast<SeenModalWindow*>(seenWindow);
+  seen.texts.push_back(WideText(child));
+  // A message box keeps the buttons it does not offer, hidden.
+  if (IsButton(child) && (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE)) seen.buttons.push_back(GetDlgCtrlID(child));
+  if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && !IsButton(child)) {
+    seen.icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+  }
   return TRUE;
 }
 
 // Windows already recorded, with the ticks they have outlived their first answer.
 std::map<HWND, int> answeredWindows;
 constexpr int kTicksBeforeForcedClose = 25;
-
-// Some dialogs give ID 1 to another control, such as an edit box.
-bool IsOkButton(HWND control) {
-  char className[16] = {};
-  GetClassNameA(control, className, sizeof(className));
-  return control && lstrcmpiA(className, "Button") == 0;
-}
 
 BOOL CALLBACK CloseOwnedModalWindow(HWND window, LPARAM) {
   char className[32] = {};
@@ -47,12 +53,14 @@ BOOL CALLBACK CloseOwnedModalWindow(HWND window, LPARAM) {
     if (++answered->second % kTicksBeforeForcedClose == 0) PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
     return TRUE;
   }
-  SeenModalWindow seen{reinterpret_cast<DLGPROC>(GetWindowLongPtrA(window, DWLP_DLGPROC)), WideText(window), {}};
-  EnumChildWindows(window, CollectChildText, reinterpret_cast<LPARAM>(&seen.texts));
+  SeenModalWindow seen{reinterpret_cast<DLGPROC>(GetWindowLongPtrA(window, DWLP_DLGPROC)), WideText(window), {},
+                       {}, nullptr};
+  EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&seen));
   seenWindows->push_back(seen);
   answeredWindows[window] = 0;
-  if (IsOkButton(GetDlgItem(window, IDOK))) {
-    PostMessageA(window, WM_COMMAND, IDOK, 0);
+  // Some dialogs give ID 1 to another control, such as an edit box.
+  if (IsButton(GetDlgItem(window, pressedButton))) {
+    PostMessageA(window, WM_COMMAND, pressedButton, 0);
   } else {
     PostMessageA(window, WM_CLOSE, 0, 0);
   }
@@ -109,9 +117,10 @@ void PumpMessages() {
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ProcessLoopMessage(message);
 }
 
-std::vector<SeenModalWindow> WatchModalWindows(const std::function<void()>& action) {
+std::vector<SeenModalWindow> WatchModalWindows(const std::function<void()>& action, int button) {
   std::vector<SeenModalWindow> seen;
   seenWindows = &seen;
+  pressedButton = button;
   const UINT_PTR timer = SetTimer(nullptr, 0, 20, WatchTick);
   action();
   KillTimer(nullptr, timer);

@@ -31,16 +31,20 @@ const StartUpSnapshot& ShellAtStartUp();
 // Runs the program's loop step over every message waiting in the queue.
 void PumpMessages();
 
-// A modal window that opened during WatchModalWindows: its procedure and texts.
+// A modal window that opened during WatchModalWindows: its procedure, texts, the IDs of its
+// buttons and the icon it shows, if any.
 struct SeenModalWindow {
   DLGPROC procedure;
   std::wstring title;
   std::vector<std::wstring> texts;
+  std::vector<int> buttons;
+  HICON icon;
 };
 
 // Runs action; every modal window owned by the main window that appears meanwhile is
-// recorded and closed (IDOK for message boxes, WM_CLOSE for dialogs).
-std::vector<SeenModalWindow> WatchModalWindows(const std::function<void()>& action);
+// recorded and closed: by the button given when it has one (IDOK for message boxes), else
+// by WM_CLOSE.
+std::vector<SeenModalWindow> WatchModalWindows(const std::function<void()>& action, int button = IDOK);
 
 std::string WindowText(HWND window);
 std::string MenuText(HMENU menu, int position);

@@ -124,18 +124,17 @@ TEST_F(TeleportEditorTest, ApplyWritesNamesAndCoordinatesAndLeavesBytes25And26) 
 }
 
 TEST_F(TeleportEditorTest, ApplyAsksOnlyWhenTheRowPastTheGameTableChanged) {
-  constexpr unsigned kOverwriteQuestion = MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2 | MB_TASKMODAL;
   // Every case renames row 3; some also change the last row's X.
   struct Case {
     const char* what;
     bool lastRowChanged;
-    std::deque<int> answers;
+    std::deque<MessageAnswer> answers;
     bool written;
   };
   const Case cases[] = {
       {"last row untouched", false, {}, true},
-      {"last row changed, No", true, {IDNO}, false},
-      {"last row changed, Yes", true, {IDYES}, true},
+      {"last row changed, No", true, {MessageAnswer::No}, false},
+      {"last row changed, Yes", true, {MessageAnswer::Yes}, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -171,7 +170,7 @@ TEST_F(TeleportEditorTest, ApplyAsksOnlyWhenTheRowPastTheGameTableChanged) {
     EXPECT_EQ(recorder.messages[0].text,
               "The last teleport row lies past the end of the game's teleport table. Write it anyway?");
     EXPECT_EQ(recorder.messages[0].title, "Warning");
-    EXPECT_EQ(recorder.messages[0].flags, kOverwriteQuestion);
+    EXPECT_EQ(recorder.messages[0].kind, MessageKind::OverwriteQuestion);
   }
 }
 

@@ -54,7 +54,7 @@ TEST_F(TreeDoubleClick, EditorsWithoutRomSayToLoadOne) {
     EXPECT_TRUE(DoubleClick(treeItems.*e.item).empty()) << e.name;
     ASSERT_EQ(recorder.messages.size(), 1u) << e.name;
     EXPECT_EQ(recorder.messages[0].text, "Load a ROM image first (File > Load ROM).") << e.name;
-    EXPECT_EQ(recorder.messages[0].flags, static_cast<unsigned>(MB_OK | MB_ICONINFORMATION | MB_TASKMODAL));
+    EXPECT_EQ(recorder.messages[0].kind, MessageKind::Information);
   }
 }
 

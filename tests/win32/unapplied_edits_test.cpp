@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr unsigned kYesNoCancelQuestion = MB_YESNOCANCEL | MB_ICONQUESTION | MB_TASKMODAL;
 const std::vector<std::uint8_t> kAppleCost = {10, 0};
 const std::vector<std::uint8_t> kTypedCost = {77, 0};
 
@@ -94,14 +93,14 @@ const WayOut kWaysOut[] = {
 
 TEST_F(UnappliedEdits, EveryWayOutAsksAndFollowsTheAnswer) {
   struct Answer {
-    int button;
+    MessageAnswer button;
     bool applies;
     bool goesOn;
-  } answers[] = {{IDYES, true, true}, {IDNO, false, true}, {IDCANCEL, false, false}};
+  } answers[] = {{MessageAnswer::Yes, true, true}, {MessageAnswer::No, false, true}, {MessageAnswer::Cancel, false, false}};
   recordedSounds = &recorder.sounds;
   for (const WayOut& way : kWaysOut) {
     for (const Answer& answer : answers) {
-      SCOPED_TRACE(std::string(way.name) + ", answer " + std::to_string(answer.button));
+      SCOPED_TRACE(std::string(way.name) + ", answer " + std::to_string(static_cast<int>(answer.button)));
       recorder.messages.clear();
       recorder.sounds.clear();
       recorder.messageAnswers = {answer.button};
@@ -120,7 +119,7 @@ TEST_F(UnappliedEdits, EveryWayOutAsksAndFollowsTheAnswer) {
       }));
       ASSERT_FALSE(recorder.messages.empty());
       EXPECT_EQ(recorder.messages[0].text, "Apply your changes to Apple first?");
-      EXPECT_EQ(recorder.messages[0].flags, kYesNoCancelQuestion);
+      EXPECT_EQ(recorder.messages[0].kind, MessageKind::YesNoCancelQuestion);
       EXPECT_EQ(AppleCostOnDisk(), answer.applies ? kTypedCost : kAppleCost);
       EXPECT_EQ(wentOn, answer.goesOn);
       if (!answer.goesOn) {
@@ -131,7 +130,7 @@ TEST_F(UnappliedEdits, EveryWayOutAsksAndFollowsTheAnswer) {
 }
 
 TEST_F(UnappliedEdits, ApplyingFirstStillShowsThePickedItemAfterTheRenamedOneMoved) {
-  recorder.messageAnswers = {IDYES};
+  recorder.messageAnswers = {MessageAnswer::Yes};
   ASSERT_TRUE(OpenOnApple([&](HWND editor) {
     TypeText(ControlById(editor, kItemNameBoxId), "Zucchini");
     Pick(editor, 1);
@@ -176,7 +175,7 @@ TEST_F(UnappliedEdits, EachEditorNamesWhatItWouldApply) {
   path = LoadImage(NamedItemsImage());
   for (const auto& [item, name] : editors) {
     recorder.messages.clear();
-    recorder.messageAnswers = {IDCANCEL};
+    recorder.messageAnswers = {MessageAnswer::Cancel};
     ASSERT_TRUE(OpenFromTree(*item, [&](HWND editor) {
       HWND edit = FindWindowExA(editor, nullptr, "Edit", nullptr);
       if (!edit) edit = FindWindowExA(FindWindowExA(FindWindowExA(editor, nullptr, "SysTabControl32", nullptr),

@@ -15,8 +15,9 @@ namespace {
 
 class RealPlatform : public ShellTest {
  protected:
-  std::vector<SeenModalWindow> Show(const std::string& text, TextEncoding encoding) {
-    return WatchModalWindows([&] { answer = real.ShowMessage(text, "Warning", kWarningBoxFlags, encoding); });
+  std::vector<SeenModalWindow> Show(const std::string& text, TextEncoding encoding,
+                                    MessageKind kind = MessageKind::Warning, int button = IDOK) {
+    return WatchModalWindows([&] { answer = real.ShowMessage(text, "Warning", kind, encoding); }, button);
   }
 
   bool ShowsText(const SeenModalWindow& box, const std::wstring& text) {
@@ -24,8 +25,40 @@ class RealPlatform : public ShellTest {
   }
 
   WindowsPlatform real;
-  int answer = 0;
+  MessageAnswer answer = MessageAnswer::No;
 };
+
+TEST_F(RealPlatform, EachKindOfMessageHasItsButtonsIconAndAnswers) {
+  const HICON exclamation = LoadIconA(nullptr, IDI_EXCLAMATION);
+  const HICON question = LoadIconA(nullptr, IDI_QUESTION);
+  const HICON information = LoadIconA(nullptr, IDI_INFORMATION);
+  const struct Case {
+    MessageKind kind;
+    int pressed;
+    std::vector<int> buttons;
+    HICON icon;
+    MessageAnswer answer;
+  } cases[] = {
+      {MessageKind::Warning, IDOK, {IDOK}, exclamation, MessageAnswer::Ok},
+      {MessageKind::Information, IDOK, {IDOK}, information, MessageAnswer::Ok},
+      {MessageKind::SearchDone, IDOK, {IDOK}, question, MessageAnswer::Ok},
+      {MessageKind::YesNoQuestion, IDYES, {IDYES, IDNO}, question, MessageAnswer::Yes},
+      {MessageKind::YesNoQuestion, IDNO, {IDYES, IDNO}, question, MessageAnswer::No},
+      {MessageKind::OverwriteQuestion, IDYES, {IDYES, IDNO}, exclamation, MessageAnswer::Yes},
+      {MessageKind::YesNoCancelQuestion, IDNO, {IDCANCEL, IDYES, IDNO}, question, MessageAnswer::No},
+      {MessageKind::YesNoCancelQuestion, IDCANCEL, {IDCANCEL, IDYES, IDNO}, question, MessageAnswer::Cancel},
+  };
+  for (const Case& c : cases) {
+    const auto boxes = Show("Carry on?", TextEncoding::Ansi, c.kind, c.pressed);
+    const std::string name = "kind " + std::to_string(static_cast<int>(c.kind)) + ", button " + std::to_string(c.pressed);
+    ASSERT_EQ(boxes.size(), 1u) << name;
+    std::vector<int> buttons = boxes[0].buttons;
+    std::sort(buttons.begin(), buttons.end());
+    EXPECT_EQ(buttons, c.buttons) << name;
+    EXPECT_EQ(boxes[0].icon, c.icon) << name;
+    EXPECT_EQ(answer, c.answer) << name;
+  }
+}
 
 TEST_F(RealPlatform, Mother2NoteReadsAsJapaneseOnAnySystem) {
   const auto boxes = Show(Mother2RomMessage(), TextEncoding::ShiftJis);
@@ -40,7 +73,7 @@ TEST_F(RealPlatform, Mother2NoteReadsAsJapaneseOnAnySystem) {
       L"\u306a\u308b\u304b\u3082\u3057\u308c\u306a\u3044\u304b\u3089\u3001\u697d\u3057\u307f\u306b\u3057\u3066"
       L"\u4e0b\u3055\u3044!";
   EXPECT_TRUE(ShowsText(boxes[0], expected));
-  EXPECT_EQ(answer, IDOK);
+  EXPECT_EQ(answer, MessageAnswer::Ok);
 }
 
 TEST_F(RealPlatform, AnsiWarningShowsItsText) {
@@ -48,7 +81,7 @@ TEST_F(RealPlatform, AnsiWarningShowsItsText) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].title, L"Warning");
   EXPECT_TRUE(ShowsText(boxes[0], L"Error reading file."));
-  EXPECT_EQ(answer, IDOK);
+  EXPECT_EQ(answer, MessageAnswer::Ok);
 }
 
 TEST_F(RealPlatform, FileDialogStartsAtThePathAndHandsBackTheChoice) {

@@ -35,8 +35,7 @@ void FixChecksum() {
   if (!romSession.romLoaded) return;
   const ChecksumFixResult result = FixRomChecksum(romSession.romFile, romSession.romLayout);
   if (result.Succeeded()) {
-    platform->ShowMessage(ChecksumFixMessage(result), "Checksum", MB_OK | MB_ICONINFORMATION | MB_TASKMODAL,
-                          TextEncoding::Ansi);
+    platform->ShowMessage(ChecksumFixMessage(result), "Checksum", MessageKind::Information, TextEncoding::Ansi);
   } else {
     ShowWarning(*platform, ChecksumFixMessage(result));
   }

@@ -7,9 +7,11 @@
 #undef PlaySound
 
 #include <cstring>
+#include <iterator>
 
 #include "win32/app/app_state.h"
 #include "win32/app/program_directory.h"
+#include "win32/resources/resource.h"
 
 namespace {
 
@@ -47,15 +49,83 @@ DWORD DialogFlags(DWORD flags, FileDialogMode mode) {
   return (flags & ~OFN_OVERWRITEPROMPT) | OFN_FILEMUSTEXIST;
 }
 
+UINT MessageBoxFlags(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::Information:
+      return MB_OK | MB_ICONINFORMATION | MB_TASKMODAL;
+    case MessageKind::SearchDone:
+      return MB_OK | MB_ICONQUESTION | MB_TASKMODAL;
+    case MessageKind::YesNoQuestion:
+      return MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL;
+    case MessageKind::OverwriteQuestion:
+      return MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2 | MB_TASKMODAL;
+    case MessageKind::YesNoCancelQuestion:
+      return MB_YESNOCANCEL | MB_ICONQUESTION | MB_TASKMODAL;
+    case MessageKind::Warning:
+      break;
+  }
+  return MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL;
+}
+
+// A box that could not be shown answers Cancel where it offers one, else No, so nothing goes
+// ahead that the user did not confirm and no typing is dropped.
+MessageAnswer AnswerOfButton(int button, MessageKind kind) {
+  switch (button) {
+    case IDOK:
+      return MessageAnswer::Ok;
+    case IDYES:
+      return MessageAnswer::Yes;
+    case IDNO:
+      return MessageAnswer::No;
+    default:
+      return kind == MessageKind::YesNoCancelQuestion ? MessageAnswer::Cancel : MessageAnswer::No;
+  }
+}
+
+struct SoundResource {
+  SoundId sound;
+  int resource;
+};
+
+constexpr SoundResource kSoundResources[] = {
+    {SoundId::Splash, IDW_SPLASH},
+    {SoundId::RomLoaded, IDW_ROM_LOADED},
+    {SoundId::RomClosed, IDW_ROM_CLOSED},
+    {SoundId::IpsWritten, IDW_IPS_WRITTEN},
+    {SoundId::ListOrderChanged, IDW_LIST_ORDER},
+    {SoundId::RomPossessed, IDW_POSSESSED},
+    {SoundId::RomUnpossessed, IDW_UNPOSSESSED},
+};
+
+// Every sound has its row, at the position of its value so a lookup is an index, and a
+// resource of its own.
+constexpr bool EverySoundHasItsOwnRow() {
+  if (std::size(kSoundResources) != static_cast<std::size_t>(kSoundCount)) return false;
+  for (std::size_t row = 0; row < std::size(kSoundResources); ++row) {
+    if (static_cast<std::size_t>(kSoundResources[row].sound) != row) return false;
+    for (std::size_t other = 0; other < row; ++other) {
+      if (kSoundResources[other].resource == kSoundResources[row].resource) return false;
+    }
+  }
+  return true;
+}
+static_assert(EverySoundHasItsOwnRow(), "each sound needs one row of kSoundResources, in the order of SoundId");
+
 }  // namespace
 
-int WindowsPlatform::ShowMessage(const std::string& text, const std::string& title, unsigned flags,
-                                 TextEncoding encoding) {
+int SoundResourceId(SoundId sound) {
+  return kSoundResources[static_cast<std::size_t>(sound)].resource;
+}
+
+MessageAnswer WindowsPlatform::ShowMessage(const std::string& text, const std::string& title, MessageKind kind,
+                                           TextEncoding encoding) {
+  const UINT flags = MessageBoxFlags(kind);
   if (encoding == TextEncoding::ShiftJis) {
     // An ANSI box would show Japanese text as garbage outside a Japanese system.
-    return MessageBoxW(mainWindow, FromShiftJis(text).c_str(), FromShiftJis(title).c_str(), flags);
+    const std::wstring wideText = FromShiftJis(text);
+    return AnswerOfButton(MessageBoxW(mainWindow, wideText.c_str(), FromShiftJis(title).c_str(), flags), kind);
   }
-  return MessageBoxA(mainWindow, text.c_str(), title.c_str(), flags);
+  return AnswerOfButton(MessageBoxA(mainWindow, text.c_str(), title.c_str(), flags), kind);
 }
 
 bool WindowsPlatform::ChooseFile(FileDialog dialog, FileDialogMode mode, std::string& path) {
@@ -73,7 +143,7 @@ bool WindowsPlatform::ChooseFile(FileDialog dialog, FileDialogMode mode, std::st
 }
 
 void WindowsPlatform::PlaySound(SoundId sound) {
-  PlaySoundA(MAKEINTRESOURCEA(static_cast<int>(sound)), programInstance, SND_RESOURCE | SND_ASYNC);
+  PlaySoundA(MAKEINTRESOURCEA(SoundResourceId(sound)), programInstance, SND_RESOURCE | SND_ASYNC);
 }
 
 void WindowsPlatform::OpenHelpFile() {

@@ -2,11 +2,14 @@
 
 #include "core/platform/platform.h"
 
+// The WAVE resource that plays for the sound.
+int SoundResourceId(SoundId sound);
+
 // The platform of the running program: real message boxes, file dialogs, sounds and shell.
 class WindowsPlatform : public Platform {
  public:
-  int ShowMessage(const std::string& text, const std::string& title, unsigned flags,
-                  TextEncoding encoding) override;
+  MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageKind kind,
+                            TextEncoding encoding) override;
   bool ChooseFile(FileDialog dialog, FileDialogMode mode, std::string& path) override;
   void PlaySound(SoundId sound) override;
   void OpenHelpFile() override;

@@ -10,6 +10,7 @@
 #include "win32/app/command_ids.h"
 #include "win32/editors/editor_keys.h"
 #include "win32/editors/unapplied_edits.h"
+#include "win32/editors/view_menu.h"
 
 namespace {
 
@@ -183,6 +184,11 @@ bool IsRecordList(int id) {
 }
 
 bool OnListEditorCommand(int command) {
+  if (const std::optional<ListOrder> order = ListOrderOfCommand(command)) {
+    if (!definition->changeListOrder) return false;
+    definition->changeListOrder(*order);
+    return true;
+  }
   switch (command) {
     case kCmdFind:
       if (!definition->find) return false;
@@ -191,12 +197,6 @@ bool OnListEditorCommand(int command) {
     case kCmdFindNext:
       if (!definition->findNext) return false;
       definition->findNext();
-      return true;
-    case kCmdListByOriginalOrder:
-    case kCmdListByName:
-    case kCmdListByGameOrderOrType:
-      if (!definition->changeListOrder) return false;
-      definition->changeListOrder(static_cast<ListOrder>(command));
       return true;
     case kCmdDumpToText:
       if (!definition->dumpToText) return false;

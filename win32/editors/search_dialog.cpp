@@ -6,9 +6,6 @@
 
 namespace {
 
-constexpr unsigned kQuestionBoxFlags = MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL;
-constexpr unsigned kDoneBoxFlags = MB_OK | MB_ICONQUESTION | MB_TASKMODAL;
-
 void ConfirmSearch(HWND dialog) {
   char text[kEditTextLength + 1] = {};
   GetDlgItemTextA(dialog, IDC_SEARCH_TEXT, text, sizeof text);
@@ -50,7 +47,7 @@ bool AskSearchText(int templateId) {
 namespace {
 
 void SayNotFound() {
-  platform->ShowMessage("String not found", "Done", kDoneBoxFlags, TextEncoding::Ansi);
+  platform->ShowMessage("String not found", "Done", MessageKind::SearchDone, TextEncoding::Ansi);
 }
 
 }  // namespace
@@ -69,7 +66,10 @@ void WalkSearchMatches(const std::vector<std::size_t>& matches, const char* ques
                        const std::function<void(std::size_t)>& showMatch) {
   for (std::size_t match : matches) {
     showMatch(match);
-    if (platform->ShowMessage(question, "Search found", kQuestionBoxFlags, TextEncoding::Ansi) != IDYES) return;
+    if (platform->ShowMessage(question, "Search found", MessageKind::YesNoQuestion, TextEncoding::Ansi) !=
+        MessageAnswer::Yes) {
+      return;
+    }
   }
   SayNotFound();
 }

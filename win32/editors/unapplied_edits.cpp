@@ -7,9 +7,6 @@
 
 namespace {
 
-// MB_YESNOCANCEL | MB_ICONQUESTION | MB_TASKMODAL.
-constexpr unsigned kYesNoCancelQuestionFlags = 0x2023;
-
 struct ShownRecord {
   std::vector<HWND> recordLists;
   std::vector<int> shownEntries;
@@ -40,9 +37,9 @@ int ShownEntryOf(HWND recordList) {
 }
 
 EditsDecision AskToApplyEdits(const std::string& recordName) {
-  const int answer = platform->ShowMessage("Apply your changes to " + recordName + " first?", "Quillon",
-                                           kYesNoCancelQuestionFlags, TextEncoding::Ansi);
-  if (answer == IDYES) return EditsDecision::Apply;
-  if (answer == IDNO) return EditsDecision::Drop;
+  const MessageAnswer answer = platform->ShowMessage("Apply your changes to " + recordName + " first?", "Quillon",
+                                                     MessageKind::YesNoCancelQuestion, TextEncoding::Ansi);
+  if (answer == MessageAnswer::Yes) return EditsDecision::Apply;
+  if (answer == MessageAnswer::No) return EditsDecision::Drop;
   return EditsDecision::Stay;
 }

@@ -2,7 +2,12 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "core/tables/list_order.h"
+
+// The order a View menu command lists by, or none for any other command.
+std::optional<ListOrder> ListOrderOfCommand(int command);
 
 // One of items 2 to 4 of an editor's View menu, as the current order leaves it.
 struct ViewMenuItem {
@@ -10,5 +15,5 @@ struct ViewMenuItem {
   const char* text;
 };
 
-// Rewrites items 2 to 4 of viewMenu with their texts, checking the chosen order.
+// Rewrites items 2 to 4 of viewMenu with their texts and commands, checking the chosen order.
 void RewriteViewMenu(HMENU viewMenu, const ViewMenuItem (&items)[3], ListOrder chosen);
