@@ -1,9 +1,10 @@
 #include "core/enemy/enemy_order.h"
 
 #include <algorithm>
-#include <cstring>
 #include <numeric>
 #include <utility>
+
+#include "core/text/name_key.h"
 
 namespace {
 
@@ -37,19 +38,6 @@ void SortPositions(EnemyTable& table, Less less) {
   Arrange(table, wanted);
 }
 
-using NameKey = std::array<unsigned char, kNameFieldLength>;
-
-// The upper-cased name, zero from its terminator on, so that comparing whole keys gives
-// the string comparison and never reads past the field.
-NameKey NameKeyOf(const EnemyRecord& record) {
-  NameKey key{};
-  for (std::size_t i = 0; i < kNameFieldLength && record.name[i] != '\0'; ++i) {
-    const auto c = static_cast<unsigned char>(record.name[i]);
-    key[i] = c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 'a' + 'A') : c;
-  }
-  return key;
-}
-
 }  // namespace
 
 void ExchangeEnemyRecords(EnemyTable& table, std::size_t first, std::size_t second) {
@@ -58,9 +46,9 @@ void ExchangeEnemyRecords(EnemyTable& table, std::size_t first, std::size_t seco
 
 void SortEnemiesByName(EnemyTable& table) {
   std::array<NameKey, kEnemyCount> keys;
-  for (std::size_t p = 0; p < kEnemyCount; ++p) keys[p] = NameKeyOf(table[p]);
+  for (std::size_t p = 0; p < kEnemyCount; ++p) keys[p] = NameKeyOf(table[p].name);
   SortPositions(table, [&](std::size_t a, std::size_t b) {
-    const int order = std::memcmp(keys[a].data(), keys[b].data(), kNameFieldLength);
+    const int order = CompareNameKeys(keys[a], keys[b]);
     return order != 0 ? order < 0 : table[a].enemyNumber < table[b].enemyNumber;
   });
 }
