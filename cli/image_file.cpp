@@ -1,5 +1,6 @@
 #include "cli/image_file.h"
 
+#include "core/io/open_rom_for_reading.h"
 #include "core/rom/load_rom.h"
 
 namespace {
@@ -15,12 +16,7 @@ std::FILE* RefuseTooLarge(std::FILE* image, const std::string& path, std::FILE* 
 }  // namespace
 
 std::FILE* OpenImageReadOnly(const std::string& path, std::FILE* err) {
-  std::FILE* image = std::fopen(path.c_str(), "rb");
-  // A folder opens on some systems but fails its first read.
-  if (image && (std::fgetc(image), std::ferror(image))) {
-    std::fclose(image);
-    image = nullptr;
-  }
+  std::FILE* image = OpenRomForReading(path);
   if (!image) {
     std::fprintf(err, "quillon-cli: cannot open %s\n", path.c_str());
     return nullptr;

@@ -2,9 +2,9 @@
 
 #include <atomic>
 
+#include "core/io/open_rom_for_reading.h"
 #include "core/io/same_file.h"
 #include "core/ips/ips_messages.h"
-#include "core/ips/open_rom_for_reading.h"
 
 namespace {
 

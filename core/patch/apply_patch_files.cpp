@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/io/open_rom_for_reading.h"
 #include "core/io/replacing_file.h"
 #include "core/io/same_file.h"
 #include "core/ips/ips_messages.h"
-#include "core/ips/open_rom_for_reading.h"
 #include "core/patch/apply_bps_patch.h"
 #include "core/patch/apply_patch.h"
 #include "core/patch/patch_messages.h"

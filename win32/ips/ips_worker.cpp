@@ -1,8 +1,8 @@
 #include "win32/ips/ips_worker.h"
 
+#include "core/io/open_rom_for_reading.h"
 #include "core/ips/ips_messages.h"
 #include "core/ips/make_ips_patch.h"
-#include "core/ips/open_rom_for_reading.h"
 #include "core/patch/make_bps_patch.h"
 #include "win32/app/app_state.h"
 

@@ -3,5 +3,5 @@
 #include <cstdio>
 #include <string>
 
-// Opens an image read-only for a comparison; null when it is not a readable file.
+// Opens an image read-only, positioned at its start; null when it is not a readable file.
 std::FILE* OpenRomForReading(const std::string& path);

@@ -1,4 +1,4 @@
-#include "core/ips/open_rom_for_reading.h"
+#include "core/io/open_rom_for_reading.h"
 
 std::FILE* OpenRomForReading(const std::string& path) {
   std::FILE* image = std::fopen(path.c_str(), "rb");
