@@ -14,7 +14,7 @@
 #include "tests/support/enemy_fixture.h"
 #include "tests/support/fixture_image.h"
 #include "win32/app/app_state.h"
-#include "win32/app/load_rom_command.h"
+#include "win32/app/main_commands.h"
 #include "win32/app/main_toolbar_and_tree.h"
 #include "win32/app/quillon_app.h"
 #include "win32/editors/enemy_editor_window.h"

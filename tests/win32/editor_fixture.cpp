@@ -9,7 +9,7 @@
 #include "core/text/game_text.h"
 #include "tests/win32/modal_driver.h"
 #include "win32/app/app_state.h"
-#include "win32/app/load_rom_command.h"
+#include "win32/app/main_commands.h"
 #include "win32/app/message_loop.h"
 
 std::string EditorTest::LoadImage(const FixtureImage& image) {

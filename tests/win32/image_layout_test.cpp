@@ -9,7 +9,7 @@
 #include "tests/support/fixture_image.h"
 #include "tests/win32/enemy_editor_fixture.h"
 #include "win32/app/app_state.h"
-#include "win32/app/load_rom_command.h"
+#include "win32/app/main_commands.h"
 #include "win32/editors/enemy_editor_window.h"
 
 namespace {

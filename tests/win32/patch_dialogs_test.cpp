@@ -9,7 +9,7 @@
 #include "tests/win32/shell_fixture.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
-#include "win32/app/load_rom_command.h"
+#include "win32/app/main_commands.h"
 #include "win32/ips/ips_worker.h"
 #include "win32/resources/resource.h"
 

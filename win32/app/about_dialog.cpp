@@ -1,7 +1,7 @@
 #include "win32/app/about_dialog.h"
 
 #include "win32/app/app_state.h"
-#include "win32/app/screen_placement.h"
+#include "win32/app/modal_windows.h"
 
 const char* const kVersionLine = "Quillon, version 0.20";
 

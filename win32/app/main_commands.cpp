@@ -1,13 +1,16 @@
 #include "win32/app/main_commands.h"
 
+// Before the core's platform, so that windows.h renames its PlaySound member here as everywhere.
+#include <windows.h>
+
+#include "core/quiz/possession_quiz.h"
+#include "core/rom/load_rom.h"
 #include "core/rom/rom_checksum.h"
 #include "core/rom/rom_messages.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
-#include "win32/app/load_rom_command.h"
 #include "win32/app/modal_windows.h"
-#include "win32/app/possession_quiz.h"
-#include "win32/app/quit_program.h"
+#include "win32/app/recent_rom_list.h"
 #include "win32/app/status_line.h"
 #include "win32/ips/apply_patch_command.h"
 
@@ -39,6 +42,20 @@ void FixChecksum() {
   } else {
     ShowWarning(*platform, ChecksumFixMessage(result));
   }
+}
+
+// The one way out: closes the ROM silently, saves the recent list and ends the loop.
+void QuitProgram() {
+  // Resetting the session too keeps a second close request from closing the file twice.
+  CloseRom(romSession);
+  WriteSettings();
+  PostQuitMessage(0);
+}
+
+void RunPossessionQuiz() {
+  if (!romSession.romLoaded) return;
+  PlayPossessionQuiz(romSession.romFile, romSession.romLayout, *platform);
+  RefreshStatusLine();
 }
 
 void LoadRecentRom(int entry) {
@@ -78,10 +95,16 @@ void RunMainCommand(int command) {
       FixChecksum();
       return;
     case kCmdQuiz:
-      if (!romSession.romLoaded) return;
       RunPossessionQuiz();
-      RefreshStatusLine();
       return;
   }
   if (command >= kCmdRecentRom0 && command <= kCmdRecentRom4) LoadRecentRom(command - kCmdRecentRom0);
+}
+
+void LoadRomFromPath(const std::string& path) {
+  // The path is copied first: it may be a recent entry that the update below moves.
+  const std::string loadedPath = path;
+  // A failed load has closed the earlier image too, so the line changes either way.
+  if (LoadRom(loadedPath, romSession, listOrders, gameTables, *platform)) RememberLoadedRom(loadedPath);
+  RefreshStatusLine();
 }

@@ -4,14 +4,11 @@
 #include "win32/app/background.h"
 #include "win32/app/command_ids.h"
 #include "win32/app/file_dialog_records.h"
+#include "win32/app/tool_bar_buttons.h"
 #include "win32/resources/resource.h"
 
 namespace {
 
-// Tool bar images 0 to 6, one bitmap each.
-constexpr int kToolBarBitmaps[] = {IDB_TOOL_OPEN_FOLDER, IDB_TOOL_CLOSED_FOLDER, IDB_TOOL_BINOCULARS,
-                                   IDB_TOOL_LIGHTNING,   IDB_TOOL_BOOK,          IDB_TOOL_IPS,
-                                   IDB_TOOL_GHOST};
 constexpr int kOpenFolderImage = 0;
 constexpr int kClosedFolderImage = 1;
 constexpr int kBookImage = 4;
@@ -21,38 +18,18 @@ constexpr int kGhostImage = 6;
 // Icon numbers in image list order; tree items and editor tabs use these indices.
 constexpr int kTreeImageIcons[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13, 11, 14, 15, 17, 12, 16, 18};
 
-TBBUTTON Separator() {
-  TBBUTTON button = {};
-  button.fsStyle = TBSTYLE_SEP;
-  return button;
-}
-
-TBBUTTON Button(int image, int command) {
-  TBBUTTON button = {};
-  button.iBitmap = image;
-  button.idCommand = command;
-  button.fsState = TBSTATE_ENABLED;
-  button.fsStyle = TBSTYLE_BUTTON;
-  return button;
-}
-
 void FillMainToolBar() {
-  for (int bitmap : kToolBarBitmaps) {
-    TBADDBITMAP added = {programInstance, static_cast<UINT_PTR>(bitmap)};
-    SendMessageA(mainToolBar, TB_ADDBITMAP, 1, reinterpret_cast<LPARAM>(&added));
-  }
-  TBBUTTON buttons[] = {
-      Separator(),
-      Button(kOpenFolderImage, kCmdLoadRom),
-      Button(kClosedFolderImage, kCmdCloseRom),
-      Button(kIpsImage, kCmdMakeIps),
-      Separator(),
-      Button(kGhostImage, kCmdQuiz),
-      Separator(),
-      Button(kBookImage, kCmdHelp),
-  };
-  SendMessageA(mainToolBar, TB_ADDBUTTONSA, sizeof(buttons) / sizeof(buttons[0]), reinterpret_cast<LPARAM>(buttons));
-  SendMessageA(mainToolBar, WM_SIZE, 0, 0);
+  // Images 0 to 6.
+  AddToolBitmaps(mainToolBar, {IDB_TOOL_OPEN_FOLDER, IDB_TOOL_CLOSED_FOLDER, IDB_TOOL_BINOCULARS, IDB_TOOL_LIGHTNING,
+                               IDB_TOOL_BOOK, IDB_TOOL_IPS, IDB_TOOL_GHOST});
+  AddToolButtons(mainToolBar, {{kToolSeparator, 0},
+                               {kOpenFolderImage, kCmdLoadRom},
+                               {kClosedFolderImage, kCmdCloseRom},
+                               {kIpsImage, kCmdMakeIps},
+                               {kToolSeparator, 0},
+                               {kGhostImage, kCmdQuiz},
+                               {kToolSeparator, 0},
+                               {kBookImage, kCmdHelp}});
 }
 
 HTREEITEM InsertTreeItem(HTREEITEM parent, const char* text, int image) {
@@ -93,4 +70,20 @@ void SetUpMainToolBarAndTree() {
   GiveTreeItsImages();
   FillFileDialogRecords();
   BuildBackgroundBitmap();
+}
+
+const char* ToolTipText(int command) {
+  switch (command) {
+    case kCmdLoadRom:
+      return "Load ROM";
+    case kCmdCloseRom:
+      return "Close ROM";
+    case kCmdHelp:
+      return "Help";
+    case kCmdMakeIps:
+      return "Create IPS";
+    case kCmdQuiz:
+      return "???";
+  }
+  return nullptr;
 }

@@ -1,12 +1,49 @@
 #include "win32/app/main_window.h"
 
 #include "win32/app/app_state.h"
-#include "win32/app/main_window_proc.h"
+#include "win32/app/background.h"
+#include "win32/app/command_ids.h"
+#include "win32/app/main_commands.h"
+#include "win32/app/main_toolbar_and_tree.h"
+#include "win32/app/menus.h"
+#include "win32/app/status_line.h"
+#include "win32/app/tool_bar_buttons.h"
 
 namespace {
 
 constexpr int kMainWindowWidth = 400;
 constexpr int kMainWindowHeightBelowCaptions = 375;
+
+void AnswerNotification(const NMHDR& header, LPARAM lParam) {
+  if (header.code == TTN_GETDISPINFOA) {
+    auto& info = *reinterpret_cast<NMTTDISPINFOA*>(lParam);
+    info.hinst = programInstance;
+    info.lpszText = const_cast<char*>(ToolTipText(static_cast<int>(header.idFrom)));
+  } else if (header.code == TVN_SELCHANGEDA && header.hwndFrom == treeView) {
+    RefreshStatusLine();
+  }
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      PaintBackground(window);
+      break;
+    case WM_CLOSE:
+      RunMainCommand(kCmdExit);
+      return 0;
+    case WM_NOTIFY:
+      AnswerNotification(*reinterpret_cast<const NMHDR*>(lParam), lParam);
+      return 0;
+    case WM_COMMAND:
+      if (HIWORD(wParam) == 0) RunMainCommand(LOWORD(wParam));
+      return 0;
+    case WM_INITMENUPOPUP:
+      if (reinterpret_cast<HMENU>(wParam) == fileMenu) RefreshFileMenu();
+      return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
 
 HWND CreateChild(const char* className, const char* text, DWORD style, int x, int y, int width, int height) {
   return CreateWindowExA(0, className, text, style, x, y, width, height, mainWindow, nullptr, programInstance,
@@ -17,9 +54,7 @@ void CreateToolBarAndSeparator() {
   mainToolBar = CreateChild(TOOLBARCLASSNAMEA, "Tools", WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS | CCS_TOP, 0, 0,
                             100, 100);
   CreateChild("STATIC", "", WS_CHILD | WS_VISIBLE | SS_ETCHEDFRAME, -5, 33, 500, 2);
-  SendMessageA(mainToolBar, TB_SETBITMAPSIZE, 0, MAKELPARAM(20, 20));
-  SendMessageA(mainToolBar, TB_SETBUTTONSIZE, 0, MAKELPARAM(26, 27));
-  SendMessageA(mainToolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SizeToolBar(mainToolBar);
 }
 
 }  // namespace

@@ -35,3 +35,10 @@ void ShowCreateBpsDialog() {
 void OpenEditorWindow(const EditorDefinition& editor) {
   ShowModal(IDD_EDITOR_HOST, EditorWindowProc, reinterpret_cast<LPARAM>(&editor));
 }
+
+void ShowCenteredOnScreen(HWND window, int width, int height) {
+  const int x = GetSystemMetrics(SM_CXFULLSCREEN) / 2 - width / 2;
+  const int y = GetSystemMetrics(SM_CYFULLSCREEN) / 2 - height / 2;
+  MoveWindow(window, x, y, width, height, TRUE);
+  ShowWindow(window, SW_SHOW);
+}

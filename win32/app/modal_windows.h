@@ -11,3 +11,7 @@ void ShowCreateBpsDialog();
 struct EditorDefinition;
 // An editor on the shared empty template, served by the frame's procedure.
 void OpenEditorWindow(const EditorDefinition& editor);
+
+// Places the window in the middle of the full-screen area at the given pixel size and
+// shows it.
+void ShowCenteredOnScreen(HWND window, int width, int height);

@@ -7,9 +7,32 @@
 #include "win32/app/menus.h"
 #include "win32/app/message_loop.h"
 #include "win32/app/modal_windows.h"
-#include "win32/app/program_icons.h"
 #include "win32/app/recent_rom_list.h"
-#include "win32/app/shell_fonts.h"
+#include "win32/resources/resource.h"
+
+namespace {
+
+HFONT CreateArial(int height, int weight) {
+  return CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial");
+}
+
+// smallFont, normalFont and titleFont: Arial in the three sizes the windows use.
+void CreateShellFonts() {
+  smallFont = CreateArial(13, 200);
+  normalFont = CreateArial(15, 200);
+  titleFont = CreateArial(36, 300);
+}
+
+void LoadProgramIcons() {
+  // Icon 1 is 32x32, the others 16x16: loading at the resource's own size keeps them sharp.
+  for (int number = IDI_PROGRAM; number <= IDI_LAST; ++number) {
+    programIcons[number] =
+        static_cast<HICON>(LoadImageA(programInstance, MAKEINTRESOURCEA(number), IMAGE_ICON, 0, 0, 0));
+  }
+}
+
+}  // namespace
 
 bool CreateMainWindow(HINSTANCE instance) {
   // Icons and the recent list come before the instance is kept, so both read from it.

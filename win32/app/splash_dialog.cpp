@@ -1,7 +1,7 @@
 #include "win32/app/splash_dialog.h"
 
 #include "win32/app/app_state.h"
-#include "win32/app/screen_placement.h"
+#include "win32/app/modal_windows.h"
 #include "win32/resources/resource.h"
 
 namespace {

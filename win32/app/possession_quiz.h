@@ -1,4 +1,0 @@
-#pragma once
-
-// The ghost button's quiz over the loaded ROM.
-void RunPossessionQuiz();
