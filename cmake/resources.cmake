@@ -1,5 +1,6 @@
-# The resource script and everything it includes. The art and sounds are kept as text sources
-# and turned into BMP, ICO and WAV files by the native host tool resgen before windres runs.
+# The resource script and everything it includes, added to the programs defined before this
+# file is read. The art and sounds are kept as text sources and turned into BMP, ICO and WAV
+# files by the native host tool resgen before windres runs.
 set(QUILLON_RESOURCES ${PROJECT_SOURCE_DIR}/win32/resources/quillon.rc)
 
 if(NOT QUILLON_HOST_TOOLS)
@@ -40,6 +41,8 @@ add_custom_target(quillon_resource_files DEPENDS ${GENERATED_RESOURCES})
 set_source_files_properties(${QUILLON_RESOURCES} PROPERTIES
   OBJECT_DEPENDS "${GENERATED_RESOURCES};${RESOURCE_SOURCE_DIR}/resource.h"
   INCLUDE_DIRECTORIES ${GENERATED_RESOURCE_DIR})
-# Both programs that link the script are defined after this file; generate before either.
-cmake_language(DEFER CALL add_dependencies quillon quillon_resource_files)
-cmake_language(DEFER CALL add_dependencies win32_tests quillon_resource_files)
+# Every program that shows the windows links the script; generate the files before any of them.
+foreach(target quillon win32_tests win32_bench)
+  target_sources(${target} PRIVATE ${QUILLON_RESOURCES})
+  add_dependencies(${target} quillon_resource_files)
+endforeach()

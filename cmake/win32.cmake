@@ -6,14 +6,12 @@ add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500)
 
 set(QUILLON_HOST_TOOLS "" CACHE PATH "Folder of the natively built host tools (resgen)")
 
-include(cmake/resources.cmake)
-
 file(GLOB_RECURSE WIN32_SOURCES CONFIGURE_DEPENDS win32/*.cpp)
 list(REMOVE_ITEM WIN32_SOURCES ${PROJECT_SOURCE_DIR}/win32/app/win_main.cpp)
 add_library(quillon_win32 STATIC ${WIN32_SOURCES})
 target_link_libraries(quillon_win32 PUBLIC quillon_core comctl32 comdlg32 gdi32 winmm shell32 user32 kernel32)
 
-add_executable(quillon WIN32 win32/app/win_main.cpp ${QUILLON_RESOURCES})
+add_executable(quillon WIN32 win32/app/win_main.cpp)
 target_link_libraries(quillon PRIVATE quillon_win32)
 
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
@@ -22,7 +20,7 @@ set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 file(GLOB_RECURSE WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp tests/support/*.cpp)
-add_executable(win32_tests ${WIN32_TEST_SOURCES} ${QUILLON_RESOURCES})
+add_executable(win32_tests ${WIN32_TEST_SOURCES})
 target_link_libraries(win32_tests PRIVATE quillon_win32 gtest_main)
 target_include_directories(win32_tests PRIVATE ${PROJECT_SOURCE_DIR})
 add_dependencies(win32_tests quillon)
@@ -36,6 +34,8 @@ configure_file(${PROJECT_SOURCE_DIR}/quillonfaq.txt ${CMAKE_BINARY_DIR}/quillonf
 # Timings of the editor windows under Wine, run by make bench; no test framework.
 file(GLOB WIN32_BENCH_SOURCES CONFIGURE_DEPENDS bench/win32/*.cpp)
 add_executable(win32_bench ${WIN32_BENCH_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/fixture_image.cpp
-               ${PROJECT_SOURCE_DIR}/tests/support/enemy_fixture.cpp ${QUILLON_RESOURCES})
+               ${PROJECT_SOURCE_DIR}/tests/support/enemy_fixture.cpp)
 target_link_libraries(win32_bench PRIVATE quillon_win32)
 target_include_directories(win32_bench PRIVATE ${PROJECT_SOURCE_DIR})
+
+include(cmake/resources.cmake)
