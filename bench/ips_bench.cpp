@@ -36,7 +36,11 @@ void Cases(benchmark::internal::Benchmark* bench) {
   // A full headered image and the largest image IPS offsets can address.
   const std::int64_t fullImage = FixtureImage::kFullSize;
   const std::int64_t largest = kIpsMaxImageSize;
-  bench->ArgNames({"bytes", "differences"})->Args({fullImage, 1000})->Args({fullImage, 100000})->Args({largest, 1000});
+  bench->ArgNames({"bytes", "differences"})
+      ->Args({fullImage, 1000})
+      ->Args({fullImage, 100000})
+      ->Args({largest, 1000})
+      ->Args({largest, 100000});
   bench->Unit(benchmark::kMicrosecond);
 }
 

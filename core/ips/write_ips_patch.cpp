@@ -10,9 +10,6 @@
 namespace {
 
 constexpr std::size_t kBlockSize = 64 * 1024;
-// Records go to the patch after every slice of a block; their buffer stays small enough to
-// come from the heap rather than from fresh pages on every run.
-constexpr std::size_t kSliceSize = 8 * 1024;
 constexpr std::size_t kRecordSize = 6;
 // Equal spans are passed by the library's compare, equal stretches with one test of ours.
 constexpr std::size_t kSpan = 1024;
@@ -24,8 +21,8 @@ static_assert(kIpsEofOffset % kBlockSize != 0, "the EOF offset must not start a 
 struct Block {
   std::vector<std::uint8_t> edited = std::vector<std::uint8_t>(kBlockSize);
   std::vector<std::uint8_t> unedited = std::vector<std::uint8_t>(kBlockSize);
-  // Room for a record at every position of a slice, one of them a byte longer.
-  std::vector<std::uint8_t> records = std::vector<std::uint8_t>(kSliceSize * kRecordSize + 1);
+  // Room for a record at every position, one of them a byte longer.
+  std::vector<std::uint8_t> records = std::vector<std::uint8_t>(kBlockSize * kRecordSize + 1);
 };
 
 std::uint8_t* PutRecord(std::uint8_t* out, std::uint32_t offset, std::uint8_t size) {
@@ -109,23 +106,15 @@ std::uint8_t* PutSpanRecords(std::uint8_t* out, const Block& block, std::uint32_
   return out;
 }
 
-// Returns the size of the records written.
-std::size_t PutSliceRecords(Block& block, std::uint32_t start, std::size_t from, std::size_t end) {
+bool WriteBlockRecords(Block& block, std::uint32_t start, std::size_t count, ReplacingFile& patch) {
   std::uint8_t* out = block.records.data();
-  for (std::size_t i = from; i < end; i += kSpan) {
-    const std::size_t spanEnd = std::min(i + kSpan, end);
+  for (std::size_t i = 0; i < count; i += kSpan) {
+    const std::size_t spanEnd = std::min(i + kSpan, count);
     if (std::memcmp(&block.edited[i], &block.unedited[i], spanEnd - i) == 0) continue;
     out = PutSpanRecords(out, block, start, i, spanEnd);
   }
-  return static_cast<std::size_t>(out - block.records.data());
-}
-
-bool WriteBlockRecords(Block& block, std::uint32_t start, std::size_t count, ReplacingFile& patch) {
-  for (std::size_t from = 0; from < count; from += kSliceSize) {
-    const std::size_t size = PutSliceRecords(block, start, from, std::min(from + kSliceSize, count));
-    if (size > 0 && !patch.Write(block.records.data(), size)) return false;
-  }
-  return true;
+  const std::size_t size = static_cast<std::size_t>(out - block.records.data());
+  return size == 0 || patch.Write(block.records.data(), size);
 }
 
 bool Rewind(std::FILE* image) {
