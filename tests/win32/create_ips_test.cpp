@@ -247,7 +247,7 @@ TEST_F(CreateIpsTest, WorkerThatCannotStartIsReported) {
   ASSERT_EQ(recorder.messages.size(), 1u);
   EXPECT_EQ(recorder.messages[0].text, "The work on the patch could not be started; nothing was written.");
   EXPECT_EQ(recorder.messages[0].title, "Warning");
-  EXPECT_EQ(recorder.messages[0].flags, 0x2030u);
+  EXPECT_EQ(recorder.messages[0].kind, MessageKind::Warning);
   EXPECT_FALSE(std::filesystem::exists(patchPath));
   EXPECT_TRUE(recorder.sounds.empty());
 }
