@@ -6,9 +6,14 @@
 int FixChecksumCommand(const std::string& imagePath, std::FILE* out, std::FILE* err) {
   std::FILE* image = OpenImageForUpdate(imagePath, err);
   if (!image) return 1;
-  ChecksumFixResult result = FixRomChecksum(image, DecideRomLayout(image));
+  // Opened as the editor opens an image, so a fix makes the same backup first.
+  RomSession session;
+  session.romFile = image;
+  session.romLayout = DecideRomLayout(image);
+  session.romPath = imagePath;
+  ChecksumFixResult result = FixRomChecksum(session);
   if (std::fclose(image) != 0 && result.outcome == ChecksumFix::Fixed) result.outcome = ChecksumFix::NotWritten;
-  const std::string message = ChecksumFixMessage(result);
+  const std::string message = ChecksumFixMessage(result, imagePath);
   if (result.Succeeded()) {
     std::fprintf(out, "%s\n", message.c_str());
     return 0;

@@ -2,7 +2,7 @@
 
 #include "core/rom/apply_messages.h"
 #include "core/rom/possession.h"
-#include "core/rom/rom_session.h"
+#include "core/rom/image_action.h"
 
 const char* const kQuizTitle = "Quiz";
 const char* const kQuizQuestion =
@@ -31,7 +31,9 @@ QuizOutcome DecideQuizOutcome(bool answeredYes, bool possessed) {
   return {"Boo!", std::string(kWrongAnswer) + "  I will now possess your ROM!", MarkerChange::Possess};
 }
 
-void PlayPossessionQuiz(std::FILE* romFile, const RomLayout& layout, Platform& platform) {
+void PlayPossessionQuiz(RomSession& session, Platform& platform) {
+  std::FILE* romFile = session.romFile;
+  const RomLayout& layout = session.romLayout;
   if (IdentifyRom(romFile, layout) == RomKind::UnrecognizedRom) return;
   const bool answeredYes =
       platform.ShowMessage(kQuizQuestion, kQuizTitle, MessageKind::YesNoQuestion, TextEncoding::Ansi) ==
@@ -40,9 +42,11 @@ void PlayPossessionQuiz(std::FILE* romFile, const RomLayout& layout, Platform& p
   const QuizOutcome outcome = DecideQuizOutcome(answeredYes, IsRomPossessed(romFile, layout));
   platform.ShowMessage(outcome.text, outcome.title, MessageKind::Warning, TextEncoding::Ansi);
   if (outcome.markerChange == MarkerChange::None) return;
-  if (WriteMarker(romFile, layout, outcome.markerChange)) {
+  const ActionOutcome written = RunImageAction(
+      session, [romFile, &layout, &outcome] { return WriteMarker(romFile, layout, outcome.markerChange); });
+  if (written == ActionOutcome::Written) {
     platform.PlaySound(MarkerSound(outcome.markerChange));
   } else {
-    ShowWarning(platform, kChangesNotWritten);
+    ReportActionOutcome(platform, written, session.romPath);
   }
 }

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <cstdio>
 #include <string>
 
 #include "core/platform/platform.h"
-#include "core/rom/rom_layout.h"
+#include "core/rom/rom_session.h"
 
 // The ghost button's joke: a wrong answer possesses the image (a marker in its cartridge
 // title), a right one while possessed frees it again.
@@ -24,6 +23,6 @@ struct QuizOutcome {
 QuizOutcome DecideQuizOutcome(bool answeredYes, bool possessed);
 
 // Asks the question (unless the image is unrecognized) and carries out the outcome: the
-// answer box, then the marker write and its sound, or the editors' "Warning" when the write fails.
-// The caller refreshes the status line afterwards.
-void PlayPossessionQuiz(std::FILE* romFile, const RomLayout& layout, Platform& platform);
+// answer box, then the marker write (an undoable action) and its sound, or the editors'
+// "Warning" when it is not written. The caller refreshes the status line afterwards.
+void PlayPossessionQuiz(RomSession& session, Platform& platform);

@@ -1,6 +1,7 @@
 #include "core/rom/rom_checksum.h"
 
 #include "core/rom/apply_messages.h"
+#include "core/rom/image_action.h"
 #include "core/rom/rom_session.h"
 
 namespace {
@@ -65,8 +66,9 @@ RomChecksum ReadRomChecksum(std::FILE* image, const RomLayout& layout) {
   return result;
 }
 
-ChecksumFixResult FixRomChecksum(std::FILE* image, const RomLayout& layout) {
-  const RomChecksum checksum = ReadRomChecksum(image, layout);
+namespace {
+
+ChecksumFixResult FixRomChecksum(std::FILE* image, const RomLayout& layout, const RomChecksum& checksum) {
   if (!checksum.known) return {ChecksumFix::Unknown, 0};
   if (checksum.Valid()) return {ChecksumFix::AlreadyRight, checksum.computed};
   const std::uint16_t complement = checksum.computed ^ 0xFFFF;
@@ -78,7 +80,29 @@ ChecksumFixResult FixRomChecksum(std::FILE* image, const RomLayout& layout) {
   return {written ? ChecksumFix::Fixed : ChecksumFix::NotWritten, checksum.computed};
 }
 
-std::string ChecksumFixMessage(const ChecksumFixResult& result) {
+}  // namespace
+
+ChecksumFixResult FixRomChecksum(std::FILE* image, const RomLayout& layout) {
+  return FixRomChecksum(image, layout, ReadRomChecksum(image, layout));
+}
+
+ChecksumFixResult FixRomChecksum(RomSession& session) {
+  const RomChecksum checksum = ReadRomChecksum(session.romFile, session.romLayout);
+  ChecksumFixResult result{ChecksumFix::NotWritten, checksum.computed};
+  const auto fix = [&] {
+    result = FixRomChecksum(session.romFile, session.romLayout, checksum);
+    return result.outcome != ChecksumFix::NotWritten;
+  };
+  // A checksum that needs no writing makes neither a backup nor a step to undo.
+  if (!checksum.known || checksum.Valid()) {
+    fix();
+    return result;
+  }
+  if (RunImageAction(session, fix) == ActionOutcome::NoBackup) return {ChecksumFix::NoBackup, checksum.computed};
+  return result;
+}
+
+std::string ChecksumFixMessage(const ChecksumFixResult& result, const std::string& imagePath) {
   switch (result.outcome) {
     case ChecksumFix::Fixed: {
       char text[40];
@@ -89,6 +113,8 @@ std::string ChecksumFixMessage(const ChecksumFixResult& result) {
       return "The checksum was already right.";
     case ChecksumFix::Unknown:
       return "The checksum of an image of this size is unknown, so it cannot be fixed.";
+    case ChecksumFix::NoBackup:
+      return BackupFailedMessage(imagePath);
     case ChecksumFix::NotWritten:
       break;
   }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/rom/rom_layout.h"
+#include "core/rom/rom_session.h"
 
 // The internal checksum: the 16-bit sum of the ROM data, kept little-endian in the internal
 // header with its complement just before it.
@@ -29,7 +30,7 @@ struct RomChecksum {
 
 RomChecksum ReadRomChecksum(std::FILE* image, const RomLayout& layout);
 
-enum class ChecksumFix { Fixed, AlreadyRight, Unknown, NotWritten };
+enum class ChecksumFix { Fixed, AlreadyRight, Unknown, NotWritten, NoBackup };
 
 struct ChecksumFixResult {
   ChecksumFix outcome;
@@ -42,6 +43,11 @@ struct ChecksumFixResult {
 // already right or the checksum is unknown.
 ChecksumFixResult FixRomChecksum(std::FILE* image, const RomLayout& layout);
 
-// "The checksum is now 0x1234." or "The checksum was already right."; for the two failures
-// the text of the "Warning" to show.
-std::string ChecksumFixMessage(const ChecksumFixResult& result);
+// The same on the session's image as one undoable action. Only a checksum that needs
+// writing makes the image's backup first; when the backup fails nothing is written
+// (NoBackup).
+ChecksumFixResult FixRomChecksum(RomSession& session);
+
+// "The checksum is now 0x1234." or "The checksum was already right."; for the failures the
+// text of the "Warning" to show.
+std::string ChecksumFixMessage(const ChecksumFixResult& result, const std::string& imagePath);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/io/file_size.h"
+#include "core/rom/image_action.h"
 
 namespace {
 
@@ -42,6 +43,7 @@ bool ReadRomBytes(std::FILE* image, std::uint32_t offset, std::uint8_t* out, std
 }
 
 bool WriteRomBytes(std::FILE* image, std::uint32_t offset, const std::uint8_t* bytes, std::size_t count) {
+  if (!NoteOverwrite(image, offset, bytes, count)) return false;
   if (!SeekTo(image, offset)) return false;
   if (std::fflush(image) != 0) return false;
   return std::fwrite(bytes, 1, count, image) == count;
@@ -65,4 +67,6 @@ void CloseRom(RomSession& session) {
   session.romSize = 0;
   session.romLayout = RomLayout{};
   session.romPath.clear();
+  session.journal = {};
+  session.backedUp = false;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/rom/rom_layout.h"
+#include "core/rom/write_journal.h"
 
 enum class RomKind : std::int32_t {
   NoRom = -1,
@@ -13,7 +14,8 @@ enum class RomKind : std::int32_t {
   Mother2Rom = 2,
 };
 
-// The one open image: opened "r+b" by LoadRom, closed by CloseRom.
+// The one open image: opened "r+b" by LoadRom, closed by CloseRom. Its journal and whether
+// its backup is made belong to this load only.
 struct RomSession {
   std::FILE* romFile = nullptr;
   std::uint8_t romLoaded = 0;
@@ -21,6 +23,8 @@ struct RomSession {
   std::int64_t romSize = 0;
   RomLayout romLayout;
   std::string romPath;
+  WriteJournal journal;
+  bool backedUp = false;
 };
 
 // The title is the first 21 bytes of the internal header; its first 15 tell the kind.
@@ -40,7 +44,8 @@ std::uint8_t ReadRomByte(std::FILE* image, std::uint32_t offset);
 // Reads count bytes at offset into out; false when the file ends before them.
 bool ReadRomBytes(std::FILE* image, std::uint32_t offset, std::uint8_t* out, std::size_t count);
 
-// Positions the stream, flushes, then writes the bytes; false when any step fails.
+// Positions the stream, flushes, then writes the bytes; false when any step fails. Inside an
+// image action (image_action.h) it first notes the bytes it replaces.
 bool WriteRomBytes(std::FILE* image, std::uint32_t offset, const std::uint8_t* bytes, std::size_t count);
 // Writes value little-endian in width bytes (1 to 4).
 bool WriteRomValue(std::FILE* image, std::uint32_t offset, std::uint32_t value, unsigned width);

@@ -7,6 +7,7 @@
 
 #include "tests/cli/run_cli.h"
 #include "tests/support/fixture_image.h"
+#include "tests/support/folder_contents.h"
 #include "tests/support/plain_checksum.h"
 
 namespace {
@@ -98,11 +99,15 @@ TEST(FixChecksumCommand, FixesOnceThenFindsItRight) {
   const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
   EXPECT_EQ(bytes[0xFFDE] | bytes[0xFFDF] << 8, sum);
   EXPECT_EQ(bytes[0xFFDC] | bytes[0xFFDD] << 8, sum ^ 0xFFFF);
+  const FolderContents backups = ReadFolderContents(path + ".backups");
+  ASSERT_EQ(backups.size(), 1u) << "the fix is backed up first";
+  EXPECT_EQ(backups.begin()->second, std::string(image.bytes.begin(), image.bytes.end()));
 
   const CliRun second = RunCli({"fix-checksum", path});
   EXPECT_EQ(second.status, 0);
   EXPECT_EQ(second.out, "The checksum was already right.\n");
   EXPECT_EQ(ReadFileBytes(path), bytes);
+  EXPECT_EQ(ReadFolderContents(path + ".backups"), backups) << "nothing written, nothing backed up";
 }
 
 TEST(FixChecksumCommand, FailuresGiveOneLineAndTouchNothing) {
@@ -110,6 +115,9 @@ TEST(FixChecksumCommand, FailuresGiveOneLineAndTouchNothing) {
   FixtureImage(3 * 1024 * 1024 + 100).WriteTo(odd);
   const std::string missing = TempPath("missing.sfc");
   const std::string huge = ImageOfSize(16 * 1024 * 1024 + 1);
+  const std::string blocked = TempPath("blocked.sfc");
+  FixtureImage().WriteTo(blocked);
+  WriteTextFile(blocked + ".backups", "a file where the backup folder goes");
   struct Case {
     std::string path;
     std::string err;
@@ -117,6 +125,9 @@ TEST(FixChecksumCommand, FailuresGiveOneLineAndTouchNothing) {
       {odd, "quillon-cli: The checksum of an image of this size is unknown, so it cannot be fixed.\n"},
       {missing, "quillon-cli: cannot open " + missing + " for writing\n"},
       {huge, TooLargeLine(huge)},
+      {blocked, "quillon-cli: A backup copy of the ROM could not be made in\n" + blocked +
+                    ".backups\n\nso nothing was written.  Make sure the disk has room and the folder can be "
+                    "written to, then apply again.\n"},
   };
   for (const Case& c : cases) {
     const std::vector<std::uint8_t> before = ReadFileBytes(c.path);

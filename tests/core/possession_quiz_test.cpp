@@ -50,8 +50,13 @@ QuizRun RunQuizOn(const FixtureImage& image, const char* mode, MessageAnswer ans
   EXPECT_NE(file, nullptr) << path;
   if (!file) return run;
   run.platform.messageAnswers = {answer};
-  PlayPossessionQuiz(file, kHeaderedLayout, run.platform);
-  std::fclose(file);
+  RomSession session;
+  session.romFile = file;
+  session.romLoaded = 1;
+  session.romLayout = kHeaderedLayout;
+  session.romPath = path;
+  PlayPossessionQuiz(session, run.platform);
+  CloseRom(session);
   run.bytesAfter = ReadFileBytes(path);
   return run;
 }

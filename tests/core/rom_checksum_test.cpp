@@ -98,7 +98,7 @@ TEST(FixRomChecksum, WritesTheSumAndItsComplementThenFindsThemRight) {
     EXPECT_EQ(fixed.checksum, expected) << name;
     char sentence[40];
     std::snprintf(sentence, sizeof sentence, "The checksum is now 0x%04X.", expected);
-    EXPECT_EQ(ChecksumFixMessage(fixed), sentence) << name;
+    EXPECT_EQ(ChecksumFixMessage(fixed, image.path), sentence) << name;
 
     std::vector<std::uint8_t> want = before;
     const std::size_t at = layout.headerSize + layout.internalHeader + 0x1C;
@@ -115,7 +115,7 @@ TEST(FixRomChecksum, WritesTheSumAndItsComplementThenFindsThemRight) {
     EXPECT_EQ(read.stored, expected) << name;
     const ChecksumFixResult again = FixRomChecksum(image.file, layout);
     EXPECT_EQ(again.outcome, ChecksumFix::AlreadyRight) << name;
-    EXPECT_EQ(ChecksumFixMessage(again), "The checksum was already right.") << name;
+    EXPECT_EQ(ChecksumFixMessage(again, image.path), "The checksum was already right.") << name;
     EXPECT_TRUE(image.Bytes() == after) << name;
   }
 }
@@ -126,7 +126,7 @@ TEST(FixRomChecksum, UnknownSizesAndFailedWritesChangeNothing) {
   EXPECT_FALSE(ReadRomChecksum(odd.file, kHeaderlessLayout).known);
   const ChecksumFixResult unknown = FixRomChecksum(odd.file, kHeaderlessLayout);
   EXPECT_EQ(unknown.outcome, ChecksumFix::Unknown);
-  EXPECT_EQ(ChecksumFixMessage(unknown), "The checksum of an image of this size is unknown, so it cannot be fixed.");
+  EXPECT_EQ(ChecksumFixMessage(unknown, odd.path), "The checksum of an image of this size is unknown, so it cannot be fixed.");
   EXPECT_TRUE(odd.Bytes() == oddBefore);
 
   ChecksumImage locked(kHeaderedLayout);
@@ -135,7 +135,7 @@ TEST(FixRomChecksum, UnknownSizesAndFailedWritesChangeNothing) {
   locked.file = std::fopen(locked.path.c_str(), "rb");
   const ChecksumFixResult failed = FixRomChecksum(locked.file, kHeaderedLayout);
   EXPECT_EQ(failed.outcome, ChecksumFix::NotWritten);
-  EXPECT_EQ(ChecksumFixMessage(failed).rfind("The changes could not be written", 0), 0u);
+  EXPECT_EQ(ChecksumFixMessage(failed, locked.path).rfind("The changes could not be written", 0), 0u);
   EXPECT_TRUE(locked.Bytes() == lockedBefore);
 }
 

@@ -25,7 +25,7 @@ struct EditorCase {
   const char* title;
   int icon;
   HMENU* menu;
-  HMENU* viewMenu;  // nullptr for a menu bar of File and Help
+  HMENU* viewMenu;  // nullptr for a menu bar of File, Edit and Help
   int width;
   std::vector<std::pair<std::string, int>> tabs;  // text and image
   const char* groupBox;
@@ -377,13 +377,15 @@ TEST_F(EditorFrameTest, ASecondOpeningShowsTheSameMenuBar) {
           menuTexts[opening].push_back(text);
         }
         EXPECT_EQ(GetSubMenu(menu, 0), editorFileMenu);
+        EXPECT_EQ(GetSubMenu(menu, 1), editorEditMenu);
         if (c.viewMenu) {
-          EXPECT_EQ(GetSubMenu(menu, 1), *c.viewMenu);
+          EXPECT_EQ(GetSubMenu(menu, 2), *c.viewMenu);
         }
       }));
     }
     const std::vector<std::string> expected =
-        c.viewMenu ? std::vector<std::string>{"&File", "&View", "&Help"} : std::vector<std::string>{"&File", "&Help"};
+        c.viewMenu ? std::vector<std::string>{"&File", "&Edit", "&View", "&Help"}
+                   : std::vector<std::string>{"&File", "&Edit", "&Help"};
     EXPECT_EQ(menuTexts[0], expected);
     EXPECT_EQ(menuTexts[1], menuTexts[0]);
   }

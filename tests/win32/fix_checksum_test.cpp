@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/support/fixture_image.h"
+#include "tests/support/folder_contents.h"
 #include "tests/support/plain_checksum.h"
 #include "tests/win32/shell_fixture.h"
 #include "win32/app/app_state.h"
@@ -58,6 +59,10 @@ TEST_F(FixChecksumCommand, WritesTheChecksumOfEitherLayoutThenFindsItRight) {
     ASSERT_EQ(recorder.messages.size(), 2u);
     EXPECT_EQ(recorder.messages[1].text, "The checksum was already right.");
     EXPECT_EQ(ReadFileBytes(path), fixed);
+
+    SendCommand(kCmdUndoApply);
+    EXPECT_EQ(ReadFileBytes(path), image.bytes) << "Undo Apply takes the fix back";
+    EXPECT_EQ(ReadFolderContents(path + ".backups").size(), 1u) << "the fix was backed up first";
 
     SendCommand(kCmdCloseRom);
     EXPECT_FALSE(FixChecksumEnabled()) << layout.headerSize;

@@ -61,7 +61,7 @@ TEST_F(RecentRomList, RecentEntryLoadsItsImageAndMovesUp) {
 
   SendCommand(kCmdRecentRom0 + 1);
   EXPECT_EQ(romSession.romKind, RomKind::Mother2Rom);
-  EXPECT_EQ(MenuText(fileMenu, 3), "&1 - " + fifth);
+  EXPECT_EQ(MenuText(fileMenu, 5), "&1 - " + fifth);
 }
 
 TEST_F(RecentRomList, EmptyEntryDoesNothing) {

@@ -143,7 +143,7 @@ std::string MenuText(HMENU menu, int position) {
 
 std::vector<std::string> RecentMenuTexts() {
   std::vector<std::string> texts;
-  for (int position = 3; position <= 7; ++position) texts.push_back(MenuText(fileMenu, position));
+  for (int position = 5; position <= 9; ++position) texts.push_back(MenuText(fileMenu, position));
   return texts;
 }
 

@@ -48,7 +48,7 @@ std::vector<SeenModalWindow> WatchModalWindows(const std::function<void()>& acti
 
 std::string WindowText(HWND window);
 std::string MenuText(HMENU menu, int position);
-// The recent entries of the File menu, positions 3 to 7.
+// The recent entries of the File menu, positions 5 to 9.
 std::vector<std::string> RecentMenuTexts();
 std::string StatusLine();
 // Selects the item as a user would; the tree then notifies the main window.

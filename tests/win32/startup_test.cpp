@@ -130,25 +130,30 @@ TEST_F(StartUp, MenusHaveTheirItemsInOrder) {
       {mainMenu, 1, "&Help", -1, helpMenu, false},
       {fileMenu, 0, "&Load ROM", kCmdLoadRom, nullptr, false},
       {fileMenu, 1, "&Close ROM", kCmdCloseRom, nullptr, false},
-      {fileMenu, 2, nullptr, -1, nullptr, false},
-      {fileMenu, 3, "&1 - ", 100, nullptr, false},
-      {fileMenu, 4, "&2 - ", 101, nullptr, false},
-      {fileMenu, 5, "&3 - ", 102, nullptr, false},
-      {fileMenu, 6, "&4 - ", 103, nullptr, false},
-      {fileMenu, 7, "&5 - ", 104, nullptr, false},
-      {fileMenu, 8, nullptr, -1, nullptr, false},
-      {fileMenu, 9, "&Make IPS", kCmdMakeIps, nullptr, false},
-      {fileMenu, 10, "Make &BPS", kCmdMakeBps, nullptr, false},
-      {fileMenu, 11, "&Apply Patch...", kCmdApplyPatch, nullptr, false},
-      {fileMenu, 12, "Fix &Checksum", kCmdFixChecksum, nullptr, false},
-      {fileMenu, 13, nullptr, -1, nullptr, false},
-      {fileMenu, 14, "&Exit", kCmdExit, nullptr, false},
+      {fileMenu, 2, "&Undo Apply\tCtrl+Z", kCmdUndoApply, nullptr, false},
+      {fileMenu, 3, "&Redo Apply\tCtrl+Y", kCmdRedoApply, nullptr, false},
+      {fileMenu, 4, nullptr, -1, nullptr, false},
+      {fileMenu, 5, "&1 - ", 100, nullptr, false},
+      {fileMenu, 6, "&2 - ", 101, nullptr, false},
+      {fileMenu, 7, "&3 - ", 102, nullptr, false},
+      {fileMenu, 8, "&4 - ", 103, nullptr, false},
+      {fileMenu, 9, "&5 - ", 104, nullptr, false},
+      {fileMenu, 10, nullptr, -1, nullptr, false},
+      {fileMenu, 11, "&Make IPS", kCmdMakeIps, nullptr, false},
+      {fileMenu, 12, "Make &BPS", kCmdMakeBps, nullptr, false},
+      {fileMenu, 13, "&Apply Patch...", kCmdApplyPatch, nullptr, false},
+      {fileMenu, 14, "Fix &Checksum", kCmdFixChecksum, nullptr, false},
+      {fileMenu, 15, nullptr, -1, nullptr, false},
+      {fileMenu, 16, "&Exit", kCmdExit, nullptr, false},
       {helpMenu, 0, "&Help", kCmdHelp, nullptr, false},
       {helpMenu, 1, "&About", kCmdAbout, nullptr, false},
       {editorFileMenu, 0, "Close &ROM", kCmdEditorCloseRom, nullptr, false},
+      {editorEditMenu, 0, "&Undo Apply\tCtrl+Z", kCmdUndoApply, nullptr, false},
+      {editorEditMenu, 1, "&Redo Apply\tCtrl+Y", kCmdRedoApply, nullptr, false},
       {enemyEditorMenu, 0, "&File", -1, editorFileMenu, false},
-      {enemyEditorMenu, 1, "&View", -1, enemyViewMenu, false},
-      {enemyEditorMenu, 2, "&Help", kCmdEditorHelp, nullptr, false},
+      {enemyEditorMenu, 1, "&Edit", -1, editorEditMenu, false},
+      {enemyEditorMenu, 2, "&View", -1, enemyViewMenu, false},
+      {enemyEditorMenu, 3, "&Help", kCmdEditorHelp, nullptr, false},
       {enemyViewMenu, 0, "&Find", kCmdFind, nullptr, false},
       {enemyViewMenu, 1, nullptr, -1, nullptr, false},
       {enemyViewMenu, 2, "List by &Original Order", kCmdListByOriginalOrder, nullptr, false},
@@ -157,8 +162,9 @@ TEST_F(StartUp, MenusHaveTheirItemsInOrder) {
       {enemyViewMenu, 5, nullptr, -1, nullptr, false},
       {enemyViewMenu, 6, "&Dump To Text", kCmdDumpToText, nullptr, false},
       {itemEditorMenu, 0, "&File", -1, editorFileMenu, false},
-      {itemEditorMenu, 1, "&View", -1, itemViewMenu, false},
-      {itemEditorMenu, 2, "&Help", kCmdEditorHelp, nullptr, false},
+      {itemEditorMenu, 1, "&Edit", -1, editorEditMenu, false},
+      {itemEditorMenu, 2, "&View", -1, itemViewMenu, false},
+      {itemEditorMenu, 3, "&Help", kCmdEditorHelp, nullptr, false},
       {itemViewMenu, 0, "&Find", kCmdFind, nullptr, false},
       {itemViewMenu, 1, nullptr, -1, nullptr, false},
       {itemViewMenu, 2, "List by &Original Order", kCmdListByOriginalOrder, nullptr, false},
@@ -167,9 +173,11 @@ TEST_F(StartUp, MenusHaveTheirItemsInOrder) {
       {itemViewMenu, 5, nullptr, -1, nullptr, false},
       {itemViewMenu, 6, "&Dump To Text", kCmdDumpToText, nullptr, false},
       {psiEditorMenu, 0, "&File", -1, editorFileMenu, false},
-      {psiEditorMenu, 1, "&Help", kCmdEditorHelp, nullptr, false},
+      {psiEditorMenu, 1, "&Edit", -1, editorEditMenu, false},
+      {psiEditorMenu, 2, "&Help", kCmdEditorHelp, nullptr, false},
       {textEditorMenu, 0, "&File", -1, editorFileMenu, false},
-      {textEditorMenu, 1, "&Help", kCmdEditorHelp, nullptr, false},
+      {textEditorMenu, 1, "&Edit", -1, editorEditMenu, false},
+      {textEditorMenu, 2, "&Help", kCmdEditorHelp, nullptr, false},
   };
   for (const Item& item : items) {
     const std::string where = "item " + std::to_string(item.position) + " " + (item.text ? item.text : "separator");
@@ -187,10 +195,11 @@ TEST_F(StartUp, MenusHaveTheirItemsInOrder) {
     }
     EXPECT_EQ((info.fState & MFS_CHECKED) != 0, item.checked) << where;
   }
-  const HMENU menus[] = {mainMenu, fileMenu, helpMenu, editorFileMenu, enemyEditorMenu, enemyViewMenu,
-                         itemEditorMenu, itemViewMenu, psiEditorMenu, textEditorMenu};
-  const int counts[] = {2, 15, 2, 1, 3, 7, 3, 7, 2, 2};
-  for (int i = 0; i < 10; ++i) EXPECT_EQ(GetMenuItemCount(menus[i]), counts[i]) << "menu " << i;
+  const HMENU menus[] = {mainMenu,       fileMenu,      helpMenu,       editorFileMenu, editorEditMenu,
+                         enemyEditorMenu, enemyViewMenu, itemEditorMenu, itemViewMenu,   psiEditorMenu,
+                         textEditorMenu};
+  const int counts[] = {2, 17, 2, 1, 2, 4, 7, 4, 7, 3, 3};
+  for (int i = 0; i < 11; ++i) EXPECT_EQ(GetMenuItemCount(menus[i]), counts[i]) << "menu " << i;
 }
 
 struct TreeItemCase {

@@ -27,6 +27,7 @@ HMENU mainMenu = nullptr;
 HMENU fileMenu = nullptr;
 HMENU helpMenu = nullptr;
 HMENU editorFileMenu = nullptr;
+HMENU editorEditMenu = nullptr;
 HMENU enemyEditorMenu = nullptr;
 HMENU enemyViewMenu = nullptr;
 HMENU itemEditorMenu = nullptr;

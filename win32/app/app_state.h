@@ -38,6 +38,7 @@ extern HMENU mainMenu;
 extern HMENU fileMenu;
 extern HMENU helpMenu;
 extern HMENU editorFileMenu;
+extern HMENU editorEditMenu;
 extern HMENU enemyEditorMenu;
 extern HMENU enemyViewMenu;
 extern HMENU itemEditorMenu;

@@ -18,6 +18,8 @@ enum CommandId : int {
   kCmdQuiz = 21,
   kCmdFixChecksum = 22,
   kCmdFindNext = 23,
+  kCmdUndoApply = 24,
+  kCmdRedoApply = 25,
   kCmdMakeBps = 30,
   kCmdApplyPatch = 31,
   kCmdRecentRom0 = 100,

@@ -12,6 +12,7 @@
 #include "win32/app/modal_windows.h"
 #include "win32/app/recent_rom_list.h"
 #include "win32/app/status_line.h"
+#include "win32/app/undo_apply.h"
 #include "win32/ips/apply_patch_command.h"
 
 namespace {
@@ -36,11 +37,12 @@ bool RomLoadedOrSaySo() {
 
 void FixChecksum() {
   if (!romSession.romLoaded) return;
-  const ChecksumFixResult result = FixRomChecksum(romSession.romFile, romSession.romLayout);
+  const ChecksumFixResult result = FixRomChecksum(romSession);
+  const std::string message = ChecksumFixMessage(result, romSession.romPath);
   if (result.Succeeded()) {
-    platform->ShowMessage(ChecksumFixMessage(result), "Checksum", MessageKind::Information, TextEncoding::Ansi);
+    platform->ShowMessage(message, "Checksum", MessageKind::Information, TextEncoding::Ansi);
   } else {
-    ShowWarning(*platform, ChecksumFixMessage(result));
+    ShowWarning(*platform, message);
   }
 }
 
@@ -54,7 +56,7 @@ void QuitProgram() {
 
 void RunPossessionQuiz() {
   if (!romSession.romLoaded) return;
-  PlayPossessionQuiz(romSession.romFile, romSession.romLayout, *platform);
+  PlayPossessionQuiz(romSession, *platform);
   RefreshStatusLine();
 }
 
@@ -93,6 +95,10 @@ void RunMainCommand(int command) {
       return;
     case kCmdFixChecksum:
       FixChecksum();
+      return;
+    case kCmdUndoApply:
+    case kCmdRedoApply:
+      StepJournal(command, [](std::uint32_t) { RefreshStatusLine(); });
       return;
     case kCmdQuiz:
       RunPossessionQuiz();

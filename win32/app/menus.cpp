@@ -3,6 +3,7 @@
 #include "core/settings/recent_roms.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
+#include "win32/app/undo_apply.h"
 
 namespace {
 
@@ -18,10 +19,16 @@ void AppendSeparator(HMENU menu) {
   AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
 }
 
+void AppendUndoCommands(HMENU menu) {
+  AppendCommand(menu, kCmdUndoApply, "&Undo Apply\tCtrl+Z", MF_GRAYED);
+  AppendCommand(menu, kCmdRedoApply, "&Redo Apply\tCtrl+Y", MF_GRAYED);
+}
+
 void BuildMainMenu() {
   fileMenu = CreatePopupMenu();
   AppendCommand(fileMenu, kCmdLoadRom, "&Load ROM");
   AppendCommand(fileMenu, kCmdCloseRom, "&Close ROM");
+  AppendUndoCommands(fileMenu);
   AppendSeparator(fileMenu);
   for (int entry = 0; entry < static_cast<int>(kRecentRomCount); ++entry) {
     AppendCommand(fileMenu, kCmdRecentRom0 + entry, "");
@@ -58,6 +65,7 @@ HMENU BuildViewMenu(const char* byNameText, const char* byGameOrderOrTypeText) {
 HMENU BuildEditorMenu(HMENU viewMenu) {
   HMENU bar = CreateMenu();
   AppendPopup(bar, editorFileMenu, "&File");
+  AppendPopup(bar, editorEditMenu, "&Edit");
   if (viewMenu) AppendPopup(bar, viewMenu, "&View");
   AppendCommand(bar, kCmdEditorHelp, "&Help");
   return bar;
@@ -67,6 +75,7 @@ HMENU BuildEditorMenu(HMENU viewMenu) {
 
 void RefreshFileMenu() {
   EnableMenuItem(fileMenu, kCmdFixChecksum, MF_BYCOMMAND | (romSession.romLoaded ? MF_ENABLED : MF_GRAYED));
+  EnableUndoMenuItems(fileMenu);
 }
 
 void BuildMenus() {
@@ -74,6 +83,8 @@ void BuildMenus() {
 
   editorFileMenu = CreatePopupMenu();
   AppendCommand(editorFileMenu, kCmdEditorCloseRom, "Close &ROM");
+  editorEditMenu = CreatePopupMenu();
+  AppendUndoCommands(editorEditMenu);
 
   enemyViewMenu = BuildViewMenu("List by Enemy &Name", "List by Game &Order");
   enemyEditorMenu = BuildEditorMenu(enemyViewMenu);

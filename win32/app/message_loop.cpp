@@ -2,7 +2,9 @@
 
 #include "core/rom/rom_messages.h"
 #include "win32/app/app_state.h"
+#include "win32/app/main_commands.h"
 #include "win32/app/modal_windows.h"
+#include "win32/app/undo_apply.h"
 #include "win32/editors/enemy_editor_window.h"
 #include "win32/editors/item_editor_window.h"
 #include "win32/editors/misc_text_editor_window.h"
@@ -55,6 +57,11 @@ HTREEITEM SelectedTreeItem() {
 }  // namespace
 
 void ProcessLoopMessage(const MSG& message) {
+  const int undoCommand = UndoKeyCommand(message);
+  if (undoCommand && (message.hwnd == mainWindow || IsChild(mainWindow, message.hwnd))) {
+    RunMainCommand(undoCommand);
+    return;
+  }
   if (message.message == WM_LBUTTONDBLCLK && message.hwnd == treeView) OpenTreeItem(TreeItemAt(message.lParam));
   if (IsOpenKey(message)) {
     OpenTreeItem(SelectedTreeItem());

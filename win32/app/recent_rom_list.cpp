@@ -5,13 +5,6 @@
 #include "win32/app/command_ids.h"
 #include "win32/app/program_directory.h"
 
-namespace {
-
-// Where the recent entries sit in the File menu.
-constexpr UINT kFirstRecentMenuPosition = 3;
-
-}  // namespace
-
 void ReadSettings() {
   recentRoms = ReadSettingsFile(ProgramDirectory());
 }
@@ -23,8 +16,9 @@ void WriteSettings() {
 
 void RefreshRecentMenu() {
   for (std::size_t entry = 0; entry < kRecentRomCount; ++entry) {
-    ModifyMenuA(fileMenu, kFirstRecentMenuPosition + static_cast<UINT>(entry), MF_BYPOSITION | MF_STRING,
-                kCmdRecentRom0 + entry, RecentMenuItemText(entry, recentRoms[entry]).c_str());
+    const UINT command = kCmdRecentRom0 + static_cast<UINT>(entry);
+    ModifyMenuA(fileMenu, command, MF_BYCOMMAND | MF_STRING, command,
+                RecentMenuItemText(entry, recentRoms[entry]).c_str());
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,7 @@
 // placement, small icon and menu bar, the tool bar with its separator line and tool tips,
 // the tab control carrying the tree's images, the group box on the first tab, "Apply
 // Changes" and the report of a failed apply, the control font with the 3-D look, Help,
-// Close ROM and the close box.
+// Close ROM, Undo Apply and Redo Apply (menu and keys), and the close box.
 //
 // An editor is an EditorDefinition: its layout and the few steps that are its own. The
 // frame opens it (OpenEditorWindow) in this order:
@@ -78,8 +79,13 @@ struct EditorDefinition {
   // Asks before writing entries that lie on other game data; false when the user says No,
   // and then nothing is written and the typing stays unapplied. May be null: never asks.
   bool (*mayWrite)() = nullptr;
-  // Writes the boxes into the image; false when a write failed, and the frame says so.
+  // Writes the boxes into the image; false when a write failed, and the frame says so. The
+  // frame runs it as one undoable action, after the image's backup.
   bool (*apply)() = nullptr;
+  // After an undo or redo has read the tables again: refills the lists and shows the record
+  // holding the byte at offset, or the one shown before when none of the editor's does.
+  // Null: show again.
+  void (*showChanged)(std::uint32_t offset) = nullptr;
   // The list editors' commands, from the View menu and the list tool bar.
   void (*find)() = nullptr;
   // F3: the next match of the last search after the shown record.

@@ -7,6 +7,7 @@
 
 #include "win32/app/command_ids.h"
 #include "win32/editors/editor_controls.h"
+#include "win32/editors/unapplied_edits.h"
 
 namespace {
 
@@ -21,6 +22,8 @@ constexpr EditorKey kEditorKeys[] = {
     {'F', true, kCmdFind},
     {VK_F3, false, kCmdFindNext},
     {VK_F1, false, kCmdEditorHelp},
+    {'Z', true, kCmdUndoApply},
+    {'Y', true, kCmdRedoApply},
 };
 
 HWND keyedEditor = nullptr;
@@ -101,9 +104,16 @@ void MoveFocus(bool backwards) {
   SendMessageA(keyedEditor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(order[next]), TRUE);
 }
 
+// Ctrl+Z in an edit box the user has typed into since its record was shown undoes the typing.
+bool UndoesTyping(const EditorKey& key) {
+  const HWND focus = GetFocus();
+  return key.command == kCmdUndoApply && IsOfClass(focus, "Edit") && HasUnappliedEditIn(keyedEditor, focus);
+}
+
 bool RunKeyCommand(WPARAM key) {
   for (const EditorKey& k : kEditorKeys) {
     if (k.key != key || k.control != IsDown(VK_CONTROL)) continue;
+    if (UndoesTyping(k)) return false;
     SendMessageA(keyedEditor, WM_COMMAND, MAKEWPARAM(k.command, 0), 0);
     return true;
   }

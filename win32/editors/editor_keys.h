@@ -4,7 +4,9 @@
 
 // The keyboard of an open editor, read from the dialog's own loop before the dialog manager
 // sees a key:
-//   - the command keys of kEditorKeys (Ctrl+F Find, F3 Find Next, F1 Help) become commands;
+//   - the command keys of kEditorKeys (Ctrl+F Find, F3 Find Next, F1 Help, Ctrl+Z Undo
+//     Apply, Ctrl+Y Redo Apply) become commands, except Ctrl+Z in an edit box holding
+//     unapplied typing, which undoes the typing;
 //   - Tab and Shift+Tab visit every enabled control in reading order, whatever its parent;
 //   - Enter in a list that is not open does nothing, so the default button only applies
 //     from outside the lists.

@@ -6,8 +6,10 @@
 #include <ctime>
 
 #include "core/rom/apply_messages.h"
+#include "core/rom/image_action.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
+#include "win32/app/undo_apply.h"
 #include "win32/editors/editor_keys.h"
 #include "win32/editors/unapplied_edits.h"
 #include "win32/editors/view_menu.h"
@@ -101,10 +103,12 @@ bool Apply() {
     return false;
   }
   if (definition->mayWrite && !definition->mayWrite()) return false;
-  const bool written = definition->apply();
-  RememberWhatIsShown();
+  const ActionOutcome outcome = RunImageAction(romSession, definition->apply);
+  // Without its backup nothing was written, and the typing stays unapplied.
+  if (outcome != ActionOutcome::NoBackup) RememberWhatIsShown();
+  const bool written = outcome == ActionOutcome::Written;
   ShowWrittenLine(written ? "Written to the image at " + TimeOfDay() : "");
-  if (!written) ShowWarning(*platform, kChangesNotWritten);
+  ReportActionOutcome(*platform, outcome, romSession.romPath);
   return written;
 }
 
@@ -159,6 +163,18 @@ void PickRecord(HWND list, int id, int code) {
     }
   }
   if (definition->onCommand) definition->onCommand(id, code);
+  RememberAnotherShown();
+}
+
+// After an undo or redo the editor shows the record the step wrote, as the image now holds it.
+void StepAndShow(int command) {
+  StepJournal(command, [](std::uint32_t offset) {
+    if (definition->showChanged) {
+      definition->showChanged(offset);
+    } else {
+      definition->show();
+    }
+  });
   RememberAnotherShown();
 }
 
@@ -228,6 +244,10 @@ bool OnCommand(WPARAM wParam, LPARAM lParam) {
       return true;
     case IDCANCEL:  // Escape
       if (MayLeaveShownRecord()) EndEditor();
+      return true;
+    case kCmdUndoApply:
+    case kCmdRedoApply:
+      if (MayLeaveShownRecord()) StepAndShow(id);
       return true;
     default:
       break;
@@ -311,6 +331,9 @@ INT_PTR CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
       return FALSE;
     case WM_COMMAND:
       return OnCommand(wParam, lParam) ? TRUE : FALSE;
+    case WM_INITMENUPOPUP:
+      EnableUndoMenuItems(reinterpret_cast<HMENU>(wParam));
+      return TRUE;
     case WM_NOTIFY: {
       LRESULT answer = 0;
       if (!OnNotify(*reinterpret_cast<NMHDR*>(lParam), answer)) return FALSE;

@@ -10,6 +10,7 @@
 #include "core/enemy/outside_pictures.h"
 #include "core/io/text_dump.h"
 #include "core/text/game_text.h"
+#include "core/tables/table_position.h"
 #include "win32/app/app_state.h"
 #include "win32/app/output_file_choice.h"
 #include "win32/editors/control_values.h"
@@ -91,6 +92,17 @@ bool ApplySelectedEnemy() {
 
 std::string RefuseEnemyBoxes() {
   return EnemyBoxesProblem(ReadEnemyBoxes(controls));
+}
+
+// An undo or redo of another table leaves the enemy order as it was, so the enemy at the
+// selected place is the one shown before.
+void ShowChangedEnemy(std::uint32_t offset) {
+  int position = PositionHolding(gameTables.enemyTable, offset, kEnemyRecordSize);
+  if (position == kNoSelection) position = SelectedEntry(controls.enemyList);
+  FillEnemyEditorLists();
+  if (position == kNoSelection) return;
+  SelectAndShow(static_cast<std::size_t>(position));
+  EnemySelection = position;
 }
 
 void ChooseEnemy() {
@@ -190,6 +202,7 @@ EditorDefinition Define() {
   editor.show = ShowRememberedEnemy;
   editor.refusal = RefuseEnemyBoxes;
   editor.apply = ApplySelectedEnemy;
+  editor.showChanged = ShowChangedEnemy;
   editor.find = FindEnemy;
   editor.findNext = FindNextEnemy;
   editor.changeListOrder = ChangeEnemyListOrder;

@@ -73,6 +73,17 @@ std::string RefuseItemBoxes() {
   return ItemBoxesProblem(ReadItemBoxes(controls));
 }
 
+// An undo or redo of another table leaves the item order as it was, so the item at the
+// selected place is the one shown before.
+void ShowChangedItem(std::uint32_t offset) {
+  int position = PositionHolding(gameTables.itemTable, offset, kItemRecordSize);
+  if (position == kNoSelection) position = SelectedEntry(controls.itemList);
+  FillItemList(controls.itemList, gameTables.itemTable);
+  if (position == kNoSelection) return;
+  SelectAndShow(static_cast<std::size_t>(position));
+  ItemSelection = position;
+}
+
 bool ChooseItem(int id, int code) {
   if (id != kItemListId || code != CBN_SELENDOK) return false;
   const int selected = SelectedEntry(controls.itemList);
@@ -140,6 +151,7 @@ EditorDefinition Define() {
   editor.refusal = RefuseItemBoxes;
   editor.mayWrite = MayWriteSelectedItem;
   editor.apply = ApplySelectedItem;
+  editor.showChanged = ShowChangedItem;
   editor.find = FindItem;
   editor.findNext = FindNextItem;
   editor.changeListOrder = ChangeItemListOrder;

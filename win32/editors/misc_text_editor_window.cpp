@@ -1,5 +1,6 @@
 #include "win32/editors/misc_text_editor_window.h"
 
+#include "core/tables/table_position.h"
 #include "core/text/misc_text_form.h"
 #include "win32/app/app_state.h"
 #include "win32/editors/control_values.h"
@@ -76,10 +77,27 @@ void ShowMiscText() {
   ShowControlText(controls.battleMenuEntry, boxes.battleMenuEntry);
 }
 
-void ShowFirstEntries() {
+// Refilled so that changed texts appear in the lists.
+void ShowEntries(const MiscTextSelection& selected) {
   FillMiscTextLists();
-  SelectEntries({0, 0, 0});
+  SelectEntries(selected);
   ShowMiscText();
+}
+
+void ShowFirstEntries() {
+  ShowEntries({0, 0, 0});
+}
+
+void SelectHolding(int& selection, int position) {
+  if (position != kNoSelection) selection = position;
+}
+
+void ShowChangedEntry(std::uint32_t offset) {
+  MiscTextSelection selected = SelectedEntries();
+  SelectHolding(selected.phone, PositionHolding(gameTables.phoneListTable, offset, kPhoneEntrySize));
+  SelectHolding(selected.ailment, PositionHolding(gameTables.ailmentNameTable, offset, kShortTextFieldLength));
+  SelectHolding(selected.battleMenu, PositionHolding(gameTables.battleMenuTable, offset, kShortTextFieldLength));
+  ShowEntries(selected);
 }
 
 MiscTextBoxes TypedBoxes() {
@@ -94,10 +112,7 @@ std::string RefuseMiscText() {
 bool ApplyMiscText() {
   const MiscTextSelection selected = SelectedEntries();
   const bool written = ApplyMiscTextBoxes(romSession.romFile, Tables(), selected, TypedBoxes());
-  // Refilled so that changed texts appear in the lists.
-  FillMiscTextLists();
-  SelectEntries(selected);
-  ShowMiscText();
+  ShowEntries(selected);
   return written;
 }
 
@@ -122,6 +137,7 @@ EditorDefinition Define() {
   editor.apply = ApplyMiscText;
   editor.recordLists = {kPhoneListId, kAilmentListId, kBattleMenuListId};
   editor.recordName = MiscTextName;
+  editor.showChanged = ShowChangedEntry;
   editor.onCommand = ShowChosenEntry;
   return editor;
 }

@@ -30,6 +30,15 @@ bool HasUnappliedEdits(HWND editor) {
   return ReadControlStates(editor, shown.recordLists) != shown.controls;
 }
 
+bool HasUnappliedEditIn(HWND editor, HWND control) {
+  const auto isControl = [control](const ControlState& state) { return state.control == control; };
+  const ControlStates now = ReadControlStates(editor, shown.recordLists);
+  const auto current = std::find_if(now.begin(), now.end(), isControl);
+  const auto remembered = std::find_if(shown.controls.begin(), shown.controls.end(), isControl);
+  if (current == now.end() || remembered == shown.controls.end()) return false;
+  return current->value != remembered->value;
+}
+
 int ShownEntryOf(HWND recordList) {
   const auto at = std::find(shown.recordLists.begin(), shown.recordLists.end(), recordList);
   if (at == shown.recordLists.end()) return -1;

@@ -13,6 +13,8 @@
 // recordLists shows.
 void RememberShownRecord(HWND editor, const std::vector<HWND>& recordLists);
 bool HasUnappliedEdits(HWND editor);
+// Whether that one control of editor differs from what it showed with the record.
+bool HasUnappliedEditIn(HWND editor, HWND control);
 // The entry the list showed when the record was remembered; -1 when it is no record list.
 int ShownEntryOf(HWND recordList);
 

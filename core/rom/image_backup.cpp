@@ -1,0 +1,127 @@
+#include "core/rom/image_backup.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "core/io/replacing_file.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A backup's place in time: its stamp, then its number within that second (1 for none).
+struct BackupName {
+  std::string stamp;
+  unsigned long number;
+  std::string fileName;
+};
+
+bool AllDigits(const std::string& text) {
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
+}
+
+// Reads "<stem>-YYYYMMDD-HHMMSS[-N]<ext>"; false for any other name.
+bool ParseBackupName(const std::string& fileName, const std::string& stem, const std::string& extension,
+                     BackupName& parsed) {
+  const std::size_t stampLength = 15;
+  if (fileName.size() < stem.size() + 1 + stampLength + extension.size()) return false;
+  if (fileName.compare(0, stem.size(), stem) != 0 || fileName[stem.size()] != '-') return false;
+  if (fileName.compare(fileName.size() - extension.size(), extension.size(), extension) != 0) return false;
+  const std::string middle = fileName.substr(stem.size() + 1, fileName.size() - extension.size() - stem.size() - 1);
+  const std::string stamp = middle.substr(0, stampLength);
+  if (!AllDigits(stamp.substr(0, 8)) || stamp[8] != '-' || !AllDigits(stamp.substr(9))) return false;
+  parsed = {stamp, 1, fileName};
+  if (middle.size() == stampLength) return true;
+  const std::string number = middle.substr(stampLength + 1);
+  if (middle[stampLength] != '-' || !AllDigits(number) || number.size() > 9 || number[0] == '0') return false;
+  parsed.number = std::stoul(number);
+  return parsed.number >= 2;
+}
+
+std::vector<BackupName> ExistingBackups(const fs::path& folder, const std::string& stem, const std::string& extension) {
+  std::vector<BackupName> found;
+  std::error_code error;
+  for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+    BackupName parsed;
+    if (ParseBackupName(entry->path().filename().string(), stem, extension, parsed)) found.push_back(parsed);
+  }
+  return found;
+}
+
+std::string StampOf(const std::tm& time) {
+  char stamp[32];
+  std::snprintf(stamp, sizeof stamp, "%04d%02d%02d-%02d%02d%02d", time.tm_year + 1900, time.tm_mon + 1, time.tm_mday,
+                time.tm_hour, time.tm_min, time.tm_sec);
+  return stamp;
+}
+
+// The first free number in that second after every copy already there.
+BackupName NextBackupName(const std::vector<BackupName>& existing, const std::string& stamp, const std::string& stem,
+                          const std::string& extension) {
+  unsigned long number = 1;
+  for (const BackupName& backup : existing) {
+    if (backup.stamp == stamp) number = std::max(number, backup.number + 1);
+  }
+  const std::string suffix = number == 1 ? "" : "-" + std::to_string(number);
+  return {stamp, number, stem + "-" + stamp + suffix + extension};
+}
+
+bool CopyFileInto(const std::string& source, ReplacingFile& target) {
+  std::FILE* input = std::fopen(source.c_str(), "rb");
+  if (!input) return false;
+  std::vector<char> buffer(1 << 20);
+  bool copied = true;
+  for (;;) {
+    const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), input);
+    if (got > 0 && !target.Write(buffer.data(), got)) copied = false;
+    if (got < buffer.size() || !copied) break;
+  }
+  copied = copied && !std::ferror(input);
+  std::fclose(input);
+  return copied;
+}
+
+void RemoveAllButNewest(std::vector<BackupName> backups, const fs::path& folder) {
+  if (backups.size() <= kBackupsKept) return;
+  std::sort(backups.begin(), backups.end(), [](const BackupName& a, const BackupName& b) {
+    return a.stamp != b.stamp ? a.stamp > b.stamp : a.number > b.number;
+  });
+  for (std::size_t i = kBackupsKept; i < backups.size(); ++i) {
+    std::remove((folder / backups[i].fileName).string().c_str());
+  }
+}
+
+}  // namespace
+
+std::string BackupFolderOf(const std::string& imagePath) {
+  return imagePath + ".backups";
+}
+
+bool MakeImageBackup(const std::string& imagePath, const std::tm& localTime) {
+  const fs::path image(imagePath);
+  const std::string stem = image.stem().string();
+  const std::string extension = image.extension().string();
+  const fs::path folder(BackupFolderOf(imagePath));
+  std::error_code error;
+  fs::create_directory(folder, error);
+  if (error || !fs::is_directory(folder, error)) return false;
+
+  std::vector<BackupName> backups = ExistingBackups(folder, stem, extension);
+  const BackupName made = NextBackupName(backups, StampOf(localTime), stem, extension);
+  ReplacingFile copy((folder / made.fileName).string());
+  if (!CopyFileInto(imagePath, copy) || !copy.Commit()) return false;
+  backups.push_back(made);
+  RemoveAllButNewest(std::move(backups), folder);
+  return true;
+}
+
+std::tm LocalTimeNow() {
+  const std::time_t now = std::time(nullptr);
+  const std::tm* local = std::localtime(&now);
+  return local ? *local : std::tm{};
+}

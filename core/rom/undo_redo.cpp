@@ -1,0 +1,46 @@
+#include "core/rom/undo_redo.h"
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+using SpanBytes = std::vector<std::uint8_t> JournalSpan::*;
+
+// Writes one side of the newest entry of from; on success the entry moves to to.
+std::optional<JournalStep> Step(RomSession& session, std::vector<JournalEntry>& from, std::vector<JournalEntry>& to,
+                                SpanBytes side, const ListOrders& orders, GameTables& tables) {
+  if (from.empty()) return std::nullopt;
+  const JournalEntry& entry = from.back();
+  bool written = true;
+  for (const JournalSpan& span : entry.spans) {
+    const std::vector<std::uint8_t>& bytes = span.*side;
+    written &= WriteRomBytes(session.romFile, span.offset, bytes.data(), bytes.size());
+  }
+  written &= FlushRom(session.romFile);
+  const JournalStep step{written, entry.spans.front().offset};
+  if (written) {
+    to.push_back(std::move(from.back()));
+    from.pop_back();
+  }
+  LoadGameTables(session.romFile, session.romLayout, orders, tables);
+  return step;
+}
+
+}  // namespace
+
+bool CanUndo(const RomSession& session) {
+  return !session.journal.undo.empty();
+}
+
+bool CanRedo(const RomSession& session) {
+  return !session.journal.redo.empty();
+}
+
+std::optional<JournalStep> UndoAction(RomSession& session, const ListOrders& orders, GameTables& tables) {
+  return Step(session, session.journal.undo, session.journal.redo, &JournalSpan::before, orders, tables);
+}
+
+std::optional<JournalStep> RedoAction(RomSession& session, const ListOrders& orders, GameTables& tables) {
+  return Step(session, session.journal.redo, session.journal.undo, &JournalSpan::after, orders, tables);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "core/rom/rom_session.h"
+#include "core/tables/game_tables.h"
+
+struct JournalStep {
+  bool written;          // every byte reached the file and was flushed
+  std::uint32_t offset;  // the first byte the step wrote, so an editor can show the record holding it
+};
+
+bool CanUndo(const RomSession& session);
+bool CanRedo(const RomSession& session);
+
+// Writes back the bytes the newest action replaced as one flushed sequence, then reads the
+// tables again into the current list orders, so memory matches the file even after a failed
+// write. The action moves to the redo side only when every byte was written. Nothing when
+// there is nothing to undo.
+std::optional<JournalStep> UndoAction(RomSession& session, const ListOrders& orders, GameTables& tables);
+// The same for the action undone last, writing its new bytes again.
+std::optional<JournalStep> RedoAction(RomSession& session, const ListOrders& orders, GameTables& tables);
