@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+// The Platform member shares its name with the ANSI/wide switch of the sound call.
+#undef PlaySound
+
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <string>
 
@@ -9,6 +14,8 @@
 #include "win32/app/app_state.h"
 #include "tests/win32/modal_driver.h"
 #include "tests/win32/shell_fixture.h"
+#include "win32/app/program_directory.h"
+#include "win32/app/system_calls.h"
 #include "win32/app/windows_platform.h"
 
 namespace {
@@ -171,6 +178,80 @@ TEST_F(RealPlatform, HelpThatNoProgramOpensWarnsWithItsPath) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].title, L"Warning");
   EXPECT_TRUE(ShowsText(boxes[0], Widened("The help file could not be opened:\n" + missing)));
+}
+
+// What the platform asked of the sound and shell calls, recorded in their place.
+struct SoundCall {
+  std::uintptr_t name;
+  HMODULE module;
+  DWORD flags;
+  bool operator==(const SoundCall& other) const {
+    return name == other.name && module == other.module && flags == other.flags;
+  }
+};
+std::vector<SoundCall> soundCalls;
+
+BOOL WINAPI RecordSound(LPCSTR name, HMODULE module, DWORD flags) {
+  soundCalls.push_back({reinterpret_cast<std::uintptr_t>(name), module, flags});
+  return TRUE;
+}
+
+struct ShellCall {
+  HWND owner;
+  std::string verb, file;
+  bool parameters;
+  std::string folder;
+  INT show;
+};
+std::vector<ShellCall> shellCalls;
+
+HINSTANCE WINAPI RecordShell(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR folder, INT show) {
+  shellCalls.push_back({owner, verb ? verb : "", file ? file : "", parameters != nullptr, folder ? folder : "", show});
+  // Above 32: the shell found a program for the file.
+  return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));
+}
+
+class RealPlatformCalls : public RealPlatform {
+ protected:
+  void SetUp() override {
+    RealPlatform::SetUp();
+    systemCalls.playSound = RecordSound;
+    systemCalls.shellExecute = RecordShell;
+    soundCalls.clear();
+    shellCalls.clear();
+  }
+  void TearDown() override {
+    systemCalls = SystemCalls{};
+    RealPlatform::TearDown();
+  }
+};
+
+TEST_F(RealPlatformCalls, SoundsPlayFromTheProgramsResourcesWithoutWaiting) {
+  std::vector<SoundCall> expected;
+  for (int sound = 0; sound < kSoundCount; ++sound) {
+    real.PlaySound(static_cast<SoundId>(sound));
+    // Sounds are resources 1000 to 1006; 0x40005 is SND_RESOURCE | SND_ASYNC.
+    expected.push_back({static_cast<std::uintptr_t>(1000 + sound), programInstance, 0x00040005});
+  }
+  EXPECT_EQ(soundCalls, expected);
+}
+
+TEST_F(RealPlatformCalls, HelpAsksTheShellToOpenTheFileBesideTheProgram) {
+  char module[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, module, MAX_PATH);
+  std::string folder = module;
+  folder.resize(folder.find_last_of('\\') + 1);
+
+  const auto boxes = WatchModalWindows([&] { real.OpenHelpFile(); });
+  EXPECT_TRUE(boxes.empty());
+  ASSERT_EQ(shellCalls.size(), 1u);
+  const ShellCall& call = shellCalls[0];
+  EXPECT_EQ(call.owner, mainWindow);
+  EXPECT_EQ(call.verb, "open");
+  EXPECT_TRUE(lstrcmpiA(call.file.c_str(), (folder + "quillonfaq.txt").c_str()) == 0) << call.file;
+  EXPECT_FALSE(call.parameters);
+  EXPECT_EQ(call.folder, "C:\\");
+  EXPECT_EQ(call.show, SW_SHOW);
 }
 
 }  // namespace

@@ -1,17 +1,14 @@
 #include "win32/app/windows_platform.h"
 
-#include <windows.h>
-#include <mmsystem.h>
-#include <shellapi.h>
-// The Platform member shares its name with the ANSI/wide switch of the sound call.
-#undef PlaySound
-
 #include <cstring>
 #include <iterator>
 
 #include "win32/app/app_state.h"
 #include "win32/app/program_directory.h"
+#include "win32/app/system_calls.h"
 #include "win32/resources/resource.h"
+// The Platform member shares its name with the ANSI/wide switch of the sound call.
+#undef PlaySound
 
 namespace {
 
@@ -143,7 +140,7 @@ bool WindowsPlatform::ChooseFile(FileDialog dialog, FileDialogMode mode, std::st
 }
 
 void WindowsPlatform::PlaySound(SoundId sound) {
-  PlaySoundA(MAKEINTRESOURCEA(SoundResourceId(sound)), programInstance, SND_RESOURCE | SND_ASYNC);
+  systemCalls.playSound(MAKEINTRESOURCEA(SoundResourceId(sound)), programInstance, SND_RESOURCE | SND_ASYNC);
 }
 
 void WindowsPlatform::OpenHelpFile() {
@@ -152,7 +149,7 @@ void WindowsPlatform::OpenHelpFile() {
 
 void WindowsPlatform::OpenHelpFileAt(const std::string& path) {
   // Values up to 32 are the shell's error codes.
-  const auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(mainWindow, "open", path.c_str(), nullptr, "C:\\",
-                                                              SW_SHOW));
+  const auto result = reinterpret_cast<INT_PTR>(
+      systemCalls.shellExecute(mainWindow, "open", path.c_str(), nullptr, "C:\\", SW_SHOW));
   if (result <= 32) ShowWarning(*this, "The help file could not be opened:\n" + path);
 }
