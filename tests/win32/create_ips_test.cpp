@@ -165,12 +165,14 @@ TEST_F(CreateIpsTest, ProgressWindowCountsAndIgnoresCloseWhileTheWorkerRuns) {
   std::string countShown;
   bool stayedOpenOnClose = false;
   bool endedByItself = false;
+  RECT progressPlace = {};
   InCreateIpsDialog([&](HWND dialog) {
     SetDlgItemTextA(dialog, IDC_UNEDITED_ROM_PATH, uneditedPath.c_str());
     SetDlgItemTextA(dialog, IDC_IPS_PATH, patchPath.c_str());
     DriveModalDialog([&] { Click(dialog, IDC_CREATE_IPS); },
                      [&](HWND window) {
                        progress = window;
+                       GetWindowRect(window, &progressPlace);
                        // The worker is held in its sound: the patch is written, the flag not yet set.
                        HWND count = GetDlgItem(window, IDC_IPS_PROGRESS_TEXT);
                        PumpUntil([&] { return WindowText(count) == "3146241 bytes done"; });
@@ -185,6 +187,12 @@ TEST_F(CreateIpsTest, ProgressWindowCountsAndIgnoresCloseWhileTheWorkerRuns) {
   ASSERT_NE(progress, nullptr);
   EXPECT_EQ(GetWindowLongPtrA(progress, DWLP_DLGPROC), 0) << "the progress window is gone";
   EXPECT_EQ(countShown, "3146241 bytes done");
+  const int left = GetSystemMetrics(SM_CXFULLSCREEN) / 2 - 150;
+  const int top = GetSystemMetrics(SM_CYFULLSCREEN) / 2 - 100;
+  EXPECT_EQ(progressPlace.left, left);
+  EXPECT_EQ(progressPlace.top, top);
+  EXPECT_EQ(progressPlace.right, left + 150);
+  EXPECT_EQ(progressPlace.bottom, top + 100);
   EXPECT_TRUE(stayedOpenOnClose);
   EXPECT_TRUE(endedByItself) << "the window ends at the tick after the worker finished";
   EXPECT_EQ(ipsFinished, 0);

@@ -117,3 +117,7 @@ std::vector<std::uint8_t> StoredText(const std::string& text, std::size_t length
   for (std::size_t i = 0; i < text.size() && i < length; ++i) stored[i] = EncodeGameChar(text[i]);
   return stored;
 }
+
+HFONT FontOf(HWND control) {
+  return reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+}

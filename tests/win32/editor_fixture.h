@@ -43,6 +43,8 @@ HWND FindChild(HWND parent, const char* className, const char* text = nullptr);
 // A control of the editor by ID, whether a child of the window or of a group box.
 HWND ControlById(HWND editor, int id);
 void TypeText(HWND control, const std::string& text);
+// The font a control draws its text in.
+HFONT FontOf(HWND control);
 // Dark pixels on the screen where control lies: whether its text can actually be seen.
 int DarkPixelsOnScreen(HWND control);
 // The click notification of the editor's "Apply Changes" button, as the button sends it.

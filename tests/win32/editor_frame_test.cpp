@@ -89,10 +89,6 @@ std::string TabText(HWND tabControl, int index, int* image) {
   return text;
 }
 
-HFONT FontOf(HWND control) {
-  return reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-}
-
 ControlPlace ExpectedWindowPlace(int width) {
   const int caption = GetSystemMetrics(SM_CYCAPTION);
   const int menu = GetSystemMetrics(SM_CYMENU);

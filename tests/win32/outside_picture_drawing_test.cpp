@@ -5,7 +5,9 @@
 #include <cstdio>
 
 #include "tests/support/fixture_image.h"
+#include "tests/win32/canvas.h"
 #include "tests/win32/shell_fixture.h"
+#include "win32/app/app_state.h"
 #include "win32/editors/outside_picture_drawing.h"
 
 namespace {
@@ -14,43 +16,6 @@ constexpr std::uint32_t kFrame0 = 0x110200;   // 4 x 6 tiles, sub-palette 0: pic
 constexpr std::uint32_t kFrame18 = 0x114A00;  // 8 x 10 tiles, sub-palette 2: picture 41
 constexpr int kX = 10;
 constexpr int kY = 5;
-
-// A 32-bit canvas, black, to draw on and read back.
-class Canvas {
- public:
-  Canvas() : dc_(CreateCompatibleDC(nullptr)) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = 100;
-    info.bmiHeader.biHeight = -110;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    previous_ = SelectObject(dc_, bitmap_);
-  }
-  ~Canvas() {
-    SelectObject(dc_, previous_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  HDC dc() const { return dc_; }
-  COLORREF At(int x, int y) const { return GetPixel(dc_, x, y) & 0xFFFFFF; }
-  // Whether any pixel of the rectangle is not black.
-  bool AnyLit(int left, int top, int right, int bottom) const {
-    for (int y = top; y < bottom; ++y) {
-      for (int x = left; x < right; ++x) {
-        if (At(x, y) != 0) return true;
-      }
-    }
-    return false;
-  }
-
- private:
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ previous_;
-};
 
 class OutsidePictureDrawingTest : public ShellTest {
  protected:
@@ -76,9 +41,7 @@ class OutsidePictureDrawingTest : public ShellTest {
 };
 
 TEST_F(OutsidePictureDrawingTest, AFrameIsCentredInItsBlackCellWithTheFixedPalette) {
-  Canvas canvas;
-  const RECT whole = {0, 0, 100, 110};
-  FillRect(canvas.dc(), &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  Canvas canvas(100, 110, RGB(0xFF, 0xFF, 0xFF));
   DrawOutsidePicture(rom, kHeaderedLayout, kX, kY, 7, canvas.dc());
 
   EXPECT_EQ(canvas.At(kX + 16, kY + 16), RGB(0xF0, 0xF0, 0xF0));  // frame 0 starts 16 in
@@ -93,14 +56,14 @@ TEST_F(OutsidePictureDrawingTest, AFrameIsCentredInItsBlackCellWithTheFixedPalet
 }
 
 TEST_F(OutsidePictureDrawingTest, AFullSizeFrameFillsTheCell) {
-  Canvas canvas;
+  Canvas canvas(100, 110, 0);
   DrawOutsidePicture(rom, kHeaderedLayout, kX, kY, 41, canvas.dc());
   EXPECT_EQ(canvas.At(kX, kY), RGB(0xA0, 0x88, 0xF0));  // value 12 of sub-palette 2
   EXPECT_EQ(canvas.At(kX + 1, kY), 0u);
 }
 
 TEST_F(OutsidePictureDrawingTest, AnEntryShowsItsNumberAndItsFocusWhenSelected) {
-  Canvas canvas;
+  Canvas canvas(100, 110, 0);
   DRAWITEMSTRUCT item = {};
   item.CtlType = ODT_LISTBOX;
   item.itemID = 3;
@@ -109,7 +72,13 @@ TEST_F(OutsidePictureDrawingTest, AnEntryShowsItsNumberAndItsFocusWhenSelected) 
   item.rcItem = RECT{kX, kY, kX + 80, kY + 95};
   DrawOutsidePictureEntry(rom, kHeaderedLayout, item);
   EXPECT_FALSE(canvas.AnyLit(kX, kY, kX + 64, kY + 80));
-  EXPECT_TRUE(canvas.AnyLit(kX, kY + 80, kX + 30, kY + 95));  // the number under the cell
+  // The picture number, not the entry's, in the small font from the cell's lower left corner.
+  ASSERT_NE(smallFont, nullptr);
+  Canvas number(100, 110, 0);
+  SelectObject(number.dc(), smallFont);
+  TextOutA(number.dc(), kX, kY + 80, "464", 3);
+  EXPECT_TRUE(number.AnyLit(kX, kY + 80, kX + 30, kY + 95));
+  EXPECT_TRUE(canvas.SameAs(number, 0, kY + 80, 100, 110));
 
   item.itemState = ODS_SELECTED;
   DrawOutsidePictureEntry(rom, kHeaderedLayout, item);

@@ -48,6 +48,7 @@ TEST_F(TeleportEditorTest, ShowsSixteenRowsUnderAHeaderThatCannotBeDragged) {
     HWND header = FindChild(editor, WC_HEADERA);
     ASSERT_TRUE(header);
     EXPECT_EQ(PlaceOf(header), (ControlPlace{55, 95, 326, 18}));
+    EXPECT_EQ(FontOf(header), normalFont);
     const std::pair<const char*, int> columns[] = {{"Title", 176}, {"X", 75}, {"Y", 75}};
     ASSERT_EQ(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0), 3);
     for (int i = 0; i < 3; ++i) {
@@ -72,6 +73,9 @@ TEST_F(TeleportEditorTest, ShowsSixteenRowsUnderAHeaderThatCannotBeDragged) {
       EXPECT_EQ(PlaceOf(Box(editor, kTeleportYBoxId, row)), (ControlPlace{305, y, 76, 20})) << row;
       EXPECT_EQ(WindowText(Box(editor, kTeleportNameBoxId, row)), "Place " + std::to_string(row));
       EXPECT_EQ(WindowText(Box(editor, kTeleportYBoxId, row)), std::to_string(200 + row));
+      for (int firstId : {kTeleportNameBoxId, kTeleportXBoxId, kTeleportYBoxId}) {
+        EXPECT_EQ(FontOf(Box(editor, firstId, row)), normalFont) << row;
+      }
     }
     EXPECT_EQ(WindowText(Box(editor, kTeleportXBoxId, 0)), "100");
     EXPECT_EQ(WindowText(Box(editor, kTeleportXBoxId, 5)), "65535");

@@ -47,8 +47,7 @@ void DeleteIpsProgressBars(IpsProgressBars& bars) {
   }
 }
 
-void DrawIpsProgress(HWND window, HBITMAP frame, int percentage) {
-  HDC dc = GetDC(window);
+void DrawIpsProgress(HDC dc, HBITMAP frame, int percentage) {
   HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
   Rectangle(dc, 14, 34, 116, 60);
   SelectObject(dc, oldBrush);
@@ -68,5 +67,4 @@ void DrawIpsProgress(HWND window, HBITMAP frame, int percentage) {
   TextOutA(dc, percentage + 17, 36, text.c_str(), static_cast<int>(text.size()));
   SetBkMode(dc, oldMode);
   SelectObject(dc, oldFont);
-  ReleaseDC(window, dc);
 }

@@ -9,5 +9,6 @@ struct IpsProgressBars {
 
 IpsProgressBars CreateIpsProgressBars(HWND window);
 void DeleteIpsProgressBars(IpsProgressBars& bars);
-// Draws the bar of the frame at percentage, with the figure travelling at its right edge.
-void DrawIpsProgress(HWND window, HBITMAP frame, int percentage);
+// Draws the bar of the frame at percentage onto the progress window's client area, with the
+// figure travelling at its right edge.
+void DrawIpsProgress(HDC dc, HBITMAP frame, int percentage);

@@ -38,7 +38,9 @@ void ShowProgress(HWND window) {
   SetDlgItemTextA(window, IDC_IPS_PROGRESS_TEXT, (std::to_string(done) + " bytes done").c_str());
   // The text repaints first, so the bar drawn next is not covered by it.
   UpdateWindow(GetDlgItem(window, IDC_IPS_PROGRESS_TEXT));
-  DrawIpsProgress(window, progressBars.frames[animationPhase], IpsPercentage(done, ipsTotalBytes));
+  HDC dc = GetDC(window);
+  DrawIpsProgress(dc, progressBars.frames[animationPhase], IpsPercentage(done, ipsTotalBytes));
+  ReleaseDC(window, dc);
 }
 
 }  // namespace
