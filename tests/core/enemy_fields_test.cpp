@@ -57,49 +57,49 @@ struct FieldCase {
 
 std::vector<FieldCase> FieldCases() {
   std::vector<FieldCase> cases = {
-      {"hp", WriteEnemyHp, [](const EnemyRecord& r) { return r.hp; }, at::kHp, 2},
-      {"pp", WriteEnemyPp, [](const EnemyRecord& r) { return r.pp; }, at::kPp, 2},
-      {"experience", WriteEnemyExperience, [](const EnemyRecord& r) { return r.experience; }, at::kExperience, 4},
-      {"money", WriteEnemyMoney, [](const EnemyRecord& r) { return r.money; }, at::kMoney, 2},
-      {"speed", WriteEnemySpeed, [](const EnemyRecord& r) { return r.speed; }, at::kSpeed, 1},
-      {"offense", WriteEnemyOffense, [](const EnemyRecord& r) { return r.offense; }, at::kOffense, 1},
-      {"defense", WriteEnemyDefense, [](const EnemyRecord& r) { return r.defense; }, at::kDefense, 1},
-      {"status", WriteEnemyStatus, [](const EnemyRecord& r) { return r.status; }, at::kStatus, 1},
-      {"level", WriteEnemyLevel, [](const EnemyRecord& r) { return r.level; }, at::kLevel, 1},
-      {"guts", WriteEnemyGuts, [](const EnemyRecord& r) { return r.guts; }, at::kGuts, 1},
-      {"iq", WriteEnemyIq, [](const EnemyRecord& r) { return r.iq; }, at::kIq, 1},
-      {"movement", WriteEnemyMovement, [](const EnemyRecord& r) { return r.movement; }, at::kMovement, 1},
-      {"item", WriteEnemyItem, [](const EnemyRecord& r) { return r.item; }, at::kItem, 1},
+      {"hp", WriteEnemyHp, [](const EnemyRecord& r) { return r.hp; }, 33, 2},
+      {"pp", WriteEnemyPp, [](const EnemyRecord& r) { return r.pp; }, 35, 2},
+      {"experience", WriteEnemyExperience, [](const EnemyRecord& r) { return r.experience; }, 37, 4},
+      {"money", WriteEnemyMoney, [](const EnemyRecord& r) { return r.money; }, 41, 2},
+      {"speed", WriteEnemySpeed, [](const EnemyRecord& r) { return r.speed; }, 60, 1},
+      {"offense", WriteEnemyOffense, [](const EnemyRecord& r) { return r.offense; }, 56, 1},
+      {"defense", WriteEnemyDefense, [](const EnemyRecord& r) { return r.defense; }, 58, 1},
+      {"status", WriteEnemyStatus, [](const EnemyRecord& r) { return r.status; }, 89, 1},
+      {"level", WriteEnemyLevel, [](const EnemyRecord& r) { return r.level; }, 54, 1},
+      {"guts", WriteEnemyGuts, [](const EnemyRecord& r) { return r.guts; }, 61, 1},
+      {"iq", WriteEnemyIq, [](const EnemyRecord& r) { return r.iq; }, 62, 1},
+      {"movement", WriteEnemyMovement, [](const EnemyRecord& r) { return r.movement; }, 43, 1},
+      {"item", WriteEnemyItem, [](const EnemyRecord& r) { return r.item; }, 88, 1},
       {"item frequency", WriteEnemyItemFrequency, [](const EnemyRecord& r) { return r.itemFrequency; },
-       at::kItemFrequency, 1},
-      {"the flag", WriteEnemyTheFlag, [](const EnemyRecord& r) { return r.theFlag; }, at::kTheFlag, 1},
-      {"palette", WriteEnemyPalette, [](const EnemyRecord& r) { return r.palette; }, at::kPalette, 1},
+       87, 1},
+      {"the flag", WriteEnemyTheFlag, [](const EnemyRecord& r) { return r.theFlag; }, 0, 1},
+      {"palette", WriteEnemyPalette, [](const EnemyRecord& r) { return r.palette; }, 53, 1},
       {"battle sprite", WriteEnemyBattleSprite, [](const EnemyRecord& r) { return r.battleSprite; },
-       at::kBattleSprite, 1},
+       28, 1},
       {"outside picture", WriteEnemyOutsidePicture, [](const EnemyRecord& r) { return r.outsidePicture; },
-       at::kOutsidePicture, 2},
-      {"miss rate", WriteEnemyMissRate, [](const EnemyRecord& r) { return r.missRate; }, at::kMissRate, 1},
-      {"death sound", WriteEnemyDeathSound, [](const EnemyRecord& r) { return r.deathSound; }, at::kDeathSound, 1},
-      {"type", WriteEnemyType, [](const EnemyRecord& r) { return r.type; }, at::kType, 1},
-      {"music", WriteEnemyMusic, [](const EnemyRecord& r) { return r.music; }, at::kMusic, 1},
-      {"final action", WriteEnemyFinalAction, [](const EnemyRecord& r) { return r.finalAction; }, at::kFinalAction,
+       30, 2},
+      {"miss rate", WriteEnemyMissRate, [](const EnemyRecord& r) { return r.missRate; }, 68, 1},
+      {"death sound", WriteEnemyDeathSound, [](const EnemyRecord& r) { return r.deathSound; }, 90, 1},
+      {"type", WriteEnemyType, [](const EnemyRecord& r) { return r.type; }, 27, 1},
+      {"music", WriteEnemyMusic, [](const EnemyRecord& r) { return r.music; }, 55, 1},
+      {"final action", WriteEnemyFinalAction, [](const EnemyRecord& r) { return r.finalAction; }, 78,
        2},
-      {"action order", WriteEnemyActionOrder, [](const EnemyRecord& r) { return r.actionOrder; }, at::kActionOrder,
+      {"action order", WriteEnemyActionOrder, [](const EnemyRecord& r) { return r.actionOrder; }, 69,
        1},
-      {"max call", WriteEnemyMaxCall, [](const EnemyRecord& r) { return r.maxCall; }, at::kMaxCall, 1},
+      {"max call", WriteEnemyMaxCall, [](const EnemyRecord& r) { return r.maxCall; }, 92, 1},
       {"start text", WriteEnemyStartTextAddress, [](const EnemyRecord& r) { return r.startTextAddress; },
-       at::kStartTextAddress, 4},
+       45, 4},
       {"death text", WriteEnemyDeathTextAddress, [](const EnemyRecord& r) { return r.deathTextAddress; },
-       at::kDeathTextAddress, 4},
+       49, 4},
   };
   for (std::size_t k = 0; k < kEnemyActionCount; ++k) {
     const std::uint32_t offset = static_cast<std::uint32_t>(k);
     cases.push_back({"action",
                      [k](EnemyRecord& r, std::FILE* f, std::uint32_t v) { return WriteEnemyAction(r, f, k, v); },
-                     [k](const EnemyRecord& r) { return r.actions[k]; }, at::kActions + 2 * offset, 2});
+                     [k](const EnemyRecord& r) { return r.actions[k]; }, 70 + 2 * offset, 2});
     cases.push_back({"argument",
                      [k](EnemyRecord& r, std::FILE* f, std::uint32_t v) { return WriteEnemyArgument(r, f, k, v); },
-                     [k](const EnemyRecord& r) { return r.arguments[k]; }, at::kArguments + offset, 1});
+                     [k](const EnemyRecord& r) { return r.arguments[k]; }, 80 + offset, 1});
   }
   return cases;
 }
@@ -135,7 +135,7 @@ TEST_F(EnemyFieldWritersTest, NameIsWrittenAsTheWholeZeroFilledField) {
   EXPECT_EQ(GameText(record.name, kNameFieldLength), "Starman");
   EXPECT_EQ(record.name[kNameFieldLength - 1], '\0');
   const std::vector<std::uint8_t> bytes = Written();
-  const std::uint32_t field = EnemyRecordOffset(kEnemy) + at::kName;
+  const std::uint32_t field = EnemyRecordOffset(kEnemy) + 1;
   EXPECT_EQ(bytes[field], 0x83);  // 'S'
   for (std::size_t i = 7; i < kNameFieldLength; ++i) EXPECT_EQ(bytes[field + i], 0) << i;
   EXPECT_EQ(bytes[field + kNameFieldLength], 0xEE) << "the byte after the name is not the name's";

@@ -44,43 +44,43 @@ TEST(LoadEnemyTable, EveryFieldComesFromItsPlaceInTheRecord) {
     std::function<std::uint32_t(const EnemyRecord&)> value;
   };
   const Field fields[] = {
-      {"the flag", at::kTheFlag, 1, [](const EnemyRecord& r) { return r.theFlag; }},
-      {"type", at::kType, 1, [](const EnemyRecord& r) { return r.type; }},
-      {"battle sprite (low byte only)", at::kBattleSprite, 1, [](const EnemyRecord& r) { return r.battleSprite; }},
-      {"outside picture", at::kOutsidePicture, 2, [](const EnemyRecord& r) { return r.outsidePicture; }},
-      {"byte 32", at::kByte32, 1, [](const EnemyRecord& r) { return r.byte32; }},
-      {"hp", at::kHp, 2, [](const EnemyRecord& r) { return r.hp; }},
-      {"pp", at::kPp, 2, [](const EnemyRecord& r) { return r.pp; }},
-      {"experience", at::kExperience, 4, [](const EnemyRecord& r) { return r.experience; }},
-      {"money", at::kMoney, 2, [](const EnemyRecord& r) { return r.money; }},
-      {"movement", at::kMovement, 1, [](const EnemyRecord& r) { return r.movement; }},
-      {"start text", at::kStartTextAddress, 4, [](const EnemyRecord& r) { return r.startTextAddress; }},
-      {"death text", at::kDeathTextAddress, 4, [](const EnemyRecord& r) { return r.deathTextAddress; }},
-      {"palette", at::kPalette, 1, [](const EnemyRecord& r) { return r.palette; }},
-      {"level", at::kLevel, 1, [](const EnemyRecord& r) { return r.level; }},
-      {"music", at::kMusic, 1, [](const EnemyRecord& r) { return r.music; }},
-      {"offense", at::kOffense, 1, [](const EnemyRecord& r) { return r.offense; }},
-      {"defense", at::kDefense, 1, [](const EnemyRecord& r) { return r.defense; }},
-      {"speed", at::kSpeed, 1, [](const EnemyRecord& r) { return r.speed; }},
-      {"guts", at::kGuts, 1, [](const EnemyRecord& r) { return r.guts; }},
-      {"iq", at::kIq, 1, [](const EnemyRecord& r) { return r.iq; }},
-      {"miss rate", at::kMissRate, 1, [](const EnemyRecord& r) { return r.missRate; }},
-      {"action order", at::kActionOrder, 1, [](const EnemyRecord& r) { return r.actionOrder; }},
+      {"the flag", 0, 1, [](const EnemyRecord& r) { return r.theFlag; }},
+      {"type", 27, 1, [](const EnemyRecord& r) { return r.type; }},
+      {"battle sprite (low byte only)", 28, 1, [](const EnemyRecord& r) { return r.battleSprite; }},
+      {"outside picture", 30, 2, [](const EnemyRecord& r) { return r.outsidePicture; }},
+      {"byte 32", 32, 1, [](const EnemyRecord& r) { return r.byte32; }},
+      {"hp", 33, 2, [](const EnemyRecord& r) { return r.hp; }},
+      {"pp", 35, 2, [](const EnemyRecord& r) { return r.pp; }},
+      {"experience", 37, 4, [](const EnemyRecord& r) { return r.experience; }},
+      {"money", 41, 2, [](const EnemyRecord& r) { return r.money; }},
+      {"movement", 43, 1, [](const EnemyRecord& r) { return r.movement; }},
+      {"start text", 45, 4, [](const EnemyRecord& r) { return r.startTextAddress; }},
+      {"death text", 49, 4, [](const EnemyRecord& r) { return r.deathTextAddress; }},
+      {"palette", 53, 1, [](const EnemyRecord& r) { return r.palette; }},
+      {"level", 54, 1, [](const EnemyRecord& r) { return r.level; }},
+      {"music", 55, 1, [](const EnemyRecord& r) { return r.music; }},
+      {"offense", 56, 1, [](const EnemyRecord& r) { return r.offense; }},
+      {"defense", 58, 1, [](const EnemyRecord& r) { return r.defense; }},
+      {"speed", 60, 1, [](const EnemyRecord& r) { return r.speed; }},
+      {"guts", 61, 1, [](const EnemyRecord& r) { return r.guts; }},
+      {"iq", 62, 1, [](const EnemyRecord& r) { return r.iq; }},
+      {"miss rate", 68, 1, [](const EnemyRecord& r) { return r.missRate; }},
+      {"action order", 69, 1, [](const EnemyRecord& r) { return r.actionOrder; }},
       {"action 1", 70, 2, [](const EnemyRecord& r) { return r.actions[0]; }},
       {"action 2", 72, 2, [](const EnemyRecord& r) { return r.actions[1]; }},
       {"action 3", 74, 2, [](const EnemyRecord& r) { return r.actions[2]; }},
       {"action 4", 76, 2, [](const EnemyRecord& r) { return r.actions[3]; }},
-      {"final action", at::kFinalAction, 2, [](const EnemyRecord& r) { return r.finalAction; }},
+      {"final action", 78, 2, [](const EnemyRecord& r) { return r.finalAction; }},
       {"argument 1", 80, 1, [](const EnemyRecord& r) { return r.arguments[0]; }},
       {"argument 2", 81, 1, [](const EnemyRecord& r) { return r.arguments[1]; }},
       {"argument 3", 82, 1, [](const EnemyRecord& r) { return r.arguments[2]; }},
       {"argument 4", 83, 1, [](const EnemyRecord& r) { return r.arguments[3]; }},
-      {"boss flag", at::kBossFlag, 1, [](const EnemyRecord& r) { return r.bossFlag; }},
-      {"item frequency", at::kItemFrequency, 1, [](const EnemyRecord& r) { return r.itemFrequency; }},
-      {"item", at::kItem, 1, [](const EnemyRecord& r) { return r.item; }},
-      {"status", at::kStatus, 1, [](const EnemyRecord& r) { return r.status; }},
-      {"death sound", at::kDeathSound, 1, [](const EnemyRecord& r) { return r.deathSound; }},
-      {"max call", at::kMaxCall, 1, [](const EnemyRecord& r) { return r.maxCall; }},
+      {"boss flag", 86, 1, [](const EnemyRecord& r) { return r.bossFlag; }},
+      {"item frequency", 87, 1, [](const EnemyRecord& r) { return r.itemFrequency; }},
+      {"item", 88, 1, [](const EnemyRecord& r) { return r.item; }},
+      {"status", 89, 1, [](const EnemyRecord& r) { return r.status; }},
+      {"death sound", 90, 1, [](const EnemyRecord& r) { return r.deathSound; }},
+      {"max call", 92, 1, [](const EnemyRecord& r) { return r.maxCall; }},
   };
   for (std::size_t enemy = 0; enemy < kEnemyCount; ++enemy) {
     const EnemyRecord& record = loaded.table[enemy];
@@ -91,7 +91,7 @@ TEST(LoadEnemyTable, EveryFieldComesFromItsPlaceInTheRecord) {
           << field.name << " of enemy " << enemy;
     }
     for (std::size_t i = 0; i < kNameFieldLength; ++i) {
-      ASSERT_EQ(record.name[i], DecodeGameChar(image.bytes[record.fileOffset + at::kName + i]))
+      ASSERT_EQ(record.name[i], DecodeGameChar(image.bytes[record.fileOffset + 1 + i]))
           << "name character " << i << " of enemy " << enemy;
     }
   }

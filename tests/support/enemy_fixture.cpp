@@ -2,8 +2,9 @@
 
 #include "core/text/game_text.h"
 
+// Written out rather than taken from the program's constants, so a wrong one shows.
 std::uint32_t EnemyRecordOffset(std::size_t enemyNumber, const RomLayout& layout) {
-  return layout.FileOffset(kEnemyTableRomPosition + kEnemyRecordSize * static_cast<std::uint32_t>(enemyNumber));
+  return layout.FileOffset(0x1595E7 + 94 * static_cast<std::uint32_t>(enemyNumber));
 }
 
 void PutEnemyField(FixtureImage& image, std::size_t enemyNumber, std::uint32_t fieldOffset, std::uint32_t value,

@@ -322,6 +322,9 @@ TEST_F(EnemyEditorTest, ListOrdersKeepTheEnemyShownAndRewriteTheViewMenu) {
         EXPECT_EQ(std::string(text), c.items[i]) << c.command;
         const bool checked = GetMenuState(enemyViewMenu, 2 + i, MF_BYPOSITION) & MF_CHECKED;
         EXPECT_EQ(checked, i == c.checked) << c.command << " item " << i;
+        // Original order, name, game order: the tool bar's commands.
+        const UINT commands[] = {18, 16, 17};
+        EXPECT_EQ(GetMenuItemID(enemyViewMenu, 2 + i), commands[i]) << c.command << " item " << i;
       }
     }
     EXPECT_EQ(EnemySelection, remembered);
