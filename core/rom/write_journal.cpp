@@ -44,22 +44,32 @@ void AddOverwrite(JournalEntry& entry, std::uint32_t offset, const std::uint8_t*
       std::find_if(spans.begin(), spans.end(), [start](const JournalSpan& span) { return EndOf(span) >= start; });
   auto last = first;
   while (last != spans.end() && last->offset <= end) ++last;
-
-  const std::uint64_t mergedStart = first == last ? start : std::min<std::uint64_t>(start, first->offset);
-  const std::uint64_t mergedEnd = first == last ? end : std::max(end, EndOf(*std::prev(last)));
-  JournalSpan merged{static_cast<std::uint32_t>(mergedStart), std::vector<std::uint8_t>(mergedEnd - mergedStart),
-                     std::vector<std::uint8_t>(mergedEnd - mergedStart)};
-  const std::size_t at = start - mergedStart;
-  std::copy(before, before + count, merged.before.begin() + at);
-  std::copy(after, after + count, merged.after.begin() + at);
-  for (auto span = first; span != last; ++span) {
-    for (std::size_t i = 0; i < span->before.size(); ++i) {
-      const std::uint64_t position = span->offset + i;
-      merged.before[position - mergedStart] = span->before[i];
-      if (position < start || position >= end) merged.after[position - mergedStart] = span->after[i];
-    }
+  if (first == last) {
+    spans.insert(first, JournalSpan{offset, {before, before + count}, {after, after + count}});
+    return;
   }
-  spans.insert(spans.erase(first, last), std::move(merged));
+
+  // Grown in place, since an Apply writes its fields one after another. Bytes no span
+  // covers take the write's old bytes; covered ones keep theirs from before it.
+  JournalSpan& merged = *first;
+  const auto appendFromWrite = [&](std::uint64_t from, std::uint64_t to) {
+    merged.before.insert(merged.before.end(), before + (from - start), before + (to - start));
+    merged.after.insert(merged.after.end(), after + (from - start), after + (to - start));
+  };
+  if (start < merged.offset) {
+    const std::size_t lead = merged.offset - start;
+    merged.before.insert(merged.before.begin(), before, before + lead);
+    merged.after.insert(merged.after.begin(), after, after + lead);
+    merged.offset = offset;
+  }
+  for (auto span = std::next(first); span != last; ++span) {
+    appendFromWrite(EndOf(merged), span->offset);
+    merged.before.insert(merged.before.end(), span->before.begin(), span->before.end());
+    merged.after.insert(merged.after.end(), span->after.begin(), span->after.end());
+  }
+  if (end > EndOf(merged)) appendFromWrite(EndOf(merged), end);
+  std::copy(after, after + count, merged.after.begin() + static_cast<std::ptrdiff_t>(start - merged.offset));
+  spans.erase(std::next(first), last);
 }
 
 void RecordAction(WriteJournal& journal, JournalEntry entry) {
