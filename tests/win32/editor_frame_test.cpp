@@ -337,7 +337,32 @@ std::vector<std::string> OverlappingControls(HWND editor) {
   return overlaps;
 }
 
-TEST_F(EditorFrameTest, NoTwoShownControlsOfAnyEditorOverlapOnAnyTab) {
+// Each shown control that reaches past the editor's client area, where the user cannot see
+// or reach its edge. The line under the tool bar runs from edge to edge on purpose.
+std::vector<std::string> ControlsPastTheWindow(HWND editor) {
+  RECT client = {};
+  GetClientRect(editor, &client);
+  MapWindowPoints(editor, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  std::vector<HWND> shown;
+  EnumChildWindows(editor, KeepShownControl, reinterpret_cast<LPARAM>(&shown));
+  std::vector<std::string> outside;
+  for (HWND control : shown) {
+    const bool edgeLine =
+        IsOfClass(control, "Static") && (GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_ETCHEDFRAME;
+    if (edgeLine) continue;
+    RECT rect = {};
+    GetWindowRect(control, &rect);
+    if (rect.left < client.left || rect.top < client.top || rect.right > client.right ||
+        rect.bottom > client.bottom) {
+      outside.push_back(Described(control) + " at " + std::to_string(rect.left - client.left) + "," +
+                        std::to_string(rect.top - client.top) + " to " + std::to_string(rect.right - client.left) +
+                        "," + std::to_string(rect.bottom - client.top));
+    }
+  }
+  return outside;
+}
+
+TEST_F(EditorFrameTest, ShownControlsOfAnyEditorNeitherOverlapNorReachPastTheWindowOnAnyTab) {
   LoadImage(EarthBoundImage());
   EnemySelection = 0;
   ItemSelection = 0;
@@ -353,6 +378,7 @@ TEST_F(EditorFrameTest, NoTwoShownControlsOfAnyEditorOverlapOnAnyTab) {
         EnumChildWindows(editor, KeepShownControl, reinterpret_cast<LPARAM>(&shown));
         EXPECT_GT(shown.size(), 3u) << c.tabs[tab].first;
         EXPECT_EQ(OverlappingControls(editor), std::vector<std::string>{}) << c.tabs[tab].first;
+        EXPECT_EQ(ControlsPastTheWindow(editor), std::vector<std::string>{}) << c.tabs[tab].first;
       }
     }));
   }
