@@ -31,7 +31,10 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM seenWindow) {
   SeenModalWindow& seen = *reinterpret_cast<SeenModalWindow*>(seenWindow);
   seen.texts.push_back(WideText(child));
   // A message box keeps the buttons it does not offer, hidden.
-  if (IsButton(child) && (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE)) seen.buttons.push_back(GetDlgCtrlID(child));
+  if (IsButton(child) && (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE)) {
+    seen.buttons.push_back(GetDlgCtrlID(child));
+    if ((GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) seen.defaultButton = GetDlgCtrlID(child);
+  }
   if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && !IsButton(child)) {
     seen.icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
   }
@@ -54,7 +57,7 @@ BOOL CALLBACK CloseOwnedModalWindow(HWND window, LPARAM) {
     return TRUE;
   }
   SeenModalWindow seen{reinterpret_cast<DLGPROC>(GetWindowLongPtrA(window, DWLP_DLGPROC)), WideText(window), {},
-                       {}, nullptr};
+                       {}, nullptr, 0};
   EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&seen));
   seenWindows->push_back(seen);
   answeredWindows[window] = 0;

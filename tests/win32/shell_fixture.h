@@ -39,6 +39,7 @@ struct SeenModalWindow {
   std::vector<std::wstring> texts;
   std::vector<int> buttons;
   HICON icon;
+  int defaultButton;  // 0 when no button is the default
 };
 
 // Runs action; every modal window owned by the main window that appears meanwhile is

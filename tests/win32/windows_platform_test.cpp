@@ -44,16 +44,18 @@ TEST_F(RealPlatform, EachKindOfMessageHasItsButtonsIconAndAnswers) {
     int pressed;
     std::vector<int> buttons;
     HICON icon;
+    int defaultButton;
     MessageAnswer answer;
   } cases[] = {
-      {MessageKind::Warning, IDOK, {IDOK}, exclamation, MessageAnswer::Ok},
-      {MessageKind::Information, IDOK, {IDOK}, information, MessageAnswer::Ok},
-      {MessageKind::SearchDone, IDOK, {IDOK}, question, MessageAnswer::Ok},
-      {MessageKind::YesNoQuestion, IDYES, {IDYES, IDNO}, question, MessageAnswer::Yes},
-      {MessageKind::YesNoQuestion, IDNO, {IDYES, IDNO}, question, MessageAnswer::No},
-      {MessageKind::OverwriteQuestion, IDYES, {IDYES, IDNO}, exclamation, MessageAnswer::Yes},
-      {MessageKind::YesNoCancelQuestion, IDNO, {IDCANCEL, IDYES, IDNO}, question, MessageAnswer::No},
-      {MessageKind::YesNoCancelQuestion, IDCANCEL, {IDCANCEL, IDYES, IDNO}, question, MessageAnswer::Cancel},
+      {MessageKind::Warning, IDOK, {IDOK}, exclamation, IDOK, MessageAnswer::Ok},
+      {MessageKind::Information, IDOK, {IDOK}, information, IDOK, MessageAnswer::Ok},
+      {MessageKind::SearchDone, IDOK, {IDOK}, question, IDOK, MessageAnswer::Ok},
+      {MessageKind::YesNoQuestion, IDYES, {IDYES, IDNO}, question, IDYES, MessageAnswer::Yes},
+      {MessageKind::YesNoQuestion, IDNO, {IDYES, IDNO}, question, IDYES, MessageAnswer::No},
+      // Yes here changes data the user may not mean to change, so No is the default.
+      {MessageKind::OverwriteQuestion, IDYES, {IDYES, IDNO}, exclamation, IDNO, MessageAnswer::Yes},
+      {MessageKind::YesNoCancelQuestion, IDNO, {IDCANCEL, IDYES, IDNO}, question, IDYES, MessageAnswer::No},
+      {MessageKind::YesNoCancelQuestion, IDCANCEL, {IDCANCEL, IDYES, IDNO}, question, IDYES, MessageAnswer::Cancel},
   };
   for (const Case& c : cases) {
     const auto boxes = Show("Carry on?", TextEncoding::Ansi, c.kind, c.pressed);
@@ -63,6 +65,7 @@ TEST_F(RealPlatform, EachKindOfMessageHasItsButtonsIconAndAnswers) {
     std::sort(buttons.begin(), buttons.end());
     EXPECT_EQ(buttons, c.buttons) << name;
     EXPECT_EQ(boxes[0].icon, c.icon) << name;
+    EXPECT_EQ(boxes[0].defaultButton, c.defaultButton) << name;
     EXPECT_EQ(answer, c.answer) << name;
   }
 }
