@@ -3,14 +3,19 @@
 #include "core/patch/crc32_paths.h"
 
 std::uint32_t Crc32(ByteSpan bytes) {
-  std::uint32_t state = 0xFFFFFFFF;
+  Crc32Stream crc;
+  crc.Add(bytes);
+  return crc.Value();
+}
+
+void Crc32Stream::Add(ByteSpan bytes) {
   const std::uint8_t* at = bytes.data;
   std::size_t left = bytes.size;
   if (left >= kCrc32FoldingMinimum && Crc32FoldingAvailable()) {
     const std::size_t folded = left & ~std::size_t{15};
-    state = Crc32ByFolding(state, at, folded);
+    state_ = Crc32ByFolding(state_, at, folded);
     at += folded;
     left -= folded;
   }
-  return ~Crc32ByTables(state, at, left);
+  state_ = Crc32ByTables(state_, at, left);
 }

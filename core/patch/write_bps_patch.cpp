@@ -34,7 +34,17 @@ class BpsEncoder {
   BpsEncoder(ByteSpan source, ByteSpan target, std::vector<std::uint8_t>& out)
       : source_(source), target_(target), common_(std::min(source.size, target.size)), out_(out) {}
 
+  // Writes the actions; both CRC-32s are then complete.
   void Encode() {
+    EncodeActions();
+    CrcThrough(std::max(source_.size, target_.size));
+  }
+
+  std::uint32_t SourceCrc() const { return sourceCrc_.Value(); }
+  std::uint32_t TargetCrc() const { return targetCrc_.Value(); }
+
+ private:
+  void EncodeActions() {
     std::size_t position = 0;
     std::size_t change = NextChange(0);
     for (;;) {
@@ -60,12 +70,29 @@ class BpsEncoder {
     }
   }
 
- private:
   // The first position from `from` on whose byte the source does not give; the target's
-  // end when there is none.
-  std::size_t NextChange(std::size_t from) const {
-    if (from >= common_) return from;
-    return from + EqualPrefix(source_.data + from, target_.data + from, common_ - from);
+  // end when there is none. Compares a piece at a time and takes the CRC-32s over what it
+  // compared while those bytes are still in the cache.
+  std::size_t NextChange(std::size_t from) {
+    for (;;) {
+      if (from >= common_) return from;
+      const std::size_t piece = std::min(kCrcLag, common_ - from);
+      const std::size_t equal = EqualPrefix(source_.data + from, target_.data + from, piece);
+      from += equal;
+      if (from - crcThrough_ >= kCrcLag) CrcThrough(from);
+      if (equal < piece) return from;
+    }
+  }
+
+  // Adds the bytes of both images from where the CRC-32s stand up to position.
+  void CrcThrough(std::size_t position) {
+    if (position <= crcThrough_) return;
+    const auto add = [&](Crc32Stream& crc, ByteSpan bytes) {
+      if (crcThrough_ < bytes.size) crc.Add(ByteSpan(bytes.data + crcThrough_, std::min(position, bytes.size) - crcThrough_));
+    };
+    add(sourceCrc_, source_);
+    add(targetCrc_, target_);
+    crcThrough_ = position;
   }
 
   std::size_t NextEqual(std::size_t from) const {
@@ -78,16 +105,26 @@ class BpsEncoder {
   // taken only when it, with the literals before it and all the rest as literal, is smaller
   // than all of it as literal; so the stretch never grows, whatever follows.
   void EncodeChanged(std::size_t start, std::size_t end) {
+    // Any copy takes two bytes at least, as many as one literal byte does.
+    if (end - start == 1) {
+      PutLiteral(start, end);
+      return;
+    }
     if (end - start >= kIndexedStretch && !index_) index_ = std::make_unique<SourceIndex>(source_);
     std::size_t literal = start;
     std::size_t p = start;
     while (p < end) {
       const Copy run = RunCopy(p, end);
       Copy best = run;
+      std::ptrdiff_t bestSaving = Saving(run, literal, end);
       for (const Copy& candidate : {ContinuedSourceCopy(p, literal, end), IndexedSourceCopy(p, literal, end)}) {
-        if (Saving(candidate, literal, end) > Saving(best, literal, end)) best = candidate;
+        const std::ptrdiff_t saving = Saving(candidate, literal, end);
+        if (saving > bestSaving) {
+          best = candidate;
+          bestSaving = saving;
+        }
       }
-      if (best.length == 0 || Saving(best, literal, end) <= 0) {
+      if (best.length == 0 || bestSaving <= 0) {
         // A run too short to copy here is shorter still from any later byte.
         p += std::max<std::size_t>(run.length, 1);
         continue;
@@ -172,6 +209,8 @@ class BpsEncoder {
 
   // Shorter changed stretches rarely hold a moved block worth indexing the source for.
   static constexpr std::size_t kIndexedStretch = SourceIndex::kWindow + SourceIndex::kStride;
+  // How far the CRC-32s may trail the compare: what it read last is still in the cache.
+  static constexpr std::size_t kCrcLag = 32 * 1024;
 
   ByteSpan source_;
   ByteSpan target_;
@@ -182,6 +221,9 @@ class BpsEncoder {
   std::size_t targetOffset_ = 0;
   bool copiedFromSource_ = false;
   std::int64_t sourceShift_ = 0;
+  Crc32Stream sourceCrc_;
+  Crc32Stream targetCrc_;
+  std::size_t crcThrough_ = 0;
 };
 
 void PutCrc32(std::vector<std::uint8_t>& out, std::uint32_t crc) {
@@ -195,9 +237,10 @@ std::vector<std::uint8_t> WriteBpsPatch(ByteSpan edited, ByteSpan unedited) {
   PutBpsNumber(patch, unedited.size);
   PutBpsNumber(patch, edited.size);
   PutBpsNumber(patch, 0);
-  BpsEncoder(unedited, edited, patch).Encode();
-  PutCrc32(patch, Crc32(unedited));
-  PutCrc32(patch, Crc32(edited));
+  BpsEncoder encoder(unedited, edited, patch);
+  encoder.Encode();
+  PutCrc32(patch, encoder.SourceCrc());
+  PutCrc32(patch, encoder.TargetCrc());
   PutCrc32(patch, Crc32(patch));
   return patch;
 }

@@ -103,6 +103,10 @@ TEST(ApplyPatch, RefusesABpsPatchForAnotherImageOrThatFailsItsChecks) {
   const Bytes patch = WriteBpsPatch(edited, unedited);
   Bytes otherImage = unedited;
   otherImage[4000] ^= 1;
+  const Bytes shrunkPatch = WriteBpsPatch(Bytes(unedited.begin(), unedited.begin() + 3000), unedited);
+  // Sizes 4096, then source reads of 3500 and 1000 bytes: the second fails before the
+  // other image's change at 4000.
+  const Bytes damagedActionsPatch = SealedBpsPatch(unedited, edited, {0x00, 0x9F, 0x00, 0x9F, 0x80, 0x2C, 0xEC, 0x1C, 0x9E});
   const Bytes shorterImage(unedited.begin(), unedited.end() - 1);
   Bytes damagedPatch = patch;
   damagedPatch[patch.size() - 20] ^= 0x10;
@@ -123,6 +127,13 @@ TEST(ApplyPatch, RefusesABpsPatchForAnotherImageOrThatFailsItsChecks) {
       {"an image of another size", patch, shorterImage,
        "This patch was made for another image. Expected CRC32 " + Hex(Crc32(unedited)) + ", found " +
            Hex(Crc32(shorterImage)) + "."},
+      {"another image, changed past the end of the result", shrunkPatch, otherImage,
+       "This patch was made for another image. Expected CRC32 " + Hex(Crc32(unedited)) + ", found " +
+           Hex(Crc32(otherImage)) + "."},
+      {"another image, with actions that reach outside it", damagedActionsPatch, otherImage,
+       "This patch was made for another image. Expected CRC32 " + Hex(Crc32(unedited)) + ", found " +
+           Hex(Crc32(otherImage)) + "."},
+      {"the right image, with actions that reach outside it", damagedActionsPatch, unedited, kBpsPatchDamaged},
       {"a damaged patch", damagedPatch, unedited,
        "The BPS patch is damaged. Expected CRC32 " + Hex(Crc32(body(patch))) + ", found " +
            Hex(Crc32(body(damagedPatch))) + "."},

@@ -65,6 +65,31 @@ TEST(Crc32, EveryPathAgreesWithTheBitwiseDefinitionAtEveryLengthAndAlignment) {
   }
 }
 
+TEST(Crc32, TakenInPiecesEqualsTakenWhole) {
+  std::mt19937 random(12);
+  const Bytes bytes = Random(300000, random);
+  // Pieces of every path's sizes, starting at odd offsets, some too short to fold.
+  const struct {
+    const char* name;
+    std::vector<std::size_t> pieces;
+  } cases[] = {
+      {"one byte, then the rest", {1}},
+      {"odd pieces around the folding minimum", {3, 127, 129, 1, 143, 4099}},
+      {"large pieces", {65537, 32768, 100001}},
+      {"an empty piece between", {17, 0, 200}},
+  };
+  for (const auto& c : cases) {
+    Crc32Stream crc;
+    std::size_t at = 0;
+    for (const std::size_t piece : c.pieces) {
+      crc.Add(ByteSpan(bytes.data() + at, piece));
+      at += piece;
+    }
+    crc.Add(ByteSpan(bytes.data() + at, bytes.size() - at));
+    EXPECT_EQ(crc.Value(), BitwiseCrc32(bytes.data(), bytes.size())) << c.name;
+  }
+}
+
 TEST(BpsNumber, EncodesEachNumberInItsOneShortestForm) {
   const struct {
     std::uint64_t number;
