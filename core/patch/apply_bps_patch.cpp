@@ -1,7 +1,7 @@
 #include "core/patch/apply_bps_patch.h"
 
-#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "core/patch/bps_format.h"
 #include "core/patch/bps_number.h"
@@ -14,18 +14,58 @@ std::uint32_t ReadCrc32(const std::uint8_t* bytes) {
   return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | std::uint32_t{bytes[3]} << 24;
 }
 
-AppliedPatch Damaged() { return PatchRefused(PatchFormat::Bps, kBpsPatchDamaged); }
+CheckedBpsPatch Refused(std::string message) {
+  CheckedBpsPatch refused;
+  refused.message = std::move(message);
+  return refused;
+}
 
-// Carries out the actions between `at` and `end` into target; false when one reaches past
-// the patch, the source or the target, or the actions do not fill the target. Takes the
-// CRC-32s of the source and the target along the way, over bytes each action has just read
-// or written, so neither image is read a second time for them.
+// Source bytes [start, end) that an action wrote over, kept from `kept` on.
+struct Overwritten {
+  std::uint64_t start;
+  std::uint64_t end;
+  std::size_t kept;
+};
+
+// Whether any action between `at` and `end` copies from the source; a patch that cannot be
+// read to its end may, as far as this can tell.
+bool CopiesFromSource(const std::uint8_t* at, const std::uint8_t* end) {
+  while (at != end) {
+    std::uint64_t action;
+    std::uint64_t move;
+    if (!ReadBpsNumber(at, end, action)) return true;
+    const std::uint64_t length = (action >> 2) + 1;
+    switch (static_cast<BpsCommand>(action & 3)) {
+      case BpsCommand::SourceRead:
+        break;
+      case BpsCommand::TargetRead:
+        if (length > static_cast<std::uint64_t>(end - at)) return true;
+        at += length;
+        break;
+      case BpsCommand::SourceCopy:
+        return true;
+      case BpsCommand::TargetCopy:
+        if (!ReadBpsNumber(at, end, move)) return true;
+        break;
+    }
+  }
+  return false;
+}
+
+// Carries out the actions over the source in place. Each action writes at the output
+// position, so from there on the bytes are still the source's and a source read has nothing
+// to copy; when the patch copies from the source, the source bytes an action writes over are
+// kept first, for the copies that read them later. False when an action reaches past the
+// patch, the source or the target, or the actions do not fill the target. Takes the
+// target's CRC-32 along the way, over bytes the actions have just passed, while they are in
+// the cache.
 class BpsActions {
  public:
-  BpsActions(ByteSpan source, std::uint8_t* target, std::uint64_t targetSize)
-      : source_(source), target_(target), targetSize_(targetSize) {}
+  BpsActions(std::uint8_t* data, std::uint64_t sourceSize, std::uint64_t targetSize)
+      : data_(data), sourceSize_(sourceSize), targetSize_(targetSize) {}
 
   bool Run(const std::uint8_t* at, const std::uint8_t* end) {
+    keep_ = CopiesFromSource(at, end);
     while (at != end) {
       std::uint64_t action;
       if (!ReadBpsNumber(at, end, action)) return false;
@@ -33,69 +73,75 @@ class BpsActions {
       if (length > targetSize_ - output_) return false;
       switch (static_cast<BpsCommand>(action & 3)) {
         case BpsCommand::SourceRead:
-          if (output_ + length > source_.size) return false;
-          ReadSource(length);
-          continue;
+          if (output_ + length > sourceSize_) return false;
+          break;
         case BpsCommand::TargetRead:
           if (length > static_cast<std::uint64_t>(end - at)) return false;
-          std::memcpy(&target_[output_], at, length);
+          Keep(length);
+          std::memcpy(data_ + output_, at, length);
           at += length;
           break;
         case BpsCommand::SourceCopy:
-          if (!MoveOffset(at, end, sourceOffset_, source_.size) || length > source_.size - sourceOffset_) return false;
-          std::memcpy(&target_[output_], source_.data + sourceOffset_, length);
+          if (!MoveOffset(at, end, sourceOffset_, sourceSize_) || length > sourceSize_ - sourceOffset_) return false;
+          Keep(length);
+          CopySource(sourceOffset_, length);
           sourceOffset_ += length;
           break;
         case BpsCommand::TargetCopy:
           if (!MoveOffset(at, end, targetOffset_, output_)) return false;
+          Keep(length);
           // Byte by byte: a copy from just behind the output repeats what it has just written.
-          for (std::uint64_t i = 0; i < length; ++i) target_[output_ + i] = target_[targetOffset_ + i];
+          for (std::uint64_t i = 0; i < length; ++i) data_[output_ + i] = data_[targetOffset_ + i];
           targetOffset_ += length;
           break;
       }
-      Advance(length);
+      output_ += length;
+      if (output_ - crcThrough_ >= kCrcLag) CrcThrough(output_);
     }
     return output_ == targetSize_;
   }
 
-  // The source's CRC-32, taken over the bytes the actions have not reached as well.
-  std::uint32_t SourceCrc() {
-    CrcThrough(source_.size);
-    return sourceCrc_.Value();
-  }
   std::uint32_t TargetCrc() {
     CrcThrough(output_);
     return targetCrc_.Value();
   }
 
  private:
-  // Copies a piece at a time, so the CRC-32s follow while each piece is in the cache.
-  void ReadSource(std::uint64_t length) {
-    while (length > 0) {
-      const std::size_t piece = static_cast<std::size_t>(std::min<std::uint64_t>(length, kCrcLag));
-      std::memcpy(&target_[output_], source_.data + output_, piece);
-      Advance(piece);
-      length -= piece;
+  // Keeps the source bytes an action of length is about to write over.
+  void Keep(std::uint64_t length) {
+    if (!keep_ || output_ >= sourceSize_) return;
+    const std::uint64_t end = std::min(output_ + length, sourceSize_);
+    if (!overwritten_.empty() && overwritten_.back().end == output_) {
+      overwritten_.back().end = end;
+    } else {
+      overwritten_.push_back({output_, end, kept_.size()});
+    }
+    kept_.insert(kept_.end(), data_ + output_, data_ + end);
+  }
+
+  // Copies source bytes [from, from + length) to the output, each from where it is now: the
+  // kept bytes for those written over, the data for the rest, which the output never overlaps
+  // as it has been kept already.
+  void CopySource(std::uint64_t from, std::uint64_t length) {
+    std::uint8_t* to = data_ + output_;
+    const std::uint64_t end = from + length;
+    auto stretch = std::upper_bound(overwritten_.begin(), overwritten_.end(), from,
+                                    [](std::uint64_t offset, const Overwritten& o) { return offset < o.end; });
+    while (from < end) {
+      const bool kept = stretch != overwritten_.end() && stretch->start <= from;
+      const std::uint64_t until = kept                          ? std::min(end, stretch->end)
+                                  : stretch != overwritten_.end() ? std::min(end, stretch->start)
+                                                                  : end;
+      const std::uint8_t* bytes = kept ? kept_.data() + stretch->kept + (from - stretch->start) : data_ + from;
+      std::memcpy(to, bytes, until - from);
+      to += until - from;
+      from = until;
+      if (kept) ++stretch;
     }
   }
 
-  void Advance(std::uint64_t length) {
-    output_ += length;
-    if (output_ - crcThrough_ >= kCrcLag) CrcThrough(output_);
-  }
-
-  // Adds the bytes of both images from where the CRC-32s stand up to position; the target's
-  // bytes there are final, as actions only write at the output.
   void CrcThrough(std::uint64_t position) {
-    if (position <= crcThrough_) return;
-    if (crcThrough_ < source_.size) {
-      const std::uint64_t through = std::min<std::uint64_t>(position, source_.size);
-      sourceCrc_.Add(ByteSpan(source_.data + crcThrough_, static_cast<std::size_t>(through - crcThrough_)));
-    }
-    if (crcThrough_ < output_) {
-      const std::uint64_t through = std::min(position, output_);
-      targetCrc_.Add(ByteSpan(&target_[crcThrough_], static_cast<std::size_t>(through - crcThrough_)));
-    }
+    targetCrc_.Add(ByteSpan(data_ + crcThrough_, static_cast<std::size_t>(position - crcThrough_)));
     crcThrough_ = position;
   }
 
@@ -115,64 +161,63 @@ class BpsActions {
     return offset < limit;
   }
 
-  // How far the CRC-32s may trail the output: what it touched last is still in the cache.
+  // How far the CRC-32 may trail the output: what it passed last is still in the cache.
   static constexpr std::size_t kCrcLag = 32 * 1024;
 
-  ByteSpan source_;
-  std::uint8_t* target_;
+  std::uint8_t* data_;
+  std::uint64_t sourceSize_;
   std::uint64_t targetSize_;
   std::uint64_t output_ = 0;
   std::uint64_t sourceOffset_ = 0;
   std::uint64_t targetOffset_ = 0;
-  Crc32Stream sourceCrc_;
+  bool keep_ = false;
+  std::vector<Overwritten> overwritten_;
+  std::vector<std::uint8_t> kept_;
   Crc32Stream targetCrc_;
   std::uint64_t crcThrough_ = 0;
 };
 
 }  // namespace
 
-AppliedPatch ApplyBpsPatch(ByteSpan patch, ByteSpan image, std::size_t copierHeaderSize) {
-  const std::size_t header = std::min(copierHeaderSize, image.size);
-  const ByteSpan source = image.From(header);
+CheckedBpsPatch CheckBpsPatch(ByteSpan patch, ByteSpan source) {
   constexpr std::size_t kSmallest = sizeof kBpsMagic + 3 + kBpsFooterSize;
-  if (patch.size < kSmallest || std::memcmp(patch.data, kBpsMagic, sizeof kBpsMagic) != 0) return Damaged();
+  if (patch.size < kSmallest || std::memcmp(patch.data, kBpsMagic, sizeof kBpsMagic) != 0) {
+    return Refused(kBpsPatchDamaged);
+  }
   const std::uint8_t* footer = patch.data + patch.size - kBpsFooterSize;
   const std::uint32_t patchCrc = Crc32(ByteSpan(patch.data, patch.size - 4));
-  if (patchCrc != ReadCrc32(footer + 8)) {
-    return PatchRefused(PatchFormat::Bps, BpsPatchCrcMessage(ReadCrc32(footer + 8), patchCrc));
-  }
+  if (patchCrc != ReadCrc32(footer + 8)) return Refused(BpsPatchCrcMessage(ReadCrc32(footer + 8), patchCrc));
 
+  CheckedBpsPatch checked;
   const std::uint8_t* at = patch.data + sizeof kBpsMagic;
-  std::uint64_t sourceSize;
-  std::uint64_t targetSize;
   std::uint64_t metadataSize;
-  if (!ReadBpsNumber(at, footer, sourceSize) || !ReadBpsNumber(at, footer, targetSize) ||
+  if (!ReadBpsNumber(at, footer, checked.sourceSize) || !ReadBpsNumber(at, footer, checked.targetSize) ||
       !ReadBpsNumber(at, footer, metadataSize) || metadataSize > static_cast<std::uint64_t>(footer - at)) {
-    return Damaged();
+    return Refused(kBpsPatchDamaged);
   }
   at += metadataSize;
 
-  if (sourceSize != source.size || targetSize > kMaxPatchedRomSize) {
-    const std::uint32_t sourceCrc = Crc32(source);
-    if (sourceSize != source.size || sourceCrc != ReadCrc32(footer)) {
-      return PatchRefused(PatchFormat::Bps, BpsWrongImageMessage(ReadCrc32(footer), sourceCrc));
-    }
-    return PatchRefused(PatchFormat::Bps, kPatchedImageTooLarge);
+  const std::uint32_t sourceCrc = Crc32(source);
+  if (checked.sourceSize != source.size || sourceCrc != ReadCrc32(footer)) {
+    return Refused(BpsWrongImageMessage(ReadCrc32(footer), sourceCrc));
   }
+  if (checked.targetSize > kMaxPatchedRomSize) return Refused(kPatchedImageTooLarge);
+  checked.actions = ByteSpan(at, static_cast<std::size_t>(footer - at));
+  checked.targetCrc = ReadCrc32(footer + 4);
+  return checked;
+}
 
-  AppliedPatch result{true, "", PatchFormat::Bps, std::vector<std::uint8_t>(header + targetSize)};
-  if (header > 0) std::memcpy(result.image.data(), image.data, header);
-  // Actions read only the patch and stay inside both images, so they run before the source
-  // is known to be the right one; the wrong source is still refused first.
-  BpsActions actions(source, result.image.data() + header, targetSize);
-  const bool complete = actions.Run(at, footer);
-  const std::uint32_t sourceCrc = actions.SourceCrc();
-  if (sourceCrc != ReadCrc32(footer)) {
-    return PatchRefused(PatchFormat::Bps, BpsWrongImageMessage(ReadCrc32(footer), sourceCrc));
-  }
-  if (!complete) return Damaged();
-  if (actions.TargetCrc() != ReadCrc32(footer + 4)) {
-    return PatchRefused(PatchFormat::Bps, BpsResultCrcMessage(ReadCrc32(footer + 4), actions.TargetCrc()));
-  }
-  return result;
+std::string RunBpsActions(const CheckedBpsPatch& patch, std::uint8_t* data) {
+  BpsActions actions(data, patch.sourceSize, patch.targetSize);
+  if (!actions.Run(patch.actions.data, patch.actions.data + patch.actions.size)) return kBpsPatchDamaged;
+  const std::uint32_t targetCrc = actions.TargetCrc();
+  if (targetCrc != patch.targetCrc) return BpsResultCrcMessage(patch.targetCrc, targetCrc);
+  return "";
+}
+
+AppliedPatch ApplyBpsPatch(ByteSpan patch, ByteSpan image, std::size_t copierHeaderSize) {
+  std::vector<std::uint8_t> result(image.data, image.data + image.size);
+  std::string message = ApplyBpsPatchInPlace(patch, result, copierHeaderSize);
+  if (!message.empty()) return PatchRefused(PatchFormat::Bps, std::move(message));
+  return {true, "", PatchFormat::Bps, std::move(result)};
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <string>
 
 #include "core/patch/applied_patch.h"
 #include "core/patch/byte_span.h"
@@ -13,3 +16,33 @@ constexpr std::size_t kMaxPatchedRomSize = 16 * 1024 * 1024;
 // made for other ROM data, one whose actions reach outside the data, and one whose result
 // has the wrong CRC-32.
 AppliedPatch ApplyBpsPatch(ByteSpan patch, ByteSpan image, std::size_t copierHeaderSize);
+
+// A BPS patch whose own CRC-32, sizes and source are right: its result's size, its actions
+// and the result's CRC-32 it records. A message says why the patch is refused otherwise.
+struct CheckedBpsPatch {
+  std::string message;
+  std::uint64_t sourceSize = 0;
+  std::uint64_t targetSize = 0;
+  ByteSpan actions;
+  std::uint32_t targetCrc = 0;
+};
+
+CheckedBpsPatch CheckBpsPatch(ByteSpan patch, ByteSpan source);
+
+// Carries out a checked patch over its source, which data holds, followed by room for a
+// larger target. Returns the message of a refusal, or an empty one.
+std::string RunBpsActions(const CheckedBpsPatch& patch, std::uint8_t* data);
+
+// As ApplyBpsPatch, in the image's own bytes, which are the result when the returned
+// message is empty and spoiled otherwise; any vector of bytes will do, so a file read
+// whole needs no second buffer for its result.
+template <class Bytes>
+std::string ApplyBpsPatchInPlace(ByteSpan patch, Bytes& image, std::size_t copierHeaderSize) {
+  const std::size_t header = std::min(copierHeaderSize, image.size());
+  const CheckedBpsPatch checked = CheckBpsPatch(patch, ByteSpan(image.data(), image.size()).From(header));
+  if (!checked.message.empty()) return checked.message;
+  image.resize(header + static_cast<std::size_t>(std::max(checked.sourceSize, checked.targetSize)));
+  std::string message = RunBpsActions(checked, image.data() + header);
+  if (message.empty()) image.resize(header + static_cast<std::size_t>(checked.targetSize));
+  return message;
+}

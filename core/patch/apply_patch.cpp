@@ -17,6 +17,6 @@ bool StartsWith(ByteSpan bytes, const char* magic, std::size_t size) {
 
 AppliedPatch ApplyPatch(ByteSpan patch, ByteSpan image, std::size_t copierHeaderSize) {
   if (StartsWith(patch, "PATCH", 5)) return ApplyIpsPatch(patch, image);
-  if (!StartsWith(patch, kBpsMagic, sizeof kBpsMagic)) return PatchRefused(PatchFormat::Ips, kPatchNotRecognised);
+  if (!StartsAsBpsPatch(patch)) return PatchRefused(PatchFormat::Ips, kPatchNotRecognised);
   return ApplyBpsPatch(patch, image, copierHeaderSize);
 }

@@ -10,6 +10,7 @@
 #include "core/ips/ips_messages.h"
 #include "core/patch/apply_bps_patch.h"
 #include "core/patch/apply_patch.h"
+#include "core/patch/bps_format.h"
 #include "core/patch/patch_messages.h"
 #include "core/patch/read_whole_file.h"
 #include "core/rom/rom_session.h"
@@ -46,6 +47,12 @@ std::uint32_t HeaderSizeOf(const std::string& path) {
   return headerSize;
 }
 
+PatchFilesApplied WriteResult(const std::string& path, ByteSpan image, PatchFormat format) {
+  ReplacingFile result(path);
+  if (!result.Write(image.data, image.size) || !result.Commit()) return Refused(kCannotWritePatchedRom, format);
+  return {true, "", format};
+}
+
 }  // namespace
 
 PatchFilesApplied ApplyPatchFiles(const PatchFiles& files, IpsProgress progress) {
@@ -65,12 +72,15 @@ PatchFilesApplied ApplyPatchFiles(const PatchFiles& files, IpsProgress progress)
     return Refused(failure);
   }
 
-  AppliedPatch applied =
-      ApplyPatch(ByteSpan(patch.data(), patch.size()), ByteSpan(image.data(), image.size()), headerSize);
-  if (!applied.applied) return Refused(applied.message, applied.format);
-  ReplacingFile result(files.result);
-  if (!result.Write(applied.image.data(), applied.image.size()) || !result.Commit()) {
-    return Refused(kCannotWritePatchedRom, applied.format);
+  const ByteSpan patchBytes(patch.data(), patch.size());
+  // A BPS result is made in the image's own bytes: a second image's worth of memory would
+  // cost more than applying the patch does.
+  if (StartsAsBpsPatch(patchBytes)) {
+    const std::string message = ApplyBpsPatchInPlace(patchBytes, image, headerSize);
+    if (!message.empty()) return Refused(message, PatchFormat::Bps);
+    return WriteResult(files.result, ByteSpan(image.data(), image.size()), PatchFormat::Bps);
   }
-  return {true, "", applied.format};
+  const AppliedPatch applied = ApplyPatch(patchBytes, ByteSpan(image.data(), image.size()), headerSize);
+  if (!applied.applied) return Refused(applied.message, applied.format);
+  return WriteResult(files.result, applied.image, applied.format);
 }

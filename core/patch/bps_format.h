@@ -2,10 +2,17 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+
+#include "core/patch/byte_span.h"
 
 // "BPS1", the source, target and metadata sizes, the actions, then three CRC-32s.
 constexpr char kBpsMagic[4] = {'B', 'P', 'S', '1'};
 constexpr std::size_t kBpsFooterSize = 12;
+
+inline bool StartsAsBpsPatch(ByteSpan bytes) {
+  return bytes.size >= sizeof kBpsMagic && std::memcmp(bytes.data, kBpsMagic, sizeof kBpsMagic) == 0;
+}
 
 // An action is one number: its command in the low two bits, its length less one above.
 enum class BpsCommand : std::uint8_t {

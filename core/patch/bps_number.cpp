@@ -25,6 +25,17 @@ bool ReadBpsNumber(const std::uint8_t*& at, const std::uint8_t* end, std::uint64
   constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
   std::uint64_t data = 0;
   std::uint64_t shift = 1;
+  // Eight bytes make less than 2^58: only longer numbers can overflow, so only they are checked.
+  for (int i = 0; i < 8 && at != end; ++i) {
+    const std::uint64_t byte = *at++;
+    data += (byte & 0x7F) * shift;
+    if (byte & 0x80) {
+      number = data;
+      return true;
+    }
+    shift <<= 7;
+    data += shift;
+  }
   while (at != end) {
     const std::uint64_t byte = *at++;
     const std::uint64_t part = byte & 0x7F;

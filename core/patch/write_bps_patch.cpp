@@ -88,7 +88,8 @@ class BpsEncoder {
   void CrcThrough(std::size_t position) {
     if (position <= crcThrough_) return;
     const auto add = [&](Crc32Stream& crc, ByteSpan bytes) {
-      if (crcThrough_ < bytes.size) crc.Add(ByteSpan(bytes.data + crcThrough_, std::min(position, bytes.size) - crcThrough_));
+      if (crcThrough_ >= bytes.size) return;
+      crc.Add(ByteSpan(bytes.data + crcThrough_, std::min(position, bytes.size) - crcThrough_));
     };
     add(sourceCrc_, source_);
     add(targetCrc_, target_);

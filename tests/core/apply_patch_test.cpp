@@ -106,7 +106,8 @@ TEST(ApplyPatch, RefusesABpsPatchForAnotherImageOrThatFailsItsChecks) {
   const Bytes shrunkPatch = WriteBpsPatch(Bytes(unedited.begin(), unedited.begin() + 3000), unedited);
   // Sizes 4096, then source reads of 3500 and 1000 bytes: the second fails before the
   // other image's change at 4000.
-  const Bytes damagedActionsPatch = SealedBpsPatch(unedited, edited, {0x00, 0x9F, 0x00, 0x9F, 0x80, 0x2C, 0xEC, 0x1C, 0x9E});
+  const Bytes damagedActionsPatch =
+      SealedBpsPatch(unedited, edited, {0x00, 0x9F, 0x00, 0x9F, 0x80, 0x2C, 0xEC, 0x1C, 0x9E});
   const Bytes shorterImage(unedited.begin(), unedited.end() - 1);
   Bytes damagedPatch = patch;
   damagedPatch[patch.size() - 20] ^= 0x10;

@@ -178,19 +178,37 @@ TEST(WriteBpsPatch, WritesTheSmallestActionsForSmallEdits) {
 
 TEST(ApplyBpsPatch, FollowsEveryCommandIncludingBackwardAndOverlappingCopies) {
   const Bytes source = {'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H'};
-  const Bytes target = {'A', 'B', 'G', 'H', 'C', 'D', 'x', 'y', 'x', 'y', 'x', 'G'};
-  const Bytes actions = {
-      0x88, 0x8C, 0x80,  // sizes 8 and 12, no metadata
-      0x84,              // SourceRead 2: AB
-      0x86, 0x8C,        // SourceCopy 2 from +6: GH (source offset now 8)
-      0x86, 0x8D,        // SourceCopy 2 from -6: CD
-      0x85, 'x', 'y',    // TargetRead 2: xy
-      0x8B, 0x8C,        // TargetCopy 3 from +6: xyx, overlapping what it writes
-      0x82, 0x84,        // SourceCopy 1 from +2: G
+  const struct {
+    const char* name;
+    Bytes target;
+    Bytes actions;
+  } cases[] = {
+      {"every command",
+       {'A', 'B', 'G', 'H', 'C', 'D', 'x', 'y', 'x', 'y', 'x', 'G'},
+       {
+           0x88, 0x8C, 0x80,  // sizes 8 and 12, no metadata
+           0x84,              // SourceRead 2: AB
+           0x86, 0x8C,        // SourceCopy 2 from +6: GH (source offset now 8)
+           0x86, 0x8D,        // SourceCopy 2 from -6: CD, where GH has been written
+           0x85, 'x', 'y',    // TargetRead 2: xy
+           0x8B, 0x8C,        // TargetCopy 3 from +6: xyx, overlapping what it writes
+           0x82, 0x84,        // SourceCopy 1 from +2: G, where x has been written
+       }},
+      {"a source copy after a target copy, of source bytes both wrote over",
+       {'x', 'x', 'A', 'B', 'E', 'F', 'G', 'H'},
+       {
+           0x88, 0x88, 0x80,  // sizes 8 and 8, no metadata
+           0x81, 'x',         // TargetRead 1: x
+           0x83, 0x80,        // TargetCopy 1 from +0: x
+           0x86, 0x80,        // SourceCopy 2 from +0: AB
+           0x8C,              // SourceRead 4: EFGH
+       }},
   };
-  const AppliedPatch applied = ApplyBpsPatch(SealedBpsPatch(source, target, actions), source, 0);
-  ASSERT_TRUE(applied.applied) << applied.message;
-  EXPECT_EQ(applied.image, target);
+  for (const auto& c : cases) {
+    const AppliedPatch applied = ApplyBpsPatch(SealedBpsPatch(source, c.target, c.actions), source, 0);
+    ASSERT_TRUE(applied.applied) << c.name << ": " << applied.message;
+    EXPECT_EQ(applied.image, c.target) << c.name;
+  }
 }
 
 // Unedited images with stretches of fill, like ROM images, and the edits an editor makes.
