@@ -13,7 +13,8 @@ void Crc32Stream::Add(ByteSpan bytes) {
   std::size_t left = bytes.size;
   if (left >= kCrc32FoldingMinimum && Crc32FoldingAvailable()) {
     const std::size_t folded = left & ~std::size_t{15};
-    state_ = Crc32ByFolding(state_, at, folded);
+    const bool wide = folded >= kCrc32WideFoldingMinimum && Crc32WideFoldingAvailable();
+    state_ = wide ? Crc32ByWideFolding(state_, at, folded) : Crc32ByFolding(state_, at, folded);
     at += folded;
     left -= folded;
   }

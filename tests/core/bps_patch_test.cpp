@@ -52,7 +52,8 @@ TEST(Crc32, GivesTheZipChecksum) {
 TEST(Crc32, EveryPathAgreesWithTheBitwiseDefinitionAtEveryLengthAndAlignment) {
   std::mt19937 random(11);
   const Bytes bytes = Random((1 << 20) + 64, random);
-  for (std::size_t size : {1, 7, 8, 9, 15, 16, 63, 64, 127, 128, 129, 143, 144, 255, 256, 1000, 4096 + 13, 1 << 20}) {
+  for (std::size_t size :
+       {1, 7, 8, 9, 15, 16, 63, 64, 127, 128, 129, 143, 144, 255, 256, 1000, 1024, 1072, 4096 + 13, 1 << 20}) {
     for (std::size_t offset : {0, 1, 3, 8}) {
       const std::uint8_t* at = bytes.data() + offset;
       const std::uint32_t expected = BitwiseCrc32(at, size);
@@ -60,6 +61,9 @@ TEST(Crc32, EveryPathAgreesWithTheBitwiseDefinitionAtEveryLengthAndAlignment) {
       EXPECT_EQ(~Crc32ByTables(0xFFFFFFFF, at, size), expected) << size << " bytes at " << offset;
       if (Crc32FoldingAvailable() && size >= kCrc32FoldingMinimum && size % 16 == 0) {
         EXPECT_EQ(~Crc32ByFolding(0xFFFFFFFF, at, size), expected) << size << " bytes at " << offset;
+      }
+      if (Crc32WideFoldingAvailable() && size >= kCrc32WideFoldingMinimum && size % 16 == 0) {
+        EXPECT_EQ(~Crc32ByWideFolding(0xFFFFFFFF, at, size), expected) << size << " bytes at " << offset;
       }
     }
   }
