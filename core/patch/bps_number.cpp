@@ -21,7 +21,7 @@ std::size_t BpsNumberSize(std::uint64_t number) {
   return size;
 }
 
-bool ReadBpsNumber(const std::uint8_t*& at, const std::uint8_t* end, std::uint64_t& number) {
+bool ReadLongBpsNumber(const std::uint8_t*& at, const std::uint8_t* end, std::uint64_t& number) {
   constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
   std::uint64_t data = 0;
   std::uint64_t shift = 1;
