@@ -58,6 +58,18 @@ void PressCtrl(HWND editor, HWND target, char key) {
   PressKey(editor, WM_KEYDOWN, static_cast<WPARAM>(key), VK_CONTROL);
 }
 
+// Ctrl+key in the main window's tree, through the program's own loop.
+void PressCtrlInTree(char key) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  PostMessageA(treeView, WM_KEYDOWN, static_cast<WPARAM>(key), 0);
+  PumpMessages();
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+}
+
 bool IsGreyed(HMENU menu, int command) {
   return (GetMenuState(menu, static_cast<UINT>(command), MF_BYCOMMAND) & MF_GRAYED) != 0;
 }
@@ -162,9 +174,12 @@ TEST_F(UndoApplyTest, EditAndFileMenusGreyWhatThereIsNothingToStep) {
   }));
 
   EXPECT_EQ(UndoRedoGreyed(mainWindow, fileMenu), (Greyed{false, true})) << "the main window's File menu";
-  SendCommand(kCmdUndoApply);
-  EXPECT_EQ(NameBytes(path, offset), StoredText("Rockin", kNameFieldLength));
+  PressCtrlInTree('Z');
+  EXPECT_EQ(NameBytes(path, offset), StoredText("Rockin", kNameFieldLength)) << "Ctrl+Z in the main window";
   EXPECT_EQ(UndoRedoGreyed(mainWindow, fileMenu), (Greyed{true, false}));
+  SendCommand(kCmdRedoApply);
+  EXPECT_EQ(NameBytes(path, offset), StoredText("Fire", kNameFieldLength));
+  SendCommand(kCmdUndoApply);
   SendCommand(kCmdCloseRom);
   EXPECT_EQ(UndoRedoGreyed(mainWindow, fileMenu), (Greyed{true, true})) << "after Close ROM";
 }
