@@ -13,6 +13,8 @@
 #include "core/patch/bps_format.h"
 #include "core/patch/patch_messages.h"
 #include "core/patch/read_whole_file.h"
+#include "core/rom/apply_messages.h"
+#include "core/rom/image_backup.h"
 #include "core/rom/rom_session.h"
 
 namespace {
@@ -47,8 +49,13 @@ std::uint32_t HeaderSizeOf(const std::string& path) {
   return headerSize;
 }
 
-PatchFilesApplied WriteResult(const std::string& path, ByteSpan image, PatchFormat format) {
-  ReplacingFile result(path);
+// An image replaced by its own patched copy is backed up first, as an editor backs up an
+// image before its first write.
+PatchFilesApplied WriteResult(const PatchFiles& files, ByteSpan image, PatchFormat format) {
+  if (IsSameFile(files.result, files.image) && !MakeImageBackup(files.image, LocalTimeNow())) {
+    return Refused(BackupFailedMessage(files.image), format);
+  }
+  ReplacingFile result(files.result);
   if (!result.Write(image.data, image.size) || !result.Commit()) return Refused(kCannotWritePatchedRom, format);
   return {true, "", format};
 }
@@ -78,9 +85,9 @@ PatchFilesApplied ApplyPatchFiles(const PatchFiles& files, IpsProgress progress)
   if (StartsAsBpsPatch(patchBytes)) {
     const std::string message = ApplyBpsPatchInPlace(patchBytes, image, headerSize);
     if (!message.empty()) return Refused(message, PatchFormat::Bps);
-    return WriteResult(files.result, ByteSpan(image.data(), image.size()), PatchFormat::Bps);
+    return WriteResult(files, ByteSpan(image.data(), image.size()), PatchFormat::Bps);
   }
   const AppliedPatch applied = ApplyPatch(patchBytes, ByteSpan(image.data(), image.size()), headerSize);
   if (!applied.applied) return Refused(applied.message, applied.format);
-  return WriteResult(files.result, applied.image, applied.format);
+  return WriteResult(files, applied.image, applied.format);
 }

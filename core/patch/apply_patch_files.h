@@ -8,7 +8,7 @@
 struct PatchFiles {
   std::string patch;
   std::string image;
-  // May be the image itself: it is replaced only by a complete result.
+  // May be the image itself: it is backed up first, then replaced only by a complete result.
   std::string result;
 };
 
@@ -21,5 +21,6 @@ struct PatchFilesApplied {
 
 // Reads the patch and the image whole, counting the bytes read against a total of both
 // sizes, applies the patch and writes the result. Refuses, writing nothing, a result that
-// would replace the patch, and every refusal of ApplyPatch.
+// would replace the patch, an image whose backup cannot be made before it is replaced, and
+// every refusal of ApplyPatch.
 PatchFilesApplied ApplyPatchFiles(const PatchFiles& files, IpsProgress progress);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <set>
 
@@ -61,7 +62,24 @@ TEST_F(PatchCommands, MakeBpsThenApplyPatchGivesTheEditedImage) {
   const CliRun inPlace = RunCli({"apply-patch", patch, uneditedPath, uneditedPath});
   ASSERT_EQ(inPlace.status, 0) << inPlace.err;
   EXPECT_TRUE(ReadFileBytes(uneditedPath) == edited.bytes) << "the image is replaced by the result";
-  EXPECT_EQ(FolderEntries(folder), (std::set<std::string>{"edited.smc", "unedited.smc", "edit.bps", "result.smc"}));
+  EXPECT_EQ(FolderEntries(folder), (std::set<std::string>{"edited.smc", "unedited.smc", "unedited.smc.backups",
+                                                          "edit.bps", "result.smc"}));
+  const std::set<std::string> backups = FolderEntries(folder + "/unedited.smc.backups");
+  ASSERT_EQ(backups.size(), 1u) << "the image as it was, before it was replaced";
+  EXPECT_TRUE(ReadFileBytes(folder + "/unedited.smc.backups/" + *backups.begin()) == unedited.bytes);
+}
+
+TEST_F(PatchCommands, ApplyPatchOntoItsImageWithoutABackupWritesNothing) {
+  const std::string patch = InFolder("edit.bps");
+  ASSERT_EQ(RunCli({"make-bps", editedPath, uneditedPath, patch}).status, 0);
+  // A file where the backup folder would go: the folder cannot be made.
+  std::ofstream(InFolder("unedited.smc.backups")) << "not a folder";
+  const CliRun inPlace = RunCli({"apply-patch", patch, uneditedPath, uneditedPath});
+  EXPECT_EQ(inPlace.status, 1);
+  EXPECT_NE(inPlace.err.find("A backup copy of the ROM could not be made"), std::string::npos) << inPlace.err;
+  EXPECT_TRUE(ReadFileBytes(uneditedPath) == unedited.bytes) << "the image stays as it was";
+  EXPECT_EQ(FolderEntries(folder),
+            (std::set<std::string>{"edited.smc", "unedited.smc", "unedited.smc.backups", "edit.bps"}));
 }
 
 TEST_F(PatchCommands, BpsPatchesCarryRomDataOnlySoTheyServeBothLayouts) {
