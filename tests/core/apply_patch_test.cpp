@@ -116,24 +116,21 @@ TEST(ApplyPatch, RefusesABpsPatchForAnotherImageOrThatFailsItsChecks) {
   wrongResultPatch[patch.size() - 8] ^= 0x01;
   ResealBpsPatch(wrongResultPatch);
   const auto body = [](const Bytes& bytes) { return ByteSpan(bytes.data(), bytes.size() - 4); };
+  const auto madeForAnother = [&](const Bytes& found) {
+    return "This patch was made for another image. Expected CRC32 " + Hex(Crc32(unedited)) + ", found " +
+           Hex(Crc32(found)) + ".";
+  };
   const struct {
     const char* name;
     Bytes patch;
     Bytes image;
     std::string message;
   } cases[] = {
-      {"another image", patch, otherImage,
-       "This patch was made for another image. Expected CRC32 " + Hex(Crc32(unedited)) + ", found " +
-           Hex(Crc32(otherImage)) + "."},
-      {"an image of another size", patch, shorterImage,
-       "This patch was made for another image. Expected CRC32 " + Hex(Crc32(unedited)) + ", found " +
-           Hex(Crc32(shorterImage)) + "."},
-      {"another image, changed past the end of the result", shrunkPatch, otherImage,
-       "This patch was made for another image. Expected CRC32 " + Hex(Crc32(unedited)) + ", found " +
-           Hex(Crc32(otherImage)) + "."},
+      {"another image", patch, otherImage, madeForAnother(otherImage)},
+      {"an image of another size", patch, shorterImage, madeForAnother(shorterImage)},
+      {"another image, changed past the end of the result", shrunkPatch, otherImage, madeForAnother(otherImage)},
       {"another image, with actions that reach outside it", damagedActionsPatch, otherImage,
-       "This patch was made for another image. Expected CRC32 " + Hex(Crc32(unedited)) + ", found " +
-           Hex(Crc32(otherImage)) + "."},
+       madeForAnother(otherImage)},
       {"the right image, with actions that reach outside it", damagedActionsPatch, unedited, kBpsPatchDamaged},
       {"a damaged patch", damagedPatch, unedited,
        "The BPS patch is damaged. Expected CRC32 " + Hex(Crc32(body(patch))) + ", found " +

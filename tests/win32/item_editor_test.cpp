@@ -48,25 +48,6 @@ FixtureImage ItemImage() {
   return image;
 }
 
-struct FindById {
-  int id;
-  HWND found;
-};
-
-BOOL CALLBACK MatchId(HWND window, LPARAM request) {
-  auto* find = reinterpret_cast<FindById*>(request);
-  if (GetDlgCtrlID(window) != find->id) return TRUE;
-  find->found = window;
-  return FALSE;
-}
-
-// Any control of the editor by ID, however deep it sits.
-HWND Control(HWND editor, int id) {
-  FindById find{id, nullptr};
-  EnumChildWindows(editor, MatchId, reinterpret_cast<LPARAM>(&find));
-  return find.found;
-}
-
 std::string ListText(HWND list, int entry) {
   const LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, entry, 0);
   if (length < 0) return "<none>";
@@ -81,16 +62,16 @@ int Selection(HWND list) {
 }
 
 bool IsChecked(HWND editor, int id) {
-  return SendMessageA(Control(editor, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  return SendMessageA(ControlById(editor, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void SetCheck(HWND editor, int id, bool checked) {
-  SendMessageA(Control(editor, id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  SendMessageA(ControlById(editor, id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 // Picks the entry as a user does: the list selects it and notifies the editor.
 void ChooseEntry(HWND editor, int entry) {
-  HWND list = Control(editor, kItemListId);
+  HWND list = ControlById(editor, kItemListId);
   SendMessageA(list, CB_SETCURSEL, entry, 0);
   SendMessageA(editor, WM_COMMAND, MAKEWPARAM(kItemListId, CBN_SELENDOK), reinterpret_cast<LPARAM>(list));
 }
@@ -100,7 +81,7 @@ void Command(HWND editor, int command) {
 }
 
 std::string ShownName(HWND editor) {
-  return WindowText(Control(editor, kItemNameBoxId));
+  return WindowText(ControlById(editor, kItemNameBoxId));
 }
 
 struct MenuEntry {
@@ -160,14 +141,14 @@ class ItemEditorTest : public EditorTest {
 TEST_F(ItemEditorTest, FirstOpeningShowsPositionZeroInNameOrder) {
   ASSERT_TRUE(OpenEditor([&](HWND editor) {
     EXPECT_EQ(WindowText(editor), "Item Editing");
-    HWND list = Control(editor, kItemListId);
+    HWND list = ControlById(editor, kItemListId);
     ASSERT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 256);
     EXPECT_EQ(Selection(list), 0);
     EXPECT_EQ(ListText(list, 0), "Apple juice - [9]");
     EXPECT_EQ(ListText(list, 1), "Cracked bat - [7]");
     EXPECT_EQ(ListText(list, 255), "Zzz pillow - [0]");
     EXPECT_EQ(ShownName(editor), "Apple juice");
-    HWND effects = Control(editor, kItemEffectListId);
+    HWND effects = ControlById(editor, kItemEffectListId);
     EXPECT_EQ(SendMessageA(effects, CB_GETCOUNT, 0, 0), 319);
     EXPECT_EQ(Selection(effects), 5);
 
@@ -187,7 +168,7 @@ TEST_F(ItemEditorTest, ControlsSitWhereTheyBelong) {
   ASSERT_TRUE(OpenEditor([&](HWND editor) {
     HWND stats = FindChild(FindChild(editor, WC_TABCONTROLA), "Button", "Item Stats:");
     ASSERT_TRUE(stats);
-    HWND list = Control(editor, kItemListId);
+    HWND list = ControlById(editor, kItemListId);
     EXPECT_EQ(GetParent(list), editor);
     EXPECT_EQ(PlaceOf(list).x, 104);
     EXPECT_EQ(PlaceOf(list).y, 89);
@@ -199,10 +180,10 @@ TEST_F(ItemEditorTest, ControlsSitWhereTheyBelong) {
         {kItemSpecialPropertyBoxId, {100, 195, 100, 19}}, {kItemDescAddressBoxId, {100, 216, 100, 19}},
     };
     for (const auto& [id, place] : boxes) {
-      EXPECT_EQ(GetParent(Control(editor, id)), stats) << id;
-      EXPECT_EQ(PlaceOf(Control(editor, id)), place) << id;
+      EXPECT_EQ(GetParent(ControlById(editor, id)), stats) << id;
+      EXPECT_EQ(PlaceOf(ControlById(editor, id)), place) << id;
     }
-    HWND effects = Control(editor, kItemEffectListId);
+    HWND effects = ControlById(editor, kItemEffectListId);
     EXPECT_EQ(GetParent(effects), stats);
     EXPECT_EQ(PlaceOf(effects).x, 99);
     EXPECT_EQ(PlaceOf(effects).y, 66);
@@ -222,7 +203,7 @@ TEST_F(ItemEditorTest, ControlsSitWhereTheyBelong) {
                                            {kItemPooId, users}};
     int row = 0;
     for (const auto& [id, parent] : checks) {
-      HWND box = Control(editor, id);
+      HWND box = ControlById(editor, id);
       EXPECT_EQ(GetParent(box), parent) << id;
       EXPECT_EQ(GetWindowLongA(box, GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX) << id;
       EXPECT_FALSE(GetWindowLongA(box, GWL_STYLE) & WS_TABSTOP) << id;
@@ -255,8 +236,8 @@ TEST_F(ItemEditorTest, ShowsEveryFieldAndTheBoxesOfTheOwnershipByte) {
     for (const Case& c : cases) {
       ChooseEntry(editor, c.entry);
       EXPECT_EQ(ItemSelection, c.entry);
-      for (const auto& [id, text] : c.texts) EXPECT_EQ(WindowText(Control(editor, id)), text) << c.entry;
-      EXPECT_EQ(Selection(Control(editor, kItemEffectListId)), c.effect) << c.entry;
+      for (const auto& [id, text] : c.texts) EXPECT_EQ(WindowText(ControlById(editor, id)), text) << c.entry;
+      EXPECT_EQ(Selection(ControlById(editor, kItemEffectListId)), c.effect) << c.entry;
       EXPECT_EQ(IsChecked(editor, kItemInfiniteUseId), c.infiniteUse) << c.entry;
       EXPECT_EQ(IsChecked(editor, kItemPermanentId), c.permanent) << c.entry;
       EXPECT_EQ(IsChecked(editor, kItemChickenId), c.chicken) << c.entry;
@@ -265,10 +246,10 @@ TEST_F(ItemEditorTest, ShowsEveryFieldAndTheBoxesOfTheOwnershipByte) {
       EXPECT_EQ(IsChecked(editor, kItemJeffId), c.jeff) << c.entry;
       EXPECT_EQ(IsChecked(editor, kItemPooId), c.poo) << c.entry;
     }
-    EXPECT_EQ(WindowText(Control(editor, kItemEffectListId)), "") << "an effect past the list shows nothing";
+    EXPECT_EQ(WindowText(ControlById(editor, kItemEffectListId)), "") << "an effect past the list shows nothing";
   }));
   ASSERT_TRUE(OpenEditor([&](HWND editor) {
-    EXPECT_EQ(Selection(Control(editor, kItemListId)), 254) << "the editor reopens where it was left";
+    EXPECT_EQ(Selection(ControlById(editor, kItemListId)), 254) << "the editor reopens where it was left";
     EXPECT_EQ(ShownName(editor), "Odd effect");
   }));
 }
@@ -299,12 +280,12 @@ TEST_F(ItemEditorTest, ApplyWritesTheTypedValuesWithTheirCapsAndIsOnDiskAtOnce) 
   ASSERT_TRUE(OpenEditor([&](HWND editor) {
     ChooseEntry(editor, 1);
     for (const Case& c : cases) {
-      TypeText(Control(editor, c.box), c.typed);
+      TypeText(ControlById(editor, c.box), c.typed);
       ClickApply(editor);
       EXPECT_EQ(FileBytes(path, ItemOffset(kBat) + c.field, c.bytes.size()), c.bytes) << c.what;
-      EXPECT_EQ(WindowText(Control(editor, c.box)), c.shown) << c.what;
+      EXPECT_EQ(WindowText(ControlById(editor, c.box)), c.shown) << c.what;
     }
-    EXPECT_EQ(Selection(Control(editor, kItemListId)), 1);
+    EXPECT_EQ(Selection(ControlById(editor, kItemListId)), 1);
     EXPECT_EQ(FileBytes(path, ItemOffset(kBat), 25), StoredText("Cracked bat", 25));
     EXPECT_EQ(FileBytes(path, ItemOffset(kBat) + kItemEffectField, 2), (std::vector<std::uint8_t>{109, 0}));
   }));
@@ -329,22 +310,22 @@ TEST_F(ItemEditorTest, ApplyBuildsTheOwnershipByteFromTheBoxesAndKeepsAnEffectPa
     EXPECT_FALSE(IsChecked(editor, kItemInfiniteUseId));
 
     ChooseEntry(editor, 254);
-    SendMessageA(Control(editor, kItemEffectListId), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    SendMessageA(ControlById(editor, kItemEffectListId), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     ClickApply(editor);
     EXPECT_EQ(FileBytes(path, ItemOffset(kOddEffect) + kItemEffectField, 2), (std::vector<std::uint8_t>{0x90, 0x01}));
-    SendMessageA(Control(editor, kItemEffectListId), CB_SETCURSEL, 318, 0);
+    SendMessageA(ControlById(editor, kItemEffectListId), CB_SETCURSEL, 318, 0);
     ClickApply(editor);
     EXPECT_EQ(FileBytes(path, ItemOffset(kOddEffect) + kItemEffectField, 2), (std::vector<std::uint8_t>{0x3E, 0x01}));
-    EXPECT_EQ(Selection(Control(editor, kItemEffectListId)), 318);
+    EXPECT_EQ(Selection(ControlById(editor, kItemEffectListId)), 318);
   }));
 }
 
 TEST_F(ItemEditorTest, RenamingAndRetypingMoveTheItemInItsOrder) {
   ASSERT_TRUE(OpenEditor([&](HWND editor) {
     ChooseEntry(editor, 1);
-    TypeText(Control(editor, kItemNameBoxId), "Zzzz top");
+    TypeText(ControlById(editor, kItemNameBoxId), "Zzzz top");
     ClickApply(editor);
-    HWND list = Control(editor, kItemListId);
+    HWND list = ControlById(editor, kItemListId);
     EXPECT_EQ(Selection(list), 255);
     EXPECT_EQ(ListText(list, 255), "Zzzz top - [7]");
     EXPECT_EQ(ListText(list, 1), "Hand Aid - [20]");
@@ -355,16 +336,16 @@ TEST_F(ItemEditorTest, RenamingAndRetypingMoveTheItemInItsOrder) {
     // Type 0: the 251 "Item nnn"; type 1: "Zzz pillow"; type 2: "Apple juice", "Hand Aid", "Odd effect";
     // type 4: "Zzzz top".
     EXPECT_EQ(Selection(list), 255);
-    TypeText(Control(editor, kItemTypeBoxId), "1");
+    TypeText(ControlById(editor, kItemTypeBoxId), "1");
     ClickApply(editor);
     EXPECT_EQ(Selection(list), 252);
     EXPECT_EQ(ListText(list, 251), "Zzz pillow - [0]");
     EXPECT_EQ(ListText(list, 252), "Zzzz top - [7]");
-    TypeText(Control(editor, kItemTypeBoxId), "0");
+    TypeText(ControlById(editor, kItemTypeBoxId), "0");
     ClickApply(editor);
     EXPECT_EQ(Selection(list), 251);
     EXPECT_EQ(ListText(list, 250), "Item 255 - [255]");
-    EXPECT_EQ(WindowText(Control(editor, kItemTypeBoxId)), "0");
+    EXPECT_EQ(WindowText(ControlById(editor, kItemTypeBoxId)), "0");
     Command(editor, kCmdListByName);
   }));
 }
@@ -398,16 +379,16 @@ TEST_F(ItemEditorTest, OrderCommandsKeepTheItemShownAndRewriteTheViewMenu) {
       Command(editor, c.command);
       EXPECT_EQ(recorder.sounds, std::vector<SoundId>{SoundId::ListOrderChanged}) << c.command;
       EXPECT_EQ(listOrders.itemListOrder, c.order) << c.command;
-      HWND list = Control(editor, kItemListId);
+      HWND list = ControlById(editor, kItemListId);
       EXPECT_EQ(Selection(list), c.position) << c.command;
       EXPECT_EQ(ListText(list, c.position), "Cracked bat - [7]") << c.command;
       EXPECT_EQ(ShownName(editor), "Cracked bat") << c.command;
-      EXPECT_EQ(WindowText(Control(editor, kItemCostBoxId)), "18") << c.command;
+      EXPECT_EQ(WindowText(ControlById(editor, kItemCostBoxId)), "18") << c.command;
       EXPECT_EQ(OrderMenuEntries(), c.menu) << c.command;
       EXPECT_EQ(ItemSelection, 1) << c.command;
     }
     Command(editor, kCmdListByOriginalOrder);
-    EXPECT_EQ(ListText(Control(editor, kItemListId), 0), "Zzz pillow - [0]");
+    EXPECT_EQ(ListText(ControlById(editor, kItemListId), 0), "Zzz pillow - [0]");
     Command(editor, kCmdListByName);
   }));
 }
@@ -478,7 +459,7 @@ TEST_F(ItemEditorTest, ApplyThatCannotWriteWarns) {
     std::fclose(romSession.romFile);
     romSession.romFile = std::fopen(path.c_str(), "rb");
     ChooseEntry(editor, 1);
-    TypeText(Control(editor, kItemCostBoxId), "99");
+    TypeText(ControlById(editor, kItemCostBoxId), "99");
     ClickApply(editor);
   }));
   ASSERT_EQ(recorder.messages.size(), 1u);
@@ -510,10 +491,10 @@ TEST_F(ItemEditorTest, ApplyOnAnItemOnTheStoreTableAsksFirstAndNoWritesNothing) 
     recorder.messageAnswers = c.answers;
     ASSERT_TRUE(OpenEditor([&](HWND editor) {
       ChooseEntry(editor, ItemPosition(gameTables.itemTable, c.item));
-      HWND note = Control(editor, kItemNameNoteId);
+      HWND note = ControlById(editor, kItemNameNoteId);
       EXPECT_EQ(WindowText(note), c.note);
       EXPECT_EQ(LabelsTooNarrowForTheirText(GetParent(note)), std::vector<std::string>{});
-      TypeText(Control(editor, kItemCostBoxId), "321");
+      TypeText(ControlById(editor, kItemCostBoxId), "321");
       ClickApply(editor);
       EXPECT_EQ(WindowText(ControlById(editor, kWrittenLineId)).empty(), !c.written) << "the written line";
     }));

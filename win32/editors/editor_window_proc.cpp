@@ -10,6 +10,7 @@
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
 #include "win32/app/undo_apply.h"
+#include "win32/editors/control_values.h"
 #include "win32/editors/editor_keys.h"
 #include "win32/editors/unapplied_edits.h"
 #include "win32/editors/view_menu.h"
@@ -150,16 +151,16 @@ int EntryWithData(HWND list, LRESULT data) {
 // apply may have re-sorted the list.
 void PickRecord(HWND list, int id, int code) {
   const int shownEntry = ShownEntryOf(list);
-  const int picked = static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0));
+  const int picked = SelectedEntry(list);
   if (picked == shownEntry) return;
   if (HasUnappliedEdits(frame.window)) {
     const EditsDecision decision = AskToApplyEdits(ShownRecordName());
     const LRESULT pickedData = SendMessageA(list, CB_GETITEMDATA, picked, 0);
-    if (decision != EditsDecision::Drop) SendMessageA(list, CB_SETCURSEL, shownEntry, 0);
+    if (decision != EditsDecision::Drop) SelectEntry(list, shownEntry);
     if (decision == EditsDecision::Stay) return;
     if (decision == EditsDecision::Apply) {
       if (!Apply()) return;
-      SendMessageA(list, CB_SETCURSEL, EntryWithData(list, pickedData), 0);
+      SelectEntry(list, EntryWithData(list, pickedData));
     }
   }
   if (definition->onCommand) definition->onCommand(id, code);

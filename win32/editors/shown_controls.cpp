@@ -17,7 +17,7 @@ bool ReadState(HWND control, std::string& value) {
   if (IsOfClass(control, "Edit")) {
     value = ReadControlText(control);
   } else if (IsOfClass(control, "ComboBox")) {
-    value = std::to_string(SendMessageA(control, CB_GETCURSEL, 0, 0));
+    value = std::to_string(SelectedEntry(control));
   } else if (IsOfClass(control, "ListBox")) {
     value = std::to_string(SendMessageA(control, LB_GETCURSEL, 0, 0));
   } else if (IsOfClass(control, "Button") &&

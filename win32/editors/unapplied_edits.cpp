@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "win32/app/app_state.h"
+#include "win32/editors/control_values.h"
 #include "win32/editors/shown_controls.h"
 
 namespace {
@@ -21,7 +22,7 @@ void RememberShownRecord(HWND editor, const std::vector<HWND>& recordLists) {
   shown.recordLists = recordLists;
   shown.shownEntries.clear();
   for (HWND list : recordLists) {
-    shown.shownEntries.push_back(static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0)));
+    shown.shownEntries.push_back(SelectedEntry(list));
   }
   shown.controls = ReadControlStates(editor, recordLists);
 }
