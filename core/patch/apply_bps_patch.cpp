@@ -27,68 +27,47 @@ struct Overwritten {
   std::size_t kept;
 };
 
-// Whether any action between `at` and `end` copies from the source; a patch that cannot be
-// read to its end may, as far as this can tell.
-bool CopiesFromSource(const std::uint8_t* at, const std::uint8_t* end) {
-  while (at != end) {
-    std::uint64_t action;
-    std::uint64_t move;
-    if (!ReadBpsNumber(at, end, action)) return true;
-    const std::uint64_t length = (action >> 2) + 1;
-    switch (static_cast<BpsCommand>(action & 3)) {
-      case BpsCommand::SourceRead:
-        break;
-      case BpsCommand::TargetRead:
-        if (length > static_cast<std::uint64_t>(end - at)) return true;
-        at += length;
-        break;
-      case BpsCommand::SourceCopy:
-        return true;
-      case BpsCommand::TargetCopy:
-        if (!ReadBpsNumber(at, end, move)) return true;
-        break;
-    }
-  }
-  return false;
-}
-
 // Carries out the actions over the source in place. Each action writes at the output
 // position, so from there on the bytes are still the source's and a source read has nothing
-// to copy; when the patch copies from the source, the source bytes an action writes over are
-// kept first, for the copies that read them later. False when an action reaches past the
-// patch, the source or the target, or the actions do not fill the target. Takes the
-// target's CRC-32 along the way, over bytes the actions have just passed, while they are in
-// the cache.
+// to copy; once the patch copies from the source, the source bytes written over are kept,
+// for the copies that read them. Refuses an action that reaches past the patch, the source
+// or the target, and actions that do not fill the target. Takes the target's CRC-32 along
+// the way, over bytes the actions have just passed, while they are in the cache.
 class BpsActions {
  public:
-  BpsActions(std::uint8_t* data, std::uint64_t sourceSize, std::uint64_t targetSize)
-      : data_(data), sourceSize_(sourceSize), targetSize_(targetSize) {}
+  BpsActions(std::uint8_t* data, std::uint64_t sourceSize, std::uint64_t targetSize, const SourceAgain& sourceAgain)
+      : data_(data), sourceSize_(sourceSize), targetSize_(targetSize), sourceAgain_(sourceAgain) {}
 
-  bool Run(const std::uint8_t* at, const std::uint8_t* end) {
-    keep_ = CopiesFromSource(at, end);
+  // Returns the message of a refusal, or null.
+  const char* Run(const std::uint8_t* at, const std::uint8_t* end) {
     while (at != end) {
       std::uint64_t action;
-      if (!ReadBpsNumber(at, end, action)) return false;
+      if (!ReadBpsNumber(at, end, action)) return kBpsPatchDamaged;
       const std::uint64_t length = (action >> 2) + 1;
-      if (length > targetSize_ - output_) return false;
+      if (length > targetSize_ - output_) return kBpsPatchDamaged;
       switch (static_cast<BpsCommand>(action & 3)) {
         case BpsCommand::SourceRead:
-          if (output_ + length > sourceSize_) return false;
+          if (output_ + length > sourceSize_) return kBpsPatchDamaged;
           break;
         case BpsCommand::TargetRead:
-          if (length > static_cast<std::uint64_t>(end - at)) return false;
+          if (length > static_cast<std::uint64_t>(end - at)) return kBpsPatchDamaged;
           Keep(length);
           std::memcpy(data_ + output_, at, length);
           at += length;
           break;
         case BpsCommand::SourceCopy:
-          if (!MoveOffset(at, end, sourceOffset_, sourceSize_) || length > sourceSize_ - sourceOffset_) return false;
+          if (!MoveOffset(at, end, sourceOffset_, sourceSize_) || length > sourceSize_ - sourceOffset_) {
+            return kBpsPatchDamaged;
+          }
+          if (!keep_) {
+            if (const char* failure = StartKeeping()) return failure;
+          }
           Keep(length);
           CopySource(sourceOffset_, length);
           sourceOffset_ += length;
           break;
         case BpsCommand::TargetCopy:
-          if (!MoveOffset(at, end, targetOffset_, output_)) return false;
+          if (!MoveOffset(at, end, targetOffset_, output_)) return kBpsPatchDamaged;
           Keep(length);
           // Byte by byte: a copy from just behind the output repeats what it has just written.
           for (std::uint64_t i = 0; i < length; ++i) data_[output_ + i] = data_[targetOffset_ + i];
@@ -98,7 +77,7 @@ class BpsActions {
       output_ += length;
       if (output_ - crcThrough_ >= kCrcLag) CrcThrough(output_);
     }
-    return output_ == targetSize_;
+    return output_ == targetSize_ ? nullptr : kBpsPatchDamaged;
   }
 
   std::uint32_t TargetCrc() {
@@ -107,6 +86,17 @@ class BpsActions {
   }
 
  private:
+  // The source bytes behind the output, which earlier actions may have written over, as
+  // they were: kept from here on like those of every later action.
+  const char* StartKeeping() {
+    keep_ = true;
+    const std::uint64_t end = std::min(output_, sourceSize_);
+    if (end == 0) return nullptr;
+    kept_.resize(static_cast<std::size_t>(end));
+    overwritten_.push_back({0, end, 0});
+    return sourceAgain_(kept_.data(), kept_.size());
+  }
+
   // Keeps the source bytes an action of length is about to write over.
   void Keep(std::uint64_t length) {
     if (!keep_ || output_ >= sourceSize_) return;
@@ -167,6 +157,7 @@ class BpsActions {
   std::uint8_t* data_;
   std::uint64_t sourceSize_;
   std::uint64_t targetSize_;
+  const SourceAgain& sourceAgain_;
   std::uint64_t output_ = 0;
   std::uint64_t sourceOffset_ = 0;
   std::uint64_t targetOffset_ = 0;
@@ -207,9 +198,9 @@ CheckedBpsPatch CheckBpsPatch(ByteSpan patch, ByteSpan source) {
   return checked;
 }
 
-std::string RunBpsActions(const CheckedBpsPatch& patch, std::uint8_t* data) {
-  BpsActions actions(data, patch.sourceSize, patch.targetSize);
-  if (!actions.Run(patch.actions.data, patch.actions.data + patch.actions.size)) return kBpsPatchDamaged;
+std::string RunBpsActions(const CheckedBpsPatch& patch, std::uint8_t* data, const SourceAgain& sourceAgain) {
+  BpsActions actions(data, patch.sourceSize, patch.targetSize, sourceAgain);
+  if (const char* failure = actions.Run(patch.actions.data, patch.actions.data + patch.actions.size)) return failure;
   const std::uint32_t targetCrc = actions.TargetCrc();
   if (targetCrc != patch.targetCrc) return BpsResultCrcMessage(patch.targetCrc, targetCrc);
   return "";
@@ -217,7 +208,12 @@ std::string RunBpsActions(const CheckedBpsPatch& patch, std::uint8_t* data) {
 
 AppliedPatch ApplyBpsPatch(ByteSpan patch, ByteSpan image, std::size_t copierHeaderSize) {
   std::vector<std::uint8_t> result(image.data, image.data + image.size);
-  std::string message = ApplyBpsPatchInPlace(patch, result, copierHeaderSize);
+  const ByteSpan source = image.From(std::min(copierHeaderSize, image.size));
+  std::string message =
+      ApplyBpsPatchInPlace(patch, result, copierHeaderSize, [source](std::uint8_t* into, std::size_t count) {
+        std::memcpy(into, source.data, count);
+        return static_cast<const char*>(nullptr);
+      });
   if (!message.empty()) return PatchRefused(PatchFormat::Bps, std::move(message));
   return {true, "", PatchFormat::Bps, std::move(result)};
 }

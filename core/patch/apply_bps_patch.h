@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/patch/applied_patch.h"
@@ -29,20 +30,29 @@ struct CheckedBpsPatch {
 
 CheckedBpsPatch CheckBpsPatch(ByteSpan patch, ByteSpan source);
 
+// Puts the source's first count bytes, as they were before any action ran, at `into`.
+// Returns the message of a failure, or null.
+using SourceAgain = std::function<const char*(std::uint8_t* into, std::size_t count)>;
+
 // Carries out a checked patch over its source, which data holds, followed by room for a
-// larger target. Returns the message of a refusal, or an empty one.
-std::string RunBpsActions(const CheckedBpsPatch& patch, std::uint8_t* data);
+// larger target. Only a patch that copies from the source needs the source bytes its
+// actions write over: the first such copy asks sourceAgain for those written so far, and
+// from then on they are kept as they are written over. Returns the message of a refusal,
+// or an empty one.
+std::string RunBpsActions(const CheckedBpsPatch& patch, std::uint8_t* data, const SourceAgain& sourceAgain);
 
 // As ApplyBpsPatch, in the image's own bytes, which are the result when the returned
 // message is empty and spoiled otherwise; any vector of bytes will do, so a file read
-// whole needs no second buffer for its result.
+// whole needs no second buffer for its result. sourceAgain gives the ROM data after the
+// header as it was before.
 template <class Bytes>
-std::string ApplyBpsPatchInPlace(ByteSpan patch, Bytes& image, std::size_t copierHeaderSize) {
+std::string ApplyBpsPatchInPlace(ByteSpan patch, Bytes& image, std::size_t copierHeaderSize,
+                                 const SourceAgain& sourceAgain) {
   const std::size_t header = std::min(copierHeaderSize, image.size());
   const CheckedBpsPatch checked = CheckBpsPatch(patch, ByteSpan(image.data(), image.size()).From(header));
   if (!checked.message.empty()) return checked.message;
   image.resize(header + static_cast<std::size_t>(std::max(checked.sourceSize, checked.targetSize)));
-  std::string message = RunBpsActions(checked, image.data() + header);
+  std::string message = RunBpsActions(checked, image.data() + header, sourceAgain);
   if (message.empty()) image.resize(header + static_cast<std::size_t>(checked.targetSize));
   return message;
 }

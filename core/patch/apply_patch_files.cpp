@@ -49,6 +49,18 @@ std::uint32_t HeaderSizeOf(const std::string& path) {
   return headerSize;
 }
 
+// The image's ROM data as the file still holds it, for a patch that copies from bytes it
+// has already written over in memory.
+SourceAgain FromFile(const std::string& path, std::uint32_t headerSize) {
+  return [&path, headerSize](std::uint8_t* into, std::size_t count) {
+    std::FILE* file = OpenRomForReading(path);
+    if (!file) return kIpsCannotOpenRom;
+    const bool read = std::fseek(file, headerSize, SEEK_SET) == 0 && std::fread(into, 1, count, file) == count;
+    std::fclose(file);
+    return read ? nullptr : kImageReadMessages.cannotRead;
+  };
+}
+
 // An image replaced by its own patched copy is backed up first, as an editor backs up an
 // image before its first write.
 PatchFilesApplied WriteResult(const PatchFiles& files, ByteSpan image, PatchFormat format) {
@@ -83,7 +95,7 @@ PatchFilesApplied ApplyPatchFiles(const PatchFiles& files, IpsProgress progress)
   // A BPS result is made in the image's own bytes: a second image's worth of memory would
   // cost more than applying the patch does.
   if (StartsAsBpsPatch(patchBytes)) {
-    const std::string message = ApplyBpsPatchInPlace(patchBytes, image, headerSize);
+    const std::string message = ApplyBpsPatchInPlace(patchBytes, image, headerSize, FromFile(files.image, headerSize));
     if (!message.empty()) return Refused(message, PatchFormat::Bps);
     return WriteResult(files, ByteSpan(image.data(), image.size()), PatchFormat::Bps);
   }

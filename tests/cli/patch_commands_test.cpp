@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <set>
 
+#include "core/patch/bps_format.h"
+#include "core/patch/bps_number.h"
 #include "tests/cli/run_cli.h"
+#include "tests/support/bps_reference.h"
 #include "tests/support/fixture_image.h"
 
 namespace {
@@ -97,6 +101,35 @@ TEST_F(PatchCommands, BpsPatchesCarryRomDataOnlySoTheyServeBothLayouts) {
   const CliRun applied = RunCli({"apply-patch", fromHeadered, uneditedTwin, result});
   ASSERT_EQ(applied.status, 0) << applied.err;
   EXPECT_TRUE(ReadFileBytes(result) == edited.HeaderlessTwin().bytes);
+}
+
+TEST_F(PatchCommands, ASourceCopyOfBytesAlreadyWrittenOverGetsThemFromTheImage) {
+  // Sixteen random bytes behind the header are written over, then copied to the end.
+  const Bytes rom(unedited.bytes.begin() + kCopierHeaderSize, unedited.bytes.end());
+  const std::uint32_t at = 0x20000 - kCopierHeaderSize;
+  const Bytes literals(16, 0xA5);
+  Bytes target = rom;
+  std::copy(literals.begin(), literals.end(), target.begin() + at);
+  std::copy_n(rom.begin() + at, 16, target.end() - 16);
+  Bytes body;
+  for (const std::uint64_t number : {rom.size(), rom.size(), std::size_t{0}}) PutBpsNumber(body, number);
+  PutBpsNumber(body, BpsAction(BpsCommand::SourceRead, at));
+  PutBpsNumber(body, BpsAction(BpsCommand::TargetRead, 16));
+  body.insert(body.end(), literals.begin(), literals.end());
+  PutBpsNumber(body, BpsAction(BpsCommand::SourceRead, rom.size() - at - 32));
+  PutBpsNumber(body, BpsAction(BpsCommand::SourceCopy, 16));
+  PutBpsNumber(body, BpsOffsetMove(at));
+  const std::string patch = InFolder("copy.bps");
+  const Bytes patchBytes = SealedBpsPatch(rom, target, body);
+  std::ofstream(patch, std::ios::binary).write(reinterpret_cast<const char*>(patchBytes.data()), patchBytes.size());
+
+  Bytes expected(unedited.bytes.begin(), unedited.bytes.begin() + kCopierHeaderSize);
+  expected.insert(expected.end(), target.begin(), target.end());
+  for (const std::string& result : {InFolder("result.smc"), uneditedPath}) {
+    const CliRun applied = RunCli({"apply-patch", patch, uneditedPath, result});
+    ASSERT_EQ(applied.status, 0) << result << ": " << applied.err;
+    EXPECT_TRUE(ReadFileBytes(result) == expected) << result;
+  }
 }
 
 TEST_F(PatchCommands, ApplyingAnIpsPatchSaysItCarriesNoCheck) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -187,6 +188,9 @@ TEST(ApplyPatch, KeepsTheCopierHeaderOutOfABpsPatch) {
   for (auto& byte : rom) byte = static_cast<std::uint8_t>(random());
   Bytes edited = rom;
   edited[0x1234] ^= 0x5A;
+  // A copy of source bytes the changed one has been written over, so the patch needs the
+  // source after the header again.
+  std::copy_n(rom.begin() + 0x1000, 0x2000, edited.begin() + 0x8000);
   const Bytes patch = WriteBpsPatch(edited, rom);
   const Bytes header(512, 0x42);
 
