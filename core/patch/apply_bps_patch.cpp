@@ -27,6 +27,24 @@ struct Overwritten {
   std::size_t kept;
 };
 
+// Most literals of an edit are a few bytes long: copied here in a few moves, where a call to
+// copy them would cost more than the copy.
+void CopyLiteral(std::uint8_t* to, const std::uint8_t* from, std::uint64_t length) {
+  if (length > 16) {
+    std::memcpy(to, from, length);
+  } else if (length >= 8) {
+    std::memcpy(to, from, 8);
+    std::memcpy(to + length - 8, from + length - 8, 8);
+  } else if (length >= 4) {
+    std::memcpy(to, from, 4);
+    std::memcpy(to + length - 4, from + length - 4, 4);
+  } else {
+    to[0] = from[0];
+    to[length / 2] = from[length / 2];
+    to[length - 1] = from[length - 1];
+  }
+}
+
 // Carries out the actions over the source in place. Each action writes at the output
 // position, so from there on the bytes are still the source's and a source read has nothing
 // to copy; once the patch copies from the source, the source bytes written over are kept,
@@ -40,80 +58,96 @@ class BpsActions {
 
   // Returns the message of a refusal, or null.
   const char* Run(const std::uint8_t* at, const std::uint8_t* end) {
+    // The reads and literals most actions are stay here, with as few values as fit in
+    // registers; each byte they store could be any member, as far as the compiler knows.
+    std::uint8_t* const data = data_;
+    std::uint64_t output = 0;
     while (at != end) {
       std::uint64_t action;
       if (!ReadBpsNumber(at, end, action)) return kBpsPatchDamaged;
       const std::uint64_t length = (action >> 2) + 1;
-      if (length > targetSize_ - output_) return kBpsPatchDamaged;
-      switch (static_cast<BpsCommand>(action & 3)) {
-        case BpsCommand::SourceRead:
-          if (output_ + length > sourceSize_) return kBpsPatchDamaged;
-          break;
-        case BpsCommand::TargetRead:
-          if (length > static_cast<std::uint64_t>(end - at)) return kBpsPatchDamaged;
-          Keep(length);
-          std::memcpy(data_ + output_, at, length);
-          at += length;
-          break;
-        case BpsCommand::SourceCopy:
-          if (!MoveOffset(at, end, sourceOffset_, sourceSize_) || length > sourceSize_ - sourceOffset_) {
-            return kBpsPatchDamaged;
-          }
-          if (!keep_) {
-            if (const char* failure = StartKeeping()) return failure;
-          }
-          Keep(length);
-          CopySource(sourceOffset_, length);
-          sourceOffset_ += length;
-          break;
-        case BpsCommand::TargetCopy:
-          if (!MoveOffset(at, end, targetOffset_, output_)) return kBpsPatchDamaged;
-          Keep(length);
-          // Byte by byte: a copy from just behind the output repeats what it has just written.
-          for (std::uint64_t i = 0; i < length; ++i) data_[output_ + i] = data_[targetOffset_ + i];
-          targetOffset_ += length;
-          break;
+      if (length > targetSize_ - output) return kBpsPatchDamaged;
+      const auto command = static_cast<BpsCommand>(action & 3);
+      if (command == BpsCommand::SourceRead) {
+        if (output + length > sourceSize_) return kBpsPatchDamaged;
+      } else if (command == BpsCommand::TargetRead) {
+        if (length > static_cast<std::uint64_t>(end - at)) return kBpsPatchDamaged;
+        Keep(output, length);
+        CopyLiteral(data + output, at, length);
+        at += length;
+      } else {
+        const Copied copied = Copy(command, at, end, output, length);
+        if (copied.failure) return copied.failure;
+        at = copied.next;
       }
-      output_ += length;
-      if (output_ - crcThrough_ >= kCrcLag) CrcThrough(output_);
+      output += length;
+      if (output - crcThrough_ >= kCrcLag) CrcThrough(output);
     }
-    return output_ == targetSize_ ? nullptr : kBpsPatchDamaged;
+    CrcThrough(output);
+    return output == targetSize_ ? nullptr : kBpsPatchDamaged;
   }
 
-  std::uint32_t TargetCrc() {
-    CrcThrough(output_);
-    return targetCrc_.Value();
-  }
+  std::uint32_t TargetCrc() const { return targetCrc_.Value(); }
 
  private:
+  // Where a copy's offset move ends in the patch, or why the copy is refused.
+  struct Copied {
+    const std::uint8_t* next;
+    const char* failure;
+  };
+
+  // Carries out a source or a target copy of length at output, its offset move at `at`.
+  Copied Copy(BpsCommand command, const std::uint8_t* at, const std::uint8_t* end, std::uint64_t output,
+              std::uint64_t length) {
+    std::uint8_t* const to = data_ + output;
+    if (command == BpsCommand::SourceCopy) {
+      if (!MoveOffset(at, end, sourceOffset_, sourceSize_) || length > sourceSize_ - sourceOffset_) {
+        return {at, kBpsPatchDamaged};
+      }
+      if (!keep_) {
+        if (const char* failure = StartKeeping(output)) return {at, failure};
+      }
+      Keep(output, length);
+      CopySource(to, sourceOffset_, length);
+      sourceOffset_ += length;
+    } else {
+      if (!MoveOffset(at, end, targetOffset_, output)) return {at, kBpsPatchDamaged};
+      Keep(output, length);
+      // Byte by byte: a copy from just behind the output repeats what it has just written.
+      const std::uint8_t* from = data_ + targetOffset_;
+      for (std::uint64_t i = 0; i < length; ++i) to[i] = from[i];
+      targetOffset_ += length;
+    }
+    return {at, nullptr};
+  }
+
   // The source bytes behind the output, which earlier actions may have written over, as
   // they were: kept from here on like those of every later action.
-  const char* StartKeeping() {
+  const char* StartKeeping(std::uint64_t output) {
     keep_ = true;
-    const std::uint64_t end = std::min(output_, sourceSize_);
+    const std::uint64_t end = std::min(output, sourceSize_);
     if (end == 0) return nullptr;
     kept_.resize(static_cast<std::size_t>(end));
     overwritten_.push_back({0, end, 0});
     return sourceAgain_(kept_.data(), kept_.size());
   }
 
-  // Keeps the source bytes an action of length is about to write over.
-  void Keep(std::uint64_t length) {
-    if (!keep_ || output_ >= sourceSize_) return;
-    const std::uint64_t end = std::min(output_ + length, sourceSize_);
-    if (!overwritten_.empty() && overwritten_.back().end == output_) {
+  // Keeps the source bytes an action of length at output is about to write over.
+  void Keep(std::uint64_t output, std::uint64_t length) {
+    if (!keep_ || output >= sourceSize_) return;
+    const std::uint64_t end = std::min(output + length, sourceSize_);
+    if (!overwritten_.empty() && overwritten_.back().end == output) {
       overwritten_.back().end = end;
     } else {
-      overwritten_.push_back({output_, end, kept_.size()});
+      overwritten_.push_back({output, end, kept_.size()});
     }
-    kept_.insert(kept_.end(), data_ + output_, data_ + end);
+    kept_.insert(kept_.end(), data_ + output, data_ + end);
   }
 
-  // Copies source bytes [from, from + length) to the output, each from where it is now: the
-  // kept bytes for those written over, the data for the rest, which the output never overlaps
-  // as it has been kept already.
-  void CopySource(std::uint64_t from, std::uint64_t length) {
-    std::uint8_t* to = data_ + output_;
+  // Copies source bytes [from, from + length) to `to`, each from where it is now: the kept
+  // bytes for those written over, the data for the rest, which the output never overlaps as
+  // it has been kept already.
+  void CopySource(std::uint8_t* to, std::uint64_t from, std::uint64_t length) {
     const std::uint64_t end = from + length;
     auto stretch = std::upper_bound(overwritten_.begin(), overwritten_.end(), from,
                                     [](std::uint64_t offset, const Overwritten& o) { return offset < o.end; });
@@ -158,7 +192,6 @@ class BpsActions {
   std::uint64_t sourceSize_;
   std::uint64_t targetSize_;
   const SourceAgain& sourceAgain_;
-  std::uint64_t output_ = 0;
   std::uint64_t sourceOffset_ = 0;
   std::uint64_t targetOffset_ = 0;
   bool keep_ = false;

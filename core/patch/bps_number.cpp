@@ -21,7 +21,7 @@ std::size_t BpsNumberSize(std::uint64_t number) {
   return size;
 }
 
-bool ReadLongBpsNumber(const std::uint8_t*& at, const std::uint8_t* end, std::uint64_t& number) {
+BpsNumberRead ReadLongBpsNumber(const std::uint8_t* at, const std::uint8_t* end) {
   constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
   std::uint64_t data = 0;
   std::uint64_t shift = 1;
@@ -29,27 +29,21 @@ bool ReadLongBpsNumber(const std::uint8_t*& at, const std::uint8_t* end, std::ui
   for (int i = 0; i < 8 && at != end; ++i) {
     const std::uint64_t byte = *at++;
     data += (byte & 0x7F) * shift;
-    if (byte & 0x80) {
-      number = data;
-      return true;
-    }
+    if (byte & 0x80) return {at, data};
     shift <<= 7;
     data += shift;
   }
   while (at != end) {
     const std::uint64_t byte = *at++;
     const std::uint64_t part = byte & 0x7F;
-    if (part != 0 && shift > kMax / part) return false;
-    if (part * shift > kMax - data) return false;
+    if (part != 0 && shift > kMax / part) return {nullptr, 0};
+    if (part * shift > kMax - data) return {nullptr, 0};
     data += part * shift;
-    if (byte & 0x80) {
-      number = data;
-      return true;
-    }
-    if (shift > (kMax >> 7)) return false;
+    if (byte & 0x80) return {at, data};
+    if (shift > (kMax >> 7)) return {nullptr, 0};
     shift <<= 7;
-    if (shift > kMax - data) return false;
+    if (shift > kMax - data) return {nullptr, 0};
     data += shift;
   }
-  return false;
+  return {nullptr, 0};
 }
