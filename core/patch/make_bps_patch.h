@@ -13,7 +13,7 @@ struct PatchImage {
   std::uint32_t headerSize;
 };
 
-// Reads both images whole, counting the bytes read against a total of both sizes, and
+// Reads both images through, counting the bytes read against a total of both sizes, and
 // writes the BPS patch of their ROM data to patchPath, which it replaces only with a
 // complete patch. Images of any sizes and kinds may be compared.
 IpsResult MakeBpsPatch(PatchImage edited, PatchImage unedited, const std::string& patchPath, IpsProgress progress);

@@ -31,75 +31,90 @@ struct Copy {
 
 class BpsEncoder {
  public:
-  BpsEncoder(ByteSpan source, ByteSpan target, std::vector<std::uint8_t>& out)
-      : source_(source), target_(target), common_(std::min(source.size, target.size)), out_(out) {}
+  BpsEncoder(ArrivingImage& source, ArrivingImage& target, std::vector<std::uint8_t>& out)
+      : source_(source),
+        target_(target),
+        targetSize_(target.Size()),
+        common_(std::min(source.Size(), targetSize_)),
+        out_(out) {}
 
-  // Writes the actions; both CRC-32s are then complete.
+  // Writes the actions; both images have then arrived whole.
   void Encode() {
-    EncodeActions();
-    CrcThrough(std::max(source_.size, target_.size));
-  }
-
-  std::uint32_t SourceCrc() const { return sourceCrc_.Value(); }
-  std::uint32_t TargetCrc() const { return targetCrc_.Value(); }
-
- private:
-  void EncodeActions() {
     std::size_t position = 0;
-    std::size_t change = NextChange(0);
     for (;;) {
+      const std::size_t change = SkipEqual(position);
       if (change > position) PutAction(BpsCommand::SourceRead, change - position);
-      if (change == target_.size) return;
+      if (change == targetSize_) break;
       std::size_t end = NextEqual(change);
-      std::size_t next = target_.size;
       // Short equal gaps join the literal stretches on both sides when that is no larger.
-      while (end < target_.size) {
-        next = NextChange(end);
-        if (next == target_.size) break;
+      while (end < targetSize_) {
+        const std::size_t next = ChangeWithin(end, kJoinReach);
+        if (next == kNone) break;
         const std::size_t nextEnd = NextEqual(next);
         const std::size_t joined = LiteralSize(nextEnd - change);
         const std::size_t apart = LiteralSize(end - change) + ActionSize(BpsCommand::SourceRead, next - end) +
                                   LiteralSize(nextEnd - next);
         if (joined > apart) break;
         end = nextEnd;
-        next = target_.size;
       }
       EncodeChanged(change, end);
       position = end;
-      change = end < target_.size ? next : end;
     }
+    Arrive(std::max(source_.Size(), targetSize_));
   }
 
-  // The first position from `from` on whose byte the source does not give; the target's
-  // end when there is none. Compares a piece at a time and takes the CRC-32s over what it
-  // compared while those bytes are still in the cache.
-  std::size_t NextChange(std::size_t from) {
+ private:
+  const std::uint8_t* SourceAt(std::size_t position) const { return source_.At(position); }
+  const std::uint8_t* TargetAt(std::size_t position) const { return target_.At(position); }
+  std::uint8_t TargetByte(std::size_t position) const { return *target_.At(position); }
+
+  // Reads both images on to end or further, letting go of what lies before keep_.
+  void Arrive(std::size_t end) {
+    if (end <= arrived_) return;
+    source_.Arrive(end, keep_);
+    target_.Arrive(end, keep_);
+    arrived_ = std::min(source_.ArrivedOrAll(), target_.ArrivedOrAll());
+  }
+
+  // The first change from `from` on: a position whose byte the source does not give, or the
+  // target's end. Compares what has arrived before asking for more, so that what is let go
+  // to make room is all but the byte before the change.
+  std::size_t SkipEqual(std::size_t from) {
     for (;;) {
+      keep_ = from == 0 ? 0 : from - 1;
       if (from >= common_) return from;
-      const std::size_t piece = std::min(kCrcLag, common_ - from);
-      const std::size_t equal = EqualPrefix(source_.data + from, target_.data + from, piece);
+      Arrive(from + 1);
+      const std::size_t piece = std::min(arrived_, common_) - from;
+      const std::size_t equal = EqualBytes(from, piece);
       from += equal;
-      if (from - crcThrough_ >= kCrcLag) CrcThrough(from);
       if (equal < piece) return from;
     }
   }
 
-  // Adds the bytes of both images from where the CRC-32s stand up to position.
-  void CrcThrough(std::size_t position) {
-    if (position <= crcThrough_) return;
-    const auto add = [&](Crc32Stream& crc, ByteSpan bytes) {
-      if (crcThrough_ >= bytes.size) return;
-      crc.Add(ByteSpan(bytes.data + crcThrough_, std::min(position, bytes.size) - crcThrough_));
-    };
-    add(sourceCrc_, source_);
-    add(targetCrc_, target_);
-    crcThrough_ = position;
+  // The first change within reach of `from`, where the images may be longer than the target
+  // yet; kNone when there is none.
+  std::size_t ChangeWithin(std::size_t from, std::size_t reach) {
+    if (from >= common_) return from < targetSize_ ? from : kNone;
+    const std::size_t piece = std::min(reach, common_ - from);
+    const std::size_t equal = EqualBytes(from, piece);
+    if (equal < piece) return from + equal;
+    return from + piece == common_ && common_ < targetSize_ ? common_ : kNone;
   }
 
-  std::size_t NextEqual(std::size_t from) const {
-    std::size_t i = from;
-    while (i < common_ && source_[i] != target_[i]) ++i;
-    return i < common_ ? i : target_.size;
+  std::size_t EqualBytes(std::size_t from, std::size_t count) {
+    Arrive(from + count);
+    return EqualPrefix(SourceAt(from), TargetAt(from), count);
+  }
+
+  // The first position from `from` on where the images agree again; the target's end, whole
+  // by then, when they do not.
+  std::size_t NextEqual(std::size_t from) {
+    for (std::size_t i = from; i < common_; ++i) {
+      Arrive(i + 1);
+      if (*SourceAt(i) == TargetByte(i)) return i;
+    }
+    Arrive(targetSize_);
+    return targetSize_;
   }
 
   // Writes [start, end) as literal bytes and every copy that makes it smaller. A copy is
@@ -111,7 +126,11 @@ class BpsEncoder {
       PutLiteral(start, end);
       return;
     }
-    if (end - start >= kIndexedStretch && !index_) index_ = std::make_unique<SourceIndex>(source_);
+    if (end - start >= kIndexedStretch && !index_) {
+      // Copies from the source look anywhere in it; each comes from the index or follows one.
+      whole_ = source_.Whole();
+      index_ = std::make_unique<SourceIndex>(whole_);
+    }
     std::size_t literal = start;
     std::size_t p = start;
     while (p < end) {
@@ -147,9 +166,10 @@ class BpsEncoder {
   // The bytes from p that repeat the byte before them, copied from one byte behind.
   Copy RunCopy(std::size_t p, std::size_t end) const {
     if (p == 0) return {};
-    const std::uint8_t byte = target_[p - 1];
+    const std::uint8_t byte = TargetByte(p - 1);
+    const std::uint8_t* bytes = TargetAt(p);
     std::size_t length = 0;
-    while (p + length < end && target_[p + length] == byte) ++length;
+    while (p + length < end && bytes[length] == byte) ++length;
     if (length == 0) return {};
     return MakeCopy(BpsCommand::TargetCopy, p, length, p - 1, targetOffset_);
   }
@@ -159,13 +179,13 @@ class BpsEncoder {
   Copy ContinuedSourceCopy(std::size_t p, std::size_t literal, std::size_t end) const {
     if (!copiedFromSource_) return {};
     const std::int64_t from = static_cast<std::int64_t>(p) + sourceShift_;
-    if (from < 0 || static_cast<std::size_t>(from) >= source_.size) return {};
+    if (from < 0 || static_cast<std::size_t>(from) >= whole_.size) return {};
     return SourceCopyAt(p, static_cast<std::size_t>(from), literal, end);
   }
 
   Copy IndexedSourceCopy(std::size_t p, std::size_t literal, std::size_t end) const {
     if (!index_ || end - p < SourceIndex::kWindow) return {};
-    const std::size_t from = index_->Candidate(target_.data + p);
+    const std::size_t from = index_->Candidate(TargetAt(p));
     if (from == SourceIndex::kNone) return {};
     return SourceCopyAt(p, from, literal, end);
   }
@@ -173,9 +193,9 @@ class BpsEncoder {
   // The longest match of the target at p with the source at from, grown back over bytes
   // still waiting to be written as literals.
   Copy SourceCopyAt(std::size_t p, std::size_t from, std::size_t literal, std::size_t end) const {
-    std::size_t length = EqualPrefix(source_.data + from, target_.data + p, std::min(end - p, source_.size - from));
+    std::size_t length = EqualPrefix(whole_.data + from, TargetAt(p), std::min(end - p, whole_.size - from));
     if (length == 0) return {};
-    while (p > literal && from > 0 && source_[from - 1] == target_[p - 1]) {
+    while (p > literal && from > 0 && whole_[from - 1] == TargetByte(p - 1)) {
       --p;
       --from;
       ++length;
@@ -194,7 +214,7 @@ class BpsEncoder {
   void PutLiteral(std::size_t from, std::size_t to) {
     if (to == from) return;
     PutAction(BpsCommand::TargetRead, to - from);
-    out_.insert(out_.end(), target_.data + from, target_.data + to);
+    out_.insert(out_.end(), TargetAt(from), TargetAt(from) + (to - from));
   }
 
   void PutCopy(const Copy& copy) {
@@ -210,11 +230,14 @@ class BpsEncoder {
 
   // Shorter changed stretches rarely hold a moved block worth indexing the source for.
   static constexpr std::size_t kIndexedStretch = SourceIndex::kWindow + SourceIndex::kStride;
-  // How far the CRC-32s may trail the compare: what it read last is still in the cache.
-  static constexpr std::size_t kCrcLag = 32 * 1024;
+  // A literal action takes four bytes at most for any image up to 16 MiB, so no equal gap
+  // longer than this is cheaper carried as literals than read from the source.
+  static constexpr std::size_t kJoinReach = 16;
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
-  ByteSpan source_;
-  ByteSpan target_;
+  ArrivingImage& source_;
+  ArrivingImage& target_;
+  std::size_t targetSize_;
   std::size_t common_;
   std::vector<std::uint8_t>& out_;
   std::unique_ptr<SourceIndex> index_;
@@ -222,9 +245,10 @@ class BpsEncoder {
   std::size_t targetOffset_ = 0;
   bool copiedFromSource_ = false;
   std::int64_t sourceShift_ = 0;
-  Crc32Stream sourceCrc_;
-  Crc32Stream targetCrc_;
-  std::size_t crcThrough_ = 0;
+  // The whole source, once a copy from it may be worth looking for.
+  ByteSpan whole_;
+  std::size_t arrived_ = 0;
+  std::size_t keep_ = 0;
 };
 
 void PutCrc32(std::vector<std::uint8_t>& out, std::uint32_t crc) {
@@ -233,15 +257,20 @@ void PutCrc32(std::vector<std::uint8_t>& out, std::uint32_t crc) {
 
 }  // namespace
 
-std::vector<std::uint8_t> WriteBpsPatch(ByteSpan edited, ByteSpan unedited) {
+std::vector<std::uint8_t> WriteBpsPatch(ArrivingImage& edited, ArrivingImage& unedited) {
   std::vector<std::uint8_t> patch(std::begin(kBpsMagic), std::end(kBpsMagic));
-  PutBpsNumber(patch, unedited.size);
-  PutBpsNumber(patch, edited.size);
+  PutBpsNumber(patch, unedited.Size());
+  PutBpsNumber(patch, edited.Size());
   PutBpsNumber(patch, 0);
-  BpsEncoder encoder(unedited, edited, patch);
-  encoder.Encode();
-  PutCrc32(patch, encoder.SourceCrc());
-  PutCrc32(patch, encoder.TargetCrc());
+  BpsEncoder(unedited, edited, patch).Encode();
+  PutCrc32(patch, unedited.Crc());
+  PutCrc32(patch, edited.Crc());
   PutCrc32(patch, Crc32(patch));
   return patch;
+}
+
+std::vector<std::uint8_t> WriteBpsPatch(ByteSpan edited, ByteSpan unedited) {
+  ArrivingImage arrivedEdited(edited);
+  ArrivingImage arrivedUnedited(unedited);
+  return WriteBpsPatch(arrivedEdited, arrivedUnedited);
 }

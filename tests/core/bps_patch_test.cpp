@@ -7,8 +7,10 @@
 #include "core/patch/bps_number.h"
 #include "core/patch/crc32.h"
 #include "core/patch/crc32_paths.h"
+#include "core/patch/make_bps_patch.h"
 #include "core/patch/write_bps_patch.h"
 #include "tests/support/bps_reference.h"
+#include "tests/support/fixture_image.h"
 
 namespace {
 
@@ -263,6 +265,32 @@ std::vector<Pair> RandomPairs() {
   return pairs;
 }
 
+// The patch MakeBpsPatch writes for the pair, each image in a file behind a copier header
+// of its own, read a piece at a time.
+Bytes PatchMadeFromFiles(const Bytes& edited, const Bytes& unedited) {
+  const auto open = [](const Bytes& rom, const std::string& name) {
+    Bytes image(kCopierHeaderSize, static_cast<std::uint8_t>(name.size()));
+    image.insert(image.end(), rom.begin(), rom.end());
+    const std::string path = TempPath(name);
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::fwrite(image.data(), 1, image.size(), file);
+    std::fclose(file);
+    return std::fopen(path.c_str(), "rb");
+  };
+  std::FILE* editedFile = open(edited, "edited.smc");
+  std::FILE* uneditedFile = open(unedited, "unedited.sfc");
+  std::atomic<std::int32_t> done{0};
+  std::atomic<std::int32_t> total{0};
+  const std::string patchPath = TempPath("made.bps");
+  const IpsResult made = MakeBpsPatch({editedFile, kCopierHeaderSize}, {uneditedFile, kCopierHeaderSize}, patchPath,
+                                      {done, total});
+  std::fclose(editedFile);
+  std::fclose(uneditedFile);
+  EXPECT_TRUE(made.written) << made.message;
+  EXPECT_EQ(done.load(), total.load());
+  return ReadFileBytes(patchPath);
+}
+
 TEST(WriteBpsPatch, RoundTripsAndIsNeverLargerThanThePlainEncoding) {
   for (const Pair& pair : RandomPairs()) {
     const std::string name = std::string(pair.name) + ", " + std::to_string(pair.unedited.size()) + " bytes";
@@ -271,6 +299,7 @@ TEST(WriteBpsPatch, RoundTripsAndIsNeverLargerThanThePlainEncoding) {
     ASSERT_TRUE(applied.applied) << name << ": " << applied.message;
     EXPECT_TRUE(applied.image == pair.edited) << name;
     EXPECT_LE(patch.size(), PlainBpsPatchSize(pair.edited, pair.unedited)) << name;
+    EXPECT_TRUE(PatchMadeFromFiles(pair.edited, pair.unedited) == patch) << name << ", made from files";
   }
 }
 
@@ -299,6 +328,7 @@ TEST(WriteBpsPatch, CopiesRunsAndMovedBlocksInAFewBytes) {
     EXPECT_LE(patch.size(), c.largest) << c.name;
     const AppliedPatch applied = ApplyBpsPatch(patch, unedited, 0);
     EXPECT_TRUE(applied.applied && applied.image == c.edited) << c.name;
+    EXPECT_TRUE(PatchMadeFromFiles(c.edited, unedited) == patch) << c.name << ", made from files";
   }
 }
 
