@@ -2,7 +2,7 @@
 
 #include <limits>
 
-void PutBpsNumber(std::vector<std::uint8_t>& out, std::uint64_t number) {
+void PutLongBpsNumber(std::vector<std::uint8_t>& out, std::uint64_t number) {
   for (;;) {
     const std::uint8_t low = number & 0x7F;
     number >>= 7;
@@ -15,7 +15,7 @@ void PutBpsNumber(std::vector<std::uint8_t>& out, std::uint64_t number) {
   }
 }
 
-std::size_t BpsNumberSize(std::uint64_t number) {
+std::size_t LongBpsNumberSize(std::uint64_t number) {
   std::size_t size = 1;
   for (number >>= 7; number != 0; number = (number - 1) >> 7) ++size;
   return size;

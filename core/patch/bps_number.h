@@ -6,8 +6,14 @@
 
 // BPS numbers: seven bits a byte, least significant first, the last byte marked by its top
 // bit; every longer form starts where the shorter ones end, so each number has one encoding.
-void PutBpsNumber(std::vector<std::uint8_t>& out, std::uint64_t number);
-std::size_t BpsNumberSize(std::uint64_t number);
+// Most numbers of a patch take one byte, written and measured here inline.
+void PutLongBpsNumber(std::vector<std::uint8_t>& out, std::uint64_t number);
+inline void PutBpsNumber(std::vector<std::uint8_t>& out, std::uint64_t number) {
+  if (number >= 0x80) return PutLongBpsNumber(out, number);
+  out.push_back(static_cast<std::uint8_t>(0x80 | number));
+}
+std::size_t LongBpsNumberSize(std::uint64_t number);
+inline std::size_t BpsNumberSize(std::uint64_t number) { return number < 0x80 ? 1 : LongBpsNumberSize(number); }
 
 // Where a number read ends and what it is; next is null when the bytes end first or the
 // number does not fit in 64 bits.

@@ -17,20 +17,36 @@ std::uint64_t LoadWord(const std::uint8_t* bytes) {
   return word;
 }
 
-std::size_t EqualWords(const std::uint8_t* a, const std::uint8_t* b, std::size_t from, std::size_t end) {
-  while (end - from >= 8 && LoadWord(a + from) == LoadWord(b + from)) from += 8;
-  return from;
+// Which byte of two differing words, as they lie in memory, is the first to differ.
+std::size_t FirstDifferingByte(const std::uint8_t* a, const std::uint8_t* b) {
+#if defined(__GNUC__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+  return static_cast<std::size_t>(__builtin_ctzll(LoadWord(a) ^ LoadWord(b))) / 8;
+#else
+  std::size_t i = 0;
+  while (a[i] == b[i]) ++i;
+  return i;
+#endif
+}
+
+// Moves i on a word at a time while one fits before end; true, with i at the first
+// differing byte, when a word differs.
+bool FindDifferingWord(const std::uint8_t* a, const std::uint8_t* b, std::size_t& i, std::size_t end) {
+  for (; end - i >= 8; i += 8) {
+    if (LoadWord(a + i) != LoadWord(b + i)) {
+      i += FirstDifferingByte(a + i, b + i);
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace
 
 std::size_t EqualPrefix(const std::uint8_t* a, const std::uint8_t* b, std::size_t count) {
-  const std::size_t head = std::min(count, kHead);
-  std::size_t i = EqualWords(a, b, 0, head);
-  if (head - i < 8) {
-    while (count - i >= kSpan && std::memcmp(a + i, b + i, kSpan) == 0) i += kSpan;
-    i = EqualWords(a, b, i, count);
-  }
+  std::size_t i = 0;
+  if (FindDifferingWord(a, b, i, std::min(count, kHead))) return i;
+  while (count - i >= kSpan && std::memcmp(a + i, b + i, kSpan) == 0) i += kSpan;
+  if (FindDifferingWord(a, b, i, count)) return i;
   while (i < count && a[i] == b[i]) ++i;
   return i;
 }
