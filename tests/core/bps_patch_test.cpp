@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/patch/apply_bps_patch.h"
+#include "core/ips/ips_messages.h"
 #include "core/patch/bps_number.h"
 #include "core/patch/crc32.h"
 #include "core/patch/crc32_paths.h"
@@ -333,3 +334,35 @@ TEST(WriteBpsPatch, CopiesRunsAndMovedBlocksInAFewBytes) {
 }
 
 }  // namespace
+
+TEST(MakeBpsPatch, AnImageThatFailsToReadLeavesThePatchFileAsItWas) {
+  std::mt19937 random(13);
+  const Bytes image = Random(200000, random);
+  const std::string readable = TempPath("readable.smc");
+  const std::string unreadable = TempPath("unreadable.smc");
+  for (const std::string& path : {readable, unreadable}) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::fwrite(image.data(), 1, image.size(), file);
+    std::fclose(file);
+  }
+  const std::string patchPath = TempPath("kept.bps");
+  const Bytes earlierPatch = {'B', 'P', 'S', '1'};
+  for (bool editedFails : {true, false}) {
+    std::FILE* file = std::fopen(patchPath.c_str(), "wb");
+    std::fwrite(earlierPatch.data(), 1, earlierPatch.size(), file);
+    std::fclose(file);
+    // Open for appending only: its size can be measured, but reading it fails.
+    std::FILE* failing = std::fopen(unreadable.c_str(), "ab");
+    std::FILE* good = std::fopen(readable.c_str(), "rb");
+    std::atomic<std::int32_t> done{0};
+    std::atomic<std::int32_t> total{0};
+    const PatchImage edited{editedFails ? failing : good, 0};
+    const PatchImage unedited{editedFails ? good : failing, 0};
+    const IpsResult made = MakeBpsPatch(edited, unedited, patchPath, {done, total});
+    std::fclose(failing);
+    std::fclose(good);
+    EXPECT_FALSE(made.written) << editedFails;
+    EXPECT_EQ(made.message, kIpsCannotReadRom) << editedFails;
+    EXPECT_EQ(ReadFileBytes(patchPath), earlierPatch) << editedFails;
+  }
+}
