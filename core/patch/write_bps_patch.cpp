@@ -91,8 +91,8 @@ class BpsEncoder {
     }
   }
 
-  // The first change within reach of `from`, where the images may be longer than the target
-  // yet; kNone when there is none.
+  // The first change within reach of `from`, a differing byte or the start of what the
+  // target has beyond the source; kNone when there is none.
   std::size_t ChangeWithin(std::size_t from, std::size_t reach) {
     if (from >= common_) return from < targetSize_ ? from : kNone;
     const std::size_t piece = std::min(reach, common_ - from);
