@@ -210,6 +210,15 @@ TEST(ApplyBpsPatch, FollowsEveryCommandIncludingBackwardAndOverlappingCopies) {
            0x86, 0x80,        // SourceCopy 2 from +0: AB
            0x8C,              // SourceRead 4: EFGH
        }},
+      {"a source copy of the byte a one-byte literal wrote over",
+       {'A', 'x', 'B', 'D', 'E', 'F', 'G', 'H'},
+       {
+           0x88, 0x88, 0x80,  // sizes 8 and 8, no metadata
+           0x82, 0x80,        // SourceCopy 1 from +0: A
+           0x81, 'x',         // TargetRead 1: x, over B
+           0x82, 0x80,        // SourceCopy 1 from +0: B
+           0x90,              // SourceRead 5: DEFGH
+       }},
   };
   for (const auto& c : cases) {
     const AppliedPatch applied = ApplyBpsPatch(SealedBpsPatch(source, c.target, c.actions), source, 0);
