@@ -62,6 +62,7 @@ class BpsActions {
     // registers; each byte they store could be any member, as far as the compiler knows.
     std::uint8_t* const data = data_;
     std::uint64_t output = 0;
+    std::uint64_t crcDue = kCrcLag;
     while (at != end) {
       // A literal of one byte, the commonest action of scattered edits, moves `at` by two
       // whatever its byte: told apart by a branch, the next action need not wait for it.
@@ -70,7 +71,7 @@ class BpsActions {
         data[output] = at[1];
         at += 2;
         output += 1;
-        if (output - crcThrough_ >= kCrcLag) CrcThrough(output);
+        if (output >= crcDue) crcDue = CrcThrough(output);
         continue;
       }
       std::uint64_t action;
@@ -91,7 +92,7 @@ class BpsActions {
         at = copied.next;
       }
       output += length;
-      if (output - crcThrough_ >= kCrcLag) CrcThrough(output);
+      if (output >= crcDue) crcDue = CrcThrough(output);
     }
     CrcThrough(output);
     return output == targetSize_ ? nullptr : kBpsPatchDamaged;
@@ -174,9 +175,11 @@ class BpsActions {
     }
   }
 
-  void CrcThrough(std::uint64_t position) {
+  // Returns the output position at which to take it further.
+  std::uint64_t CrcThrough(std::uint64_t position) {
     targetCrc_.Add(ByteSpan(data_ + crcThrough_, static_cast<std::size_t>(position - crcThrough_)));
     crcThrough_ = position;
+    return position + kCrcLag;
   }
 
   // Moves a relative offset by the signed number at `at`; it must stay below limit.
