@@ -45,6 +45,19 @@ void CopyLiteral(std::uint8_t* to, const std::uint8_t* from, std::uint64_t lengt
   }
 }
 
+// Copies length bytes from `from`, which lies before `to`, as if byte by byte: a copy that
+// overlaps what it writes repeats the bytes between from and to. Each piece is copied from
+// the start of that repeating stretch, which has grown to the piece's size, so no piece
+// overlaps itself and a run of one byte takes a few dozen copies, not a loop over its bytes.
+void CopyTarget(std::uint8_t* to, const std::uint8_t* from, std::uint64_t length) {
+  const std::uint64_t period = static_cast<std::uint64_t>(to - from);
+  for (std::uint64_t written = 0; written < length;) {
+    const std::uint64_t piece = std::min(length - written, period + written);
+    std::memcpy(to + written, from, piece);
+    written += piece;
+  }
+}
+
 // Carries out the actions over the source in place. Each action writes at the output
 // position, so from there on the bytes are still the source's and a source read has nothing
 // to copy; once the patch copies from the source, the source bytes written over are kept,
@@ -124,9 +137,7 @@ class BpsActions {
     } else {
       if (!MoveOffset(at, end, targetOffset_, output)) return {at, kBpsPatchDamaged};
       Keep(output, length);
-      // Byte by byte: a copy from just behind the output repeats what it has just written.
-      const std::uint8_t* from = data_ + targetOffset_;
-      for (std::uint64_t i = 0; i < length; ++i) to[i] = from[i];
+      CopyTarget(to, data_ + targetOffset_, length);
       targetOffset_ += length;
     }
     return {at, nullptr};
