@@ -33,9 +33,10 @@ class ArrivingImage {
   // An arrived byte still held, and the bytes after it.
   const std::uint8_t* At(std::size_t position) const { return data_ + (position - first_); }
 
-  // Once every byte has arrived: the message of a failed read or of a refusal, or null; and
-  // the CRC-32 of the data.
+  // The message of a refusal or of a failed read, or null; a read may still fail until
+  // every byte has arrived.
   const char* Failure() const { return failure_; }
+  // Once every byte has arrived, the CRC-32 of the data.
   std::uint32_t Crc() const { return crc_.Value(); }
 
  private:
