@@ -45,6 +45,8 @@ ReplacingFile::~ReplacingFile() {
 
 bool ReplacingFile::Write(const void* data, std::size_t size) {
   if (!stream_ || failed_) return false;
+  // An empty image's bytes may have no place at all, which fwrite must not be given.
+  if (size == 0) return true;
   failed_ = std::fwrite(data, 1, size, stream_) != size;
   return !failed_;
 }

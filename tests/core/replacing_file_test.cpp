@@ -39,6 +39,15 @@ TEST(ReplacingFile, ReplacesTheTargetOnlyOnCommitAndTouchesNoOtherFile) {
   EXPECT_EQ(ReadFolderContents(folder), expected);
 }
 
+TEST(ReplacingFile, WritesAnEmptyFileFromNoBytesAtAll) {
+  const std::string target = FreshFolder("empty") + "/patched.smc";
+  WriteTextFile(target, "earlier");
+  ReplacingFile file(target);
+  // What an empty vector's data() gives.
+  ASSERT_TRUE(file.Write(nullptr, 0) && file.Commit());
+  EXPECT_EQ(ReadFileText(target), "");
+}
+
 TEST(ReplacingFile, RefusedTargetsStayAsTheyWereWithNothingLeftBehind) {
   const std::string folder = FreshFolder("refused");
   const std::string readOnly = folder + "/read-only.txt";
