@@ -60,7 +60,9 @@ class BpsEncoder {
       EncodeChanged(change, end);
       position = end;
     }
-    Arrive(std::max(source_.Size(), targetSize_));
+    // The rest of a longer image arrives only for its CRC-32: none of it is held.
+    keep_ = std::max(source_.Size(), targetSize_);
+    Arrive(keep_);
   }
 
  private:
