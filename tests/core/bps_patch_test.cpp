@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
 #include "core/patch/apply_bps_patch.h"
 #include "core/ips/ips_messages.h"
+#include "core/patch/bps_format.h"
 #include "core/patch/bps_number.h"
 #include "core/patch/crc32.h"
 #include "core/patch/crc32_paths.h"
@@ -224,6 +226,50 @@ TEST(ApplyBpsPatch, FollowsEveryCommandIncludingBackwardAndOverlappingCopies) {
     const AppliedPatch applied = ApplyBpsPatch(SealedBpsPatch(source, c.target, c.actions), source, 0);
     ASSERT_TRUE(applied.applied) << c.name << ": " << applied.message;
     EXPECT_EQ(applied.image, c.target) << c.name;
+  }
+}
+
+// Random actions of every command and of lengths from one byte to hundreds, applied here
+// the plain way, into a target of its own; applying in place must give the same bytes,
+// however the copies from the source mix with what has been written over it.
+TEST(ApplyBpsPatch, AgreesWithAPlainApplierOnRandomActions) {
+  std::mt19937 random(17);
+  for (int round = 0; round < 40; ++round) {
+    const Bytes source = Random(1 + random() % 3000, random);
+    const std::size_t targetSize = 1 + random() % 4000;
+    Bytes target;
+    Bytes body;
+    for (const std::size_t number : {source.size(), targetSize, std::size_t{0}}) PutBpsNumber(body, number);
+    std::size_t sourceOffset = 0;
+    std::size_t targetOffset = 0;
+    while (target.size() < targetSize) {
+      const std::size_t length = 1 + random() % std::min<std::size_t>(targetSize - target.size(), 700);
+      auto command = static_cast<BpsCommand>(random() % 4);
+      if (command == BpsCommand::SourceRead && target.size() + length > source.size()) command = BpsCommand::TargetRead;
+      if (command == BpsCommand::SourceCopy && length > source.size()) command = BpsCommand::TargetRead;
+      if (command == BpsCommand::TargetCopy && target.empty()) command = BpsCommand::TargetRead;
+      PutBpsNumber(body, BpsAction(command, length));
+      if (command == BpsCommand::SourceRead) {
+        target.insert(target.end(), source.begin() + target.size(), source.begin() + target.size() + length);
+      } else if (command == BpsCommand::TargetRead) {
+        const Bytes literal = Random(length, random);
+        body.insert(body.end(), literal.begin(), literal.end());
+        target.insert(target.end(), literal.begin(), literal.end());
+      } else if (command == BpsCommand::SourceCopy) {
+        const std::size_t from = random() % (source.size() - length + 1);
+        PutBpsNumber(body, BpsOffsetMove(static_cast<std::int64_t>(from) - static_cast<std::int64_t>(sourceOffset)));
+        target.insert(target.end(), source.begin() + from, source.begin() + from + length);
+        sourceOffset = from + length;
+      } else {
+        const std::size_t from = random() % target.size();
+        PutBpsNumber(body, BpsOffsetMove(static_cast<std::int64_t>(from) - static_cast<std::int64_t>(targetOffset)));
+        for (std::size_t i = 0; i < length; ++i) target.push_back(target[from + i]);
+        targetOffset = from + length;
+      }
+    }
+    const AppliedPatch applied = ApplyBpsPatch(SealedBpsPatch(source, target, body), source, 0);
+    ASSERT_TRUE(applied.applied) << "round " << round << ": " << applied.message;
+    EXPECT_TRUE(applied.image == target) << "round " << round;
   }
 }
 
