@@ -20,13 +20,6 @@ CheckedBpsPatch Refused(std::string message) {
   return refused;
 }
 
-// Source bytes [start, end) that an action wrote over, kept from `kept` on.
-struct Overwritten {
-  std::uint64_t start;
-  std::uint64_t end;
-  std::size_t kept;
-};
-
 // Most literals of an edit are a few bytes long: copied here in a few moves, where a call to
 // copy them would cost more than the copy.
 void CopyLiteral(std::uint8_t* to, const std::uint8_t* from, std::uint64_t length) {
@@ -144,45 +137,50 @@ class BpsActions {
   }
 
   // The source bytes behind the output, which earlier actions may have written over, as
-  // they were: kept from here on like those of every later action.
+  // they were, to the end of the page the output is in: kept from here on like the pages
+  // later actions write into.
   const char* StartKeeping(std::uint64_t output) {
     keep_ = true;
-    const std::uint64_t end = std::min(output, sourceSize_);
-    if (end == 0) return nullptr;
+    keptPages_.assign(static_cast<std::size_t>((sourceSize_ + kKeptPage - 1) / kKeptPage), kNotKept);
+    kept_.reserve(static_cast<std::size_t>(sourceSize_));
+    const std::uint64_t end = std::min((output + kKeptPage - 1) / kKeptPage * kKeptPage, sourceSize_);
     kept_.resize(static_cast<std::size_t>(end));
-    overwritten_.push_back({0, end, 0});
-    return sourceAgain_(kept_.data(), kept_.size());
+    for (std::uint64_t page = 0; page * kKeptPage < end; ++page) keptPages_[page] = page * kKeptPage;
+    return end == 0 ? nullptr : sourceAgain_(kept_.data(), kept_.size());
   }
 
-  // Keeps the source bytes an action of length at output is about to write over.
+  // Keeps each page of source bytes an action of length at output is about to write into
+  // first: the output moves on only, so the pages are kept in order.
   void Keep(std::uint64_t output, std::uint64_t length) {
-    if (!keep_ || output >= sourceSize_) return;
-    const std::uint64_t end = std::min(output + length, sourceSize_);
-    if (!overwritten_.empty() && overwritten_.back().end == output) {
-      overwritten_.back().end = end;
-    } else {
-      overwritten_.push_back({output, end, kept_.size()});
-    }
-    kept_.insert(kept_.end(), data_ + output, data_ + end);
+    if (keep_ && output < sourceSize_) KeepPages(output, std::min(output + length, sourceSize_));
   }
 
-  // Copies source bytes [from, from + length) to `to`, each from where it is now: the kept
-  // bytes for those written over, the data for the rest, which the output never overlaps as
-  // it has been kept already.
+  void KeepPages(std::uint64_t output, std::uint64_t end) {
+    for (std::uint64_t page = output / kKeptPage; page * kKeptPage < end; ++page) {
+      if (keptPages_[page] != kNotKept) continue;
+      keptPages_[page] = kept_.size();
+      const std::uint64_t start = page * kKeptPage;
+      kept_.insert(kept_.end(), data_ + start, data_ + std::min(start + kKeptPage, sourceSize_));
+    }
+  }
+
+  // Copies source bytes [from, from + length) to `to`, each from where it is now: a kept
+  // page for those in pages written into, the data for the rest, which the output never
+  // overlaps as its pages have been kept already. Pages kept one after another lie one after
+  // another, so a stretch of them is one copy.
   void CopySource(std::uint8_t* to, std::uint64_t from, std::uint64_t length) {
     const std::uint64_t end = from + length;
-    auto stretch = std::upper_bound(overwritten_.begin(), overwritten_.end(), from,
-                                    [](std::uint64_t offset, const Overwritten& o) { return offset < o.end; });
     while (from < end) {
-      const bool kept = stretch != overwritten_.end() && stretch->start <= from;
-      const std::uint64_t until = kept                          ? std::min(end, stretch->end)
-                                  : stretch != overwritten_.end() ? std::min(end, stretch->start)
-                                                                  : end;
-      const std::uint8_t* bytes = kept ? kept_.data() + stretch->kept + (from - stretch->start) : data_ + from;
-      std::memcpy(to, bytes, until - from);
+      const std::uint64_t page = from / kKeptPage;
+      const bool kept = keptPages_[page] != kNotKept;
+      std::uint64_t until = std::min(end, (page + 1) * kKeptPage);
+      while (until < end && (keptPages_[until / kKeptPage] != kNotKept) == kept) {
+        until = std::min(end, until + kKeptPage);
+      }
+      const std::uint8_t* bytes = kept ? kept_.data() + keptPages_[page] + (from - page * kKeptPage) : data_ + from;
+      std::memcpy(to, bytes, static_cast<std::size_t>(until - from));
       to += until - from;
       from = until;
-      if (kept) ++stretch;
     }
   }
 
@@ -211,6 +209,11 @@ class BpsActions {
 
   static constexpr std::uint8_t kOneLiteralByte = 0x80 | static_cast<std::uint8_t>(BpsCommand::TargetRead);
 
+  // Source bytes are kept a page at a time: one byte written costs one page's copy, but a
+  // source copy finds each byte by its page alone.
+  static constexpr std::uint64_t kKeptPage = 256;
+  static constexpr std::size_t kNotKept = SIZE_MAX;
+
   // How far the CRC-32 may trail the output: what it passed last is still in the cache.
   static constexpr std::size_t kCrcLag = 32 * 1024;
 
@@ -221,7 +224,8 @@ class BpsActions {
   std::uint64_t sourceOffset_ = 0;
   std::uint64_t targetOffset_ = 0;
   bool keep_ = false;
-  std::vector<Overwritten> overwritten_;
+  // Where each page of the source starts in kept_, or kNotKept.
+  std::vector<std::size_t> keptPages_;
   std::vector<std::uint8_t> kept_;
   Crc32Stream targetCrc_;
   std::uint64_t crcThrough_ = 0;
