@@ -261,6 +261,16 @@ CheckedBpsPatch CheckBpsPatch(ByteSpan patch, ByteSpan source) {
   return checked;
 }
 
+std::size_t BpsResultRoom(ByteSpan patch) {
+  if (!StartsAsBpsPatch(patch)) return 0;
+  const std::uint8_t* at = patch.data + sizeof kBpsMagic;
+  const std::uint8_t* end = patch.data + patch.size;
+  std::uint64_t sourceSize;
+  std::uint64_t targetSize;
+  if (!ReadBpsNumber(at, end, sourceSize) || !ReadBpsNumber(at, end, targetSize)) return 0;
+  return static_cast<std::size_t>(std::min<std::uint64_t>(std::max(sourceSize, targetSize), kMaxPatchedRomSize));
+}
+
 std::string RunBpsActions(const CheckedBpsPatch& patch, std::uint8_t* data, const SourceAgain& sourceAgain) {
   BpsActions actions(data, patch.sourceSize, patch.targetSize, sourceAgain);
   if (const char* failure = actions.Run(patch.actions.data, patch.actions.data + patch.actions.size)) return failure;

@@ -30,6 +30,11 @@ struct CheckedBpsPatch {
 
 CheckedBpsPatch CheckBpsPatch(ByteSpan patch, ByteSpan source);
 
+// The room a patch's result takes as its start says, the larger of its source and its
+// target but no more than the largest result, so an image can be read into room enough
+// for it at once; none when the start is not readable.
+std::size_t BpsResultRoom(ByteSpan patch);
+
 // Puts the source's first count bytes, as they were before any action ran, at `into`.
 // Returns the message of a failure, or null.
 using SourceAgain = std::function<const char*(std::uint8_t* into, std::size_t count)>;

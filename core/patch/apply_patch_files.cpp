@@ -86,6 +86,8 @@ PatchFilesApplied ApplyPatchFiles(const PatchFiles& files, IpsProgress progress)
   }
   const std::uint32_t headerSize = HeaderSizeOf(files.image);
   FileBytes image;
+  // Room for a larger result from the start spares copying the image to make it.
+  image.reserve(headerSize + BpsResultRoom(ByteSpan(patch.data(), patch.size())));
   if (const char* failure = ReadClosed(files.image, kMaxPatchedRomSize + headerSize, kIpsCannotOpenRom,
                                        kImageReadMessages, image, progress)) {
     return Refused(failure);
