@@ -328,9 +328,7 @@ Bytes PatchMadeFromFiles(const Bytes& edited, const Bytes& unedited) {
     Bytes image(kCopierHeaderSize, static_cast<std::uint8_t>(name.size()));
     image.insert(image.end(), rom.begin(), rom.end());
     const std::string path = TempPath(name);
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    std::fwrite(image.data(), 1, image.size(), file);
-    std::fclose(file);
+    WriteFileBytes(path, image);
     return std::fopen(path.c_str(), "rb");
   };
   std::FILE* editedFile = open(edited, "edited.smc");
@@ -395,17 +393,11 @@ TEST(MakeBpsPatch, AnImageThatFailsToReadLeavesThePatchFileAsItWas) {
   const Bytes image = Random(200000, random);
   const std::string readable = TempPath("readable.smc");
   const std::string unreadable = TempPath("unreadable.smc");
-  for (const std::string& path : {readable, unreadable}) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    std::fwrite(image.data(), 1, image.size(), file);
-    std::fclose(file);
-  }
+  for (const std::string& path : {readable, unreadable}) WriteFileBytes(path, image);
   const std::string patchPath = TempPath("kept.bps");
   const Bytes earlierPatch = {'B', 'P', 'S', '1'};
   for (bool editedFails : {true, false}) {
-    std::FILE* file = std::fopen(patchPath.c_str(), "wb");
-    std::fwrite(earlierPatch.data(), 1, earlierPatch.size(), file);
-    std::fclose(file);
+    WriteFileBytes(patchPath, earlierPatch);
     // Open for appending only: its size can be measured, but reading it fails.
     std::FILE* failing = std::fopen(unreadable.c_str(), "ab");
     std::FILE* good = std::fopen(readable.c_str(), "rb");

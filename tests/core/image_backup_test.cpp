@@ -10,6 +10,7 @@
 #include "core/rom/image_backup.h"
 #include "core/rom/load_rom.h"
 #include "tests/support/fixture_image.h"
+#include "tests/support/folder_contents.h"
 #include "tests/support/recording_platform.h"
 
 namespace fs = std::filesystem;
@@ -41,24 +42,16 @@ std::string SmallImage(const std::string& fileName, const std::string& content) 
   const std::string folder = TempPath("backups");
   fs::create_directories(folder);
   const std::string path = folder + "/" + fileName;
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  std::fwrite(content.data(), 1, content.size(), file);
-  std::fclose(file);
+  WriteTextFile(path, content);
   return path;
-}
-
-void WriteText(const std::string& path, const std::string& text) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  std::fwrite(text.data(), 1, text.size(), file);
-  std::fclose(file);
 }
 
 TEST(MakeImageBackup, CopiesTheImageUnderItsStemAndTheTimeNumberingASecondTakenTwice) {
   const std::string image = SmallImage("EarthBound.smc", "first");
   ASSERT_TRUE(MakeImageBackup(image, At(2026, 12, 10, 14, 30, 5)));
-  WriteText(image, "second");
+  WriteTextFile(image, "second");
   ASSERT_TRUE(MakeImageBackup(image, At(2026, 12, 10, 14, 30, 5)));
-  WriteText(image, "third");
+  WriteTextFile(image, "third");
   ASSERT_TRUE(MakeImageBackup(image, At(2026, 12, 10, 14, 30, 5)));
   ASSERT_TRUE(MakeImageBackup(image, At(2027, 1, 2, 3, 4, 5)));
 
@@ -80,7 +73,7 @@ TEST(MakeImageBackup, KeepsTheFiveNewestAndNoOtherFileIsTouched) {
   const std::vector<std::string> others = {"Game.v2-20200101-000000.smc", "Game-20200101-000000.sfc",
                                            "Game.v2-2020010-000000.sfc",  "Game.v2-20200101-000000-1.sfc",
                                            "Game.v2-20200101-000000-x.sfc", "notes.txt"};
-  for (const std::string& other : others) WriteText(folder + "/" + other, "keep");
+  for (const std::string& other : others) WriteTextFile(folder + "/" + other, "keep");
 
   for (int second = 0; second < 4; ++second) ASSERT_TRUE(MakeImageBackup(image, At(2026, 1, 1, 0, 0, second)));
   ASSERT_TRUE(MakeImageBackup(image, At(2025, 6, 1, 0, 0, 0)));
@@ -100,7 +93,7 @@ TEST(MakeImageBackup, KeepsTheFiveNewestAndNoOtherFileIsTouched) {
 
 TEST(MakeImageBackup, FailsWhenTheFolderCannotBeMade) {
   const std::string image = SmallImage("Blocked.smc", "image");
-  WriteText(image + ".backups", "a file where the folder should be");
+  WriteTextFile(image + ".backups", "a file where the folder should be");
   EXPECT_FALSE(MakeImageBackup(image, At(2026, 1, 1, 0, 0, 0)));
   EXPECT_FALSE(MakeImageBackup(TempPath("missing.smc"), At(2026, 1, 1, 0, 0, 0)));
 }
@@ -152,7 +145,7 @@ TEST_F(BackupBeforeWriteTest, OneBackupPerLoadHoldingTheImageAsItWasBeforeTheFir
 
 TEST_F(BackupBeforeWriteTest, WithoutABackupNothingIsWrittenAndAWarningSaysSo) {
   ASSERT_TRUE(Load());
-  WriteText(path + ".backups", "in the way");
+  WriteTextFile(path + ".backups", "in the way");
   bool wrote = false;
   const ActionOutcome outcome = RunImageAction(session, [&] {
     wrote = true;

@@ -104,6 +104,12 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
   return bytes;
 }
 
+void WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + path);
+}
+
 std::string ReadFileText(const std::string& path) {
   const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
   return std::string(bytes.begin(), bytes.end());

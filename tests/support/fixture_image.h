@@ -49,4 +49,5 @@ class FixtureImage {
 // A fresh path in a per-process temporary folder; the folder is removed at exit.
 std::string TempPath(const std::string& name);
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 std::string ReadFileText(const std::string& path);

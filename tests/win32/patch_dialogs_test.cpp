@@ -41,9 +41,7 @@ class PatchDialogsTest : public ShellTest {
   void WriteBpsPatchFile() const {
     const Bytes patch = WriteBpsPatch(ByteSpan(edited.bytes).From(kCopierHeaderSize),
                                       ByteSpan(unedited.bytes).From(kCopierHeaderSize));
-    std::FILE* file = std::fopen(patchPath.c_str(), "wb");
-    std::fwrite(patch.data(), 1, patch.size(), file);
-    std::fclose(file);
+    WriteFileBytes(patchPath, patch);
   }
 
   FixtureImage unedited;
