@@ -97,10 +97,7 @@ void ArrivingImage::ReadPiece() {
   }
   arrived_ += count;
   bytesRead_->fetch_add(static_cast<std::int32_t>(count), std::memory_order_relaxed);
-  // A file that grew while it was read is not the one that was measured.
-  if (!failure_ && arrived_ == size_ && !(std::fgetc(file_) == EOF && !std::ferror(file_))) {
-    Fail(messages_.cannotRead);
-  }
+  if (!failure_ && arrived_ == size_ && !EndsWhereRead(file_)) Fail(messages_.cannotRead);
 }
 
 void ArrivingImage::Fail(const char* message) {

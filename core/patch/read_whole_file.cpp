@@ -25,6 +25,7 @@ const char* ReadWholeFile(std::FILE* file, std::size_t limit, const WholeFileMes
     at += count;
     bytesRead.fetch_add(static_cast<std::int32_t>(count), std::memory_order_relaxed);
   }
-  // A file that grew while it was read is not the one that was measured.
-  return std::fgetc(file) == EOF && !std::ferror(file) ? nullptr : messages.cannotRead;
+  return EndsWhereRead(file) ? nullptr : messages.cannotRead;
 }
+
+bool EndsWhereRead(std::FILE* file) { return std::fgetc(file) == EOF && !std::ferror(file); }

@@ -33,6 +33,10 @@ struct WholeFileMessages {
   const char* cannotRead;
 };
 
+// Whether a file read to the size it was measured at ends there: one that grew while it
+// was read is not the one that was measured.
+bool EndsWhereRead(std::FILE* file);
+
 // Reads an open file from its start into bytes, adding what it reads to bytesRead as it
 // goes, so another thread can show progress. Refuses a file larger than limit unread.
 // Returns the message of a failure, or null.
