@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/patch/apply_bps_patch.h"
+#include "core/patch/arriving_image.h"
 #include "core/ips/ips_messages.h"
 #include "core/patch/bps_format.h"
 #include "core/patch/bps_number.h"
@@ -412,4 +413,19 @@ TEST(MakeBpsPatch, AnImageThatFailsToReadLeavesThePatchFileAsItWas) {
     EXPECT_EQ(made.message, kIpsCannotReadRom) << editedFails;
     EXPECT_EQ(ReadFileBytes(patchPath), earlierPatch) << editedFails;
   }
+}
+
+TEST(ArrivingImage, AFileThatGrowsWhileItIsReadIsRefused) {
+  const std::string path = TempPath("growing.smc");
+  WriteFileBytes(path, Bytes(100000, 0x11));
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::atomic<std::int32_t> read{0};
+  ArrivingImage image(file, 0, 1 << 20, {"too large", "cannot read"}, read);
+  std::FILE* more = std::fopen(path.c_str(), "ab");
+  std::fputc(0x22, more);
+  std::fclose(more);
+  image.Arrive(image.Size(), 0);
+  std::fclose(file);
+  ASSERT_NE(image.Failure(), nullptr);
+  EXPECT_STREQ(image.Failure(), "cannot read");
 }
