@@ -1,6 +1,8 @@
 #include "cli/cli_commands.h"
 
 #include "cli/apply_patch_command.h"
+#include "cli/describe_patch_command.h"
+#include "cli/diff_command.h"
 #include "cli/dump_enemies_command.h"
 #include "cli/dump_items_command.h"
 #include "cli/fix_checksum_command.h"
@@ -15,7 +17,7 @@ constexpr const char* kVersion = "quillon-cli 0.20";
 void PrintUsage(std::FILE* stream) {
   std::fprintf(stream, "usage: %s\n", kInfoUsage);
   for (const char* usage : {kDumpEnemiesUsage, kDumpItemsUsage, kMakeIpsUsage, kMakeBpsUsage, kApplyPatchUsage,
-                            kFixChecksumUsage}) {
+                            kDiffUsage, kDescribePatchUsage, kFixChecksumUsage}) {
     std::fprintf(stream, "       %s\n", usage);
   }
   std::fputs("       quillon-cli --help | --version\n", stream);
@@ -41,6 +43,8 @@ int RunCliCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
   if (command == "make-ips") return MakeIpsCommand(args, err);
   if (command == "make-bps") return MakeBpsCommand(args, err);
   if (command == "apply-patch") return ApplyPatchCommand(args, err);
+  if (command == "diff") return DiffCommand(args, out, err);
+  if (command == "describe-patch") return DescribePatchCommand(args, out, err);
   PrintUsage(err);
   return 2;
 }

@@ -52,3 +52,5 @@ using ItemTable = std::array<ItemRecord, kItemCount>;
 
 // Fills all 256 records in ROM order from one read of the table.
 void LoadItemTable(std::FILE* romFile, const RomLayout& layout, ItemTable& items);
+// The same from the table's bytes already read, which lie at tableOffset in the file.
+void DecodeItemTable(const std::uint8_t* table, std::uint32_t tableOffset, ItemTable& items);

@@ -74,34 +74,44 @@ PatchFilesApplied WriteResult(const PatchFiles& files, ByteSpan image, PatchForm
 
 }  // namespace
 
-PatchFilesApplied ApplyPatchFiles(const PatchFiles& files, IpsProgress progress) {
-  if (IsSameFile(files.result, files.patch)) return Refused(kPatchedRomWouldReplacePatch);
+PatchedImage PatchImageInMemory(const std::string& patchPath, const std::string& imagePath, IpsProgress progress) {
   progress.bytesDone.store(0);
   progress.totalBytes.store(0);
-
+  PatchedImage patched;
   FileBytes patch;
-  if (const char* failure = ReadClosed(files.patch, kMaxPatchFileSize, kCannotOpenPatch,
+  if (const char* failure = ReadClosed(patchPath, kMaxPatchFileSize, kCannotOpenPatch,
                                        {kPatchFileTooLarge, kCannotReadPatch}, patch, progress)) {
-    return Refused(failure);
+    patched.message = failure;
+    return patched;
   }
-  const std::uint32_t headerSize = HeaderSizeOf(files.image);
-  FileBytes image;
+  patched.headerSize = HeaderSizeOf(imagePath);
+  FileBytes& image = patched.inPlace;
   // Room for a larger result from the start spares copying the image to make it.
-  image.reserve(headerSize + BpsResultRoom(ByteSpan(patch.data(), patch.size())));
-  if (const char* failure = ReadClosed(files.image, kMaxPatchedRomSize + headerSize, kIpsCannotOpenRom,
+  image.reserve(patched.headerSize + BpsResultRoom(ByteSpan(patch.data(), patch.size())));
+  if (const char* failure = ReadClosed(imagePath, kMaxPatchedRomSize + patched.headerSize, kIpsCannotOpenRom,
                                        kImageReadMessages, image, progress)) {
-    return Refused(failure);
+    patched.message = failure;
+    return patched;
   }
 
   const ByteSpan patchBytes(patch.data(), patch.size());
   // A BPS result is made in the image's own bytes: a second image's worth of memory would
   // cost more than applying the patch does.
   if (StartsAsBpsPatch(patchBytes)) {
-    const std::string message = ApplyBpsPatchInPlace(patchBytes, image, headerSize, FromFile(files.image, headerSize));
-    if (!message.empty()) return Refused(message, PatchFormat::Bps);
-    return WriteResult(files, ByteSpan(image.data(), image.size()), PatchFormat::Bps);
+    patched.format = PatchFormat::Bps;
+    patched.message = ApplyBpsPatchInPlace(patchBytes, image, patched.headerSize, FromFile(imagePath, patched.headerSize));
+    return patched;
   }
-  const AppliedPatch applied = ApplyPatch(patchBytes, ByteSpan(image.data(), image.size()), headerSize);
-  if (!applied.applied) return Refused(applied.message, applied.format);
-  return WriteResult(files, applied.image, applied.format);
+  AppliedPatch applied = ApplyPatch(patchBytes, ByteSpan(image.data(), image.size()), patched.headerSize);
+  patched.format = applied.format;
+  patched.message = std::move(applied.message);
+  patched.built = std::move(applied.image);
+  return patched;
+}
+
+PatchFilesApplied ApplyPatchFiles(const PatchFiles& files, IpsProgress progress) {
+  if (IsSameFile(files.result, files.patch)) return Refused(kPatchedRomWouldReplacePatch);
+  const PatchedImage patched = PatchImageInMemory(files.patch, files.image, progress);
+  if (!patched.Applied()) return Refused(patched.message, patched.format);
+  return WriteResult(files, patched.Result(), patched.format);
 }

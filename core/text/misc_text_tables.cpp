@@ -7,12 +7,16 @@
 namespace {
 
 template <std::size_t kCount>
-void LoadShortTexts(std::FILE* romFile, std::uint32_t offset, std::array<ShortTextRecord, kCount>& records) {
-  const std::vector<std::uint8_t> table = ReadRomRegion(romFile, offset, kCount * kShortTextFieldLength);
+void DecodeShortTexts(const std::uint8_t* table, std::uint32_t offset, std::array<ShortTextRecord, kCount>& records) {
   for (std::size_t i = 0; i < kCount; ++i) {
     records[i].fileOffset = offset + static_cast<std::uint32_t>(i * kShortTextFieldLength);
-    DecodeGameText(table.data() + i * kShortTextFieldLength, kShortTextFieldLength, records[i].text);
+    DecodeGameText(table + i * kShortTextFieldLength, kShortTextFieldLength, records[i].text);
   }
+}
+
+template <std::size_t kCount>
+void LoadShortTexts(std::FILE* romFile, std::uint32_t offset, std::array<ShortTextRecord, kCount>& records) {
+  DecodeShortTexts(ReadRomRegion(romFile, offset, kCount * kShortTextFieldLength).data(), offset, records);
 }
 
 bool WriteShortText(ShortTextRecord& record, std::FILE* romFile, const std::string& text) {
@@ -23,9 +27,12 @@ bool WriteShortText(ShortTextRecord& record, std::FILE* romFile, const std::stri
 
 void LoadPhoneList(std::FILE* romFile, const RomLayout& layout, PhoneListTable& phones) {
   const std::uint32_t tableOffset = layout.FileOffset(kPhoneListRomPosition);
-  const std::vector<std::uint8_t> table = ReadRomRegion(romFile, tableOffset, kPhoneCount * kPhoneEntrySize);
+  DecodePhoneList(ReadRomRegion(romFile, tableOffset, kPhoneCount * kPhoneEntrySize).data(), tableOffset, phones);
+}
+
+void DecodePhoneList(const std::uint8_t* table, std::uint32_t tableOffset, PhoneListTable& phones) {
   for (std::size_t i = 0; i < kPhoneCount; ++i) {
-    const std::uint8_t* entry = table.data() + i * kPhoneEntrySize;
+    const std::uint8_t* entry = table + i * kPhoneEntrySize;
     PhoneRecord& record = phones[i];
     record.fileOffset = tableOffset + static_cast<std::uint32_t>(i) * kPhoneEntrySize;
     DecodeGameText(entry, kNameFieldLength, record.name);
@@ -40,6 +47,14 @@ void LoadAilmentNames(std::FILE* romFile, const RomLayout& layout, AilmentNameTa
 
 void LoadBattleMenu(std::FILE* romFile, const RomLayout& layout, BattleMenuTable& menu) {
   LoadShortTexts(romFile, layout.FileOffset(kBattleMenuRomPosition), menu);
+}
+
+void DecodeAilmentNames(const std::uint8_t* table, std::uint32_t tableOffset, AilmentNameTable& ailments) {
+  DecodeShortTexts(table, tableOffset, ailments);
+}
+
+void DecodeBattleMenu(const std::uint8_t* table, std::uint32_t tableOffset, BattleMenuTable& menu) {
+  DecodeShortTexts(table, tableOffset, menu);
 }
 
 bool WritePhoneName(PhoneRecord& record, std::FILE* romFile, const std::string& text) {

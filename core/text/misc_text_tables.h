@@ -38,6 +38,10 @@ using BattleMenuTable = std::array<ShortTextRecord, kBattleMenuCount>;
 void LoadPhoneList(std::FILE* romFile, const RomLayout& layout, PhoneListTable& phones);
 void LoadAilmentNames(std::FILE* romFile, const RomLayout& layout, AilmentNameTable& ailments);
 void LoadBattleMenu(std::FILE* romFile, const RomLayout& layout, BattleMenuTable& menu);
+// The same from a table's bytes already read, which lie at tableOffset in the file.
+void DecodePhoneList(const std::uint8_t* table, std::uint32_t tableOffset, PhoneListTable& phones);
+void DecodeAilmentNames(const std::uint8_t* table, std::uint32_t tableOffset, AilmentNameTable& ailments);
+void DecodeBattleMenu(const std::uint8_t* table, std::uint32_t tableOffset, BattleMenuTable& menu);
 
 // Each writes its field and stores it in memory; false when the write fails. Texts are cut
 // to 24 characters, then to the field: a 16-character text has no end byte.

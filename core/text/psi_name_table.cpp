@@ -5,11 +5,14 @@
 
 void LoadPsiNames(std::FILE* romFile, const RomLayout& layout, PsiNameTable& names) {
   const std::uint32_t tableOffset = layout.FileOffset(kPsiNameTableRomPosition);
-  const std::vector<std::uint8_t> table = ReadRomRegion(romFile, tableOffset, kPsiNameCount * kNameFieldLength);
+  DecodePsiNames(ReadRomRegion(romFile, tableOffset, kPsiNameCount * kNameFieldLength).data(), tableOffset, names);
+}
+
+void DecodePsiNames(const std::uint8_t* table, std::uint32_t tableOffset, PsiNameTable& names) {
   for (std::size_t i = 0; i < kPsiNameCount; ++i) {
     PsiNameRecord& record = names[i];
     record.fileOffset = tableOffset + static_cast<std::uint32_t>(i * kNameFieldLength);
-    DecodeGameText(table.data() + i * kNameFieldLength, kNameFieldLength, record.name);
+    DecodeGameText(table + i * kNameFieldLength, kNameFieldLength, record.name);
     record.name[kNameFieldLength] = '\0';
   }
 }

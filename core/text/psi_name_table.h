@@ -19,5 +19,7 @@ struct PsiNameRecord {
 using PsiNameTable = std::array<PsiNameRecord, kPsiNameCount>;
 
 void LoadPsiNames(std::FILE* romFile, const RomLayout& layout, PsiNameTable& names);
+// The same from the table's bytes already read, which lie at tableOffset in the file.
+void DecodePsiNames(const std::uint8_t* table, std::uint32_t tableOffset, PsiNameTable& names);
 // The typed text, cut to 24 characters, into the 25-byte field; false when the write fails.
 bool WritePsiName(PsiNameRecord& record, std::FILE* romFile, const std::string& text);

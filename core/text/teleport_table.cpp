@@ -6,9 +6,13 @@
 
 void LoadTeleports(std::FILE* romFile, const RomLayout& layout, TeleportTable& teleports) {
   const std::uint32_t tableOffset = layout.FileOffset(kTeleportTableRomPosition);
-  const std::vector<std::uint8_t> table = ReadRomRegion(romFile, tableOffset, kTeleportCount * kTeleportEntrySize);
+  DecodeTeleports(ReadRomRegion(romFile, tableOffset, kTeleportCount * kTeleportEntrySize).data(), tableOffset,
+                  teleports);
+}
+
+void DecodeTeleports(const std::uint8_t* table, std::uint32_t tableOffset, TeleportTable& teleports) {
   for (std::size_t i = 0; i < kTeleportCount; ++i) {
-    const std::uint8_t* entry = table.data() + i * kTeleportEntrySize;
+    const std::uint8_t* entry = table + i * kTeleportEntrySize;
     TeleportRecord& record = teleports[i];
     record.fileOffset = tableOffset + static_cast<std::uint32_t>(i) * kTeleportEntrySize;
     DecodeGameText(entry, kNameFieldLength, record.name);

@@ -26,6 +26,8 @@ struct TeleportRecord {
 using TeleportTable = std::array<TeleportRecord, kTeleportCount>;
 
 void LoadTeleports(std::FILE* romFile, const RomLayout& layout, TeleportTable& teleports);
+// The same from the table's bytes already read, which lie at tableOffset in the file.
+void DecodeTeleports(const std::uint8_t* table, std::uint32_t tableOffset, TeleportTable& teleports);
 // Each writes its field and stores it in memory; false when the write fails.
 bool WriteTeleportName(TeleportRecord& record, std::FILE* romFile, const std::string& text);
 bool WriteTeleportX(TeleportRecord& record, std::FILE* romFile, std::int32_t value);

@@ -1,0 +1,176 @@
+#include "core/compare/compare_images.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <utility>
+
+#include "core/tables/table_fields.h"
+
+namespace {
+
+// Equal blocks of this many bytes are passed over with one comparison.
+constexpr std::size_t kScanBlock = 256;
+
+struct RecordBytes {
+  const std::uint8_t* before;
+  const std::uint8_t* after;
+};
+
+bool FieldDiffers(const TableField& field, const RecordBytes& bytes) {
+  for (std::uint32_t i = field.offset; i < field.offset + field.width; ++i) {
+    if ((bytes.before[i] ^ bytes.after[i]) & field.bits) return true;
+  }
+  return false;
+}
+
+std::string HexBytes(const std::uint8_t* bytes, std::size_t count) {
+  std::string text;
+  for (std::size_t i = 0; i < count; ++i) {
+    char hex[4];
+    std::snprintf(hex, sizeof hex, i == 0 ? "%02X" : " %02X", bytes[i]);
+    text += hex;
+  }
+  return text;
+}
+
+std::string BytesLabel(std::uint32_t first, std::uint32_t last) {
+  if (first == last) return "Byte " + std::to_string(first);
+  return "Bytes " + std::to_string(first) + "-" + std::to_string(last);
+}
+
+class RecordComparison {
+ public:
+  RecordComparison(const KnownTable& table, std::size_t record, const GameTables& before, const GameTables& after,
+                   std::vector<FieldChange>& changes)
+      : table_(table), record_(record), before_(before), after_(after), changes_(changes) {}
+
+  void Compare(const RecordBytes& bytes) {
+    std::vector<std::uint8_t> shownBits(table_.recordSize, 0);
+    for (const TableField& field : table_.fields) {
+      if (!FieldDiffers(field, bytes)) continue;
+      std::string was = field.show(before_, record_);
+      std::string is = field.show(after_, record_);
+      if (was == is) continue;
+      Add(field.label, std::move(was), std::move(is));
+      for (std::uint32_t i = field.offset; i < field.offset + field.width; ++i) shownBits[i] |= field.bits;
+    }
+    AddUnshownBytes(bytes, shownBits);
+  }
+
+ private:
+  // Differences no listed field accounts for (bytes no field holds, bytes after a name's
+  // end, a second bit of a flag) are listed by their place in the record, so none is lost.
+  void AddUnshownBytes(const RecordBytes& bytes, const std::vector<std::uint8_t>& shownBits) {
+    const auto unshown = [&](std::uint32_t i) { return ((bytes.before[i] ^ bytes.after[i]) & ~shownBits[i]) != 0; };
+    for (std::uint32_t i = 0; i < table_.recordSize; ++i) {
+      if (!unshown(i)) continue;
+      std::uint32_t last = i;
+      while (last + 1 < table_.recordSize && unshown(last + 1)) ++last;
+      const std::size_t count = last - i + 1;
+      Add(BytesLabel(i, last), HexBytes(bytes.before + i, count), HexBytes(bytes.after + i, count));
+      i = last;
+    }
+  }
+
+  void Add(std::string field, std::string before, std::string after) {
+    if (name_.empty()) name_ = table_.recordName(before_, record_);
+    changes_.push_back({table_.name, table_.firstNumber + static_cast<std::uint32_t>(record_), name_, std::move(field),
+                        std::move(before), std::move(after)});
+  }
+
+  const KnownTable& table_;
+  std::size_t record_;
+  const GameTables& before_;
+  const GameTables& after_;
+  std::vector<FieldChange>& changes_;
+  std::string name_;
+};
+
+void CompareTable(const KnownTable& table, ByteSpan uneditedRom, ByteSpan editedRom, const GameTables& before,
+                  const GameTables& after, std::vector<FieldChange>& changes) {
+  const std::vector<std::uint8_t> was = RomDataRegion(uneditedRom, table.romPosition, table.Size());
+  const std::vector<std::uint8_t> is = RomDataRegion(editedRom, table.romPosition, table.Size());
+  for (std::size_t r = 0; r < table.recordCount; ++r) {
+    const std::size_t at = r * table.recordSize;
+    if (std::memcmp(was.data() + at, is.data() + at, table.recordSize) == 0) continue;
+    RecordComparison(table, r, before, after, changes).Compare({was.data() + at, is.data() + at});
+  }
+}
+
+// Gathers differing bytes outside the tables into stretches, joining those close together.
+class Stretches {
+ public:
+  void Add(std::uint32_t first, std::uint32_t last) {
+    if (open_ && first - current_.end - 1 <= kStretchJoinGap) {
+      current_.end = last;
+      current_.count += last - first + 1;
+      return;
+    }
+    Close();
+    current_ = {first, last, last - first + 1};
+    open_ = true;
+  }
+  // A table lies between what came and what comes.
+  void Close() {
+    if (open_) list_.push_back(current_);
+    open_ = false;
+  }
+  std::vector<ByteStretch> Take() {
+    Close();
+    return std::move(list_);
+  }
+
+ private:
+  ByteStretch current_{};
+  bool open_ = false;
+  std::vector<ByteStretch> list_;
+};
+
+// Bytes from one position to another, where one image ends all differ.
+void ScanBetweenTables(ByteSpan was, ByteSpan is, std::size_t from, std::size_t to, Stretches& stretches) {
+  const std::size_t common = std::min(was.size, is.size);
+  for (std::size_t p = from; p < to;) {
+    if (p >= common) {
+      stretches.Add(static_cast<std::uint32_t>(p), static_cast<std::uint32_t>(to - 1));
+      break;
+    }
+    const std::size_t blockEnd = std::min({to, common, p + kScanBlock});
+    if (std::memcmp(was.data + p, is.data + p, blockEnd - p) == 0) {
+      p = blockEnd;
+      continue;
+    }
+    for (; p < blockEnd; ++p) {
+      if (was[p] != is[p]) stretches.Add(static_cast<std::uint32_t>(p), static_cast<std::uint32_t>(p));
+    }
+  }
+  stretches.Close();
+}
+
+std::vector<ByteStretch> StretchesOutsideTables(ByteSpan was, ByteSpan is) {
+  std::vector<std::pair<std::size_t, std::size_t>> tables;
+  for (const KnownTable& table : KnownTables()) tables.push_back({table.romPosition, table.romPosition + table.Size()});
+  std::sort(tables.begin(), tables.end());
+  const std::size_t end = std::max(was.size, is.size);
+  Stretches stretches;
+  std::size_t from = 0;
+  for (const auto& [tableStart, tableEnd] : tables) {
+    ScanBetweenTables(was, is, from, std::min(tableStart, end), stretches);
+    from = std::max(from, tableEnd);
+  }
+  ScanBetweenTables(was, is, from, end, stretches);
+  return stretches.Take();
+}
+
+}  // namespace
+
+ImageChanges CompareImages(ByteSpan uneditedRom, ByteSpan editedRom) {
+  GameTables before;
+  GameTables after;
+  DecodeGameTables(uneditedRom, before);
+  DecodeGameTables(editedRom, after);
+  ImageChanges changes;
+  for (const KnownTable& table : KnownTables()) CompareTable(table, uneditedRom, editedRom, before, after, changes.fields);
+  changes.stretches = StretchesOutsideTables(uneditedRom, editedRom);
+  return changes;
+}

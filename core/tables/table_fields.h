@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/patch/byte_span.h"
+#include "core/tables/game_tables.h"
+
+// Each table the editors show is described once, as a list of its fields: what the editor
+// calls a field, which bytes of a record hold it, and how it shows. Showing a change goes
+// through these lists, so a field reads the same wherever the program lists it.
+
+// One field of one record as its editor shows it, from tables held in ROM order.
+using ShowField = std::string (*)(const GameTables& tables, std::size_t record);
+
+struct TableField {
+  const char* label;     // the editor's label without its colon
+  std::uint32_t offset;  // of its first byte in the ROM record
+  std::uint32_t width;   // in bytes
+  std::uint8_t bits;     // the bits of each of those bytes the field shows
+  ShowField show;
+};
+
+// Decodes the table from its bytes, read from ROM data that has no copier header.
+using DecodeTable = void (*)(const std::uint8_t* bytes, GameTables& tables);
+
+struct KnownTable {
+  const char* name;  // as a listed change names the table: "enemy", "teleport", ...
+  std::uint32_t romPosition;
+  std::uint32_t recordSize;
+  std::size_t recordCount;
+  std::uint32_t firstNumber;  // how its editor numbers record 0
+  DecodeTable decode;
+  ShowField recordName;
+  std::vector<TableField> fields;
+
+  std::uint32_t Size() const { return recordSize * static_cast<std::uint32_t>(recordCount); }
+};
+
+constexpr std::uint8_t kAllBits = 0xFF;
+
+// Every table in the order the editors come in the main window's tree.
+const std::vector<KnownTable>& KnownTables();
+const KnownTable& EnemyTableFields();
+const KnownTable& ItemTableFields();
+const KnownTable& PsiNameTableFields();
+const KnownTable& TeleportTableFields();
+const KnownTable& PhoneListTableFields();
+const KnownTable& AilmentTableFields();
+const KnownTable& BattleMenuTableFields();
+
+// The bytes of a region of ROM data; those past its end read as 0xFF, as the loaders read them.
+std::vector<std::uint8_t> RomDataRegion(ByteSpan romData, std::uint32_t romPosition, std::size_t count);
+
+// Every known table from ROM data, each record at its ROM position (enemies and items in
+// ROM order, so record n is at table position n).
+void DecodeGameTables(ByteSpan romData, GameTables& tables);
