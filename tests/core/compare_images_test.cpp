@@ -191,12 +191,14 @@ TEST(CompareImages, ListsNothingForTheSameImage) {
 TEST(ChangeTexts, CsvParsesBackToTheRowsWithQuotesAndCommasInNames) {
   FixtureImage edited = Unedited();
   PutEnemyName(edited, 12, "Star, \"Man\"");
+  edited.PutByte(ItemOffset(5) + 28, kItemNess | kItemJeff);
   edited.PutByte(Headered(0x1A2B00), 1);
   const ImageChanges changes = Compare(Unedited(), edited);
   const std::string csv = ChangesCsv(changes);
   EXPECT_EQ(csv.substr(0, csv.find('\n') + 1), "table,record,name,field,before,after\r\n");
   std::vector<std::vector<std::string>> expected = {{"table", "record", "name", "field", "before", "after"},
                                                     {"enemy", "12", "Starman", "Name", "Starman", "Star, \"Man\""},
+                                                    {"item", "5", "Cracked Bat", "Who can use?", "Ness", "Ness, Jeff"},
                                                     {"bytes", "0x1A2B00", "0x1A2B00-0x1A2B00", "1", "", ""}};
   EXPECT_EQ(ParseCsv(csv), expected);
   expected.erase(expected.begin());
