@@ -94,16 +94,24 @@ TEST_F(RealPlatform, AnsiWarningShowsItsText) {
   EXPECT_EQ(answer, MessageAnswer::Ok);
 }
 
-TEST_F(RealPlatform, FileDialogStartsAtThePathAndHandsBackTheChoice) {
-  const std::string start = WriteFixtureRom("chosen.smc", RomKind::EarthBoundRom);
-  std::string path = start;
-  bool chosen = false;
-  // The watcher presses Open, which accepts the name the dialog started with.
-  const auto dialogs = WatchModalWindows([&] { chosen = real.ChooseFile(FileDialog::Rom, FileDialogMode::Open, path); });
-  ASSERT_EQ(dialogs.size(), 1u);
-  EXPECT_TRUE(chosen);
-  EXPECT_EQ(path, start);
-  EXPECT_STREQ(romPathBuffer, start.c_str());
+TEST_F(RealPlatform, EveryFileDialogOpensAtThePathAndHandsBackTheChoice) {
+  const std::pair<FileDialog, const char*> dialogs[] = {{FileDialog::Rom, "chosen.smc"},
+                                                        {FileDialog::Text, "chosen.txt"},
+                                                        {FileDialog::Ips, "chosen.ips"},
+                                                        {FileDialog::Bps, "chosen.bps"},
+                                                        {FileDialog::Patch, "chosen-patch.bps"}};
+  std::string start;
+  for (const auto& [dialog, name] : dialogs) {
+    start = WriteFixtureRom(name, RomKind::EarthBoundRom);
+    std::string path = start;
+    bool chosen = false;
+    // The watcher presses Open, which accepts the name the dialog started with.
+    const auto shown = WatchModalWindows([&] { chosen = real.ChooseFile(dialog, FileDialogMode::Open, path); });
+    ASSERT_EQ(shown.size(), 1u) << name << ": the dialog opens";
+    EXPECT_TRUE(chosen) << name;
+    EXPECT_EQ(path, start) << name;
+  }
+  EXPECT_STREQ(patchPathBuffer, start.c_str()) << "the next dialog starts at the choice";
 }
 
 std::wstring Widened(const std::string& ascii) {

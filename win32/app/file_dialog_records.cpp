@@ -4,12 +4,9 @@
 
 namespace {
 
-// The record size of the first Win32 version, which every Windows accepts.
-constexpr DWORD kOpenFileNameSize = 76;
-
 void FillRecord(OPENFILENAMEA& record, const char* filter, char* buffer, const char* defaultExtension) {
   record = {};
-  record.lStructSize = kOpenFileNameSize;
+  record.lStructSize = sizeof record;
   record.hwndOwner = mainWindow;
   record.hInstance = programInstance;
   record.lpstrFilter = filter;
