@@ -27,3 +27,5 @@ if(benchmark_FOUND AND BENCH_SOURCES)
   add_executable(quillon_bench ${BENCH_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/fixture_image.cpp)
   target_link_libraries(quillon_bench PRIVATE quillon_core benchmark::benchmark_main)
 endif()
+
+add_test(NAME wine_start_failure COMMAND ${PROJECT_SOURCE_DIR}/tests/scripts/wine_start_failure_test.sh)
