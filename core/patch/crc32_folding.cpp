@@ -1,6 +1,6 @@
 #include "core/patch/crc32_paths.h"
 
-#if (defined(__GNUC__) || defined(__clang__)) && (defined(__x86_64__) || defined(__i386__))
+#if (defined(__GNUC__) || defined(__clang__)) && defined(__x86_64__)
 
 #include <immintrin.h>
 
@@ -13,8 +13,6 @@
 namespace {
 
 #define QUILLON_CRC_TARGET __attribute__((target("pclmul,sse4.1")))
-// 32-bit Windows keeps its stack 4-byte aligned; the vectors this spills need 16.
-#define QUILLON_CRC_ENTRY QUILLON_CRC_TARGET __attribute__((force_align_arg_pointer))
 
 constexpr std::size_t kLanes = 8;
 alignas(16) const std::uint64_t kFold128[2] = {0x01E88EF372, 0x014A7FE880};
@@ -38,7 +36,7 @@ QUILLON_CRC_TARGET inline __m128i Constants(const std::uint64_t* pair) {
 
 }  // namespace
 
-QUILLON_CRC_ENTRY std::uint32_t Crc32ByFolding(std::uint32_t state, const std::uint8_t* bytes, std::size_t size) {
+QUILLON_CRC_TARGET std::uint32_t Crc32ByFolding(std::uint32_t state, const std::uint8_t* bytes, std::size_t size) {
   __m128i lanes[kLanes];
   for (std::size_t i = 0; i < kLanes; ++i) lanes[i] = Load(bytes + 16 * i);
   lanes[0] = _mm_xor_si128(lanes[0], _mm_cvtsi32_si128(static_cast<int>(state)));
@@ -72,8 +70,6 @@ bool Crc32FoldingAvailable() {
   static const bool available = __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("sse4.1");
   return available;
 }
-
-#if defined(__x86_64__)
 
 #define QUILLON_WIDE_CRC_TARGET __attribute__((target("vpclmulqdq,avx2,pclmul,sse4.1")))
 
@@ -111,17 +107,6 @@ bool Crc32WideFoldingAvailable() {
   static const bool available = __builtin_cpu_supports("vpclmulqdq") && __builtin_cpu_supports("avx2");
   return available;
 }
-
-#else
-
-// 32-bit Windows would need its stack realigned to 32 bytes for the wide registers' spills.
-std::uint32_t Crc32ByWideFolding(std::uint32_t state, const std::uint8_t* bytes, std::size_t size) {
-  return Crc32ByFolding(state, bytes, size);
-}
-
-bool Crc32WideFoldingAvailable() { return false; }
-
-#endif
 
 #else
 

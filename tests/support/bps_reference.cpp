@@ -1,6 +1,7 @@
 #include "tests/support/bps_reference.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/patch/bps_number.h"
 #include "core/patch/crc32.h"
@@ -38,8 +39,10 @@ void ResealBpsPatch(std::vector<std::uint8_t>& patch) {
 std::vector<std::uint8_t> SealedBpsPatch(const std::vector<std::uint8_t>& source,
                                          const std::vector<std::uint8_t>& target,
                                          const std::vector<std::uint8_t>& body) {
-  std::vector<std::uint8_t> patch = {'B', 'P', 'S', '1'};
-  patch.insert(patch.end(), body.begin(), body.end());
+  const std::uint8_t magic[] = {'B', 'P', 'S', '1'};
+  std::vector<std::uint8_t> patch(sizeof magic + body.size());
+  std::copy(std::begin(magic), std::end(magic), patch.begin());
+  std::copy(body.begin(), body.end(), patch.begin() + sizeof magic);
   for (const std::uint32_t crc : {Crc32(source), Crc32(target), std::uint32_t{0}}) {
     for (int i = 0; i < 4; ++i) patch.push_back(static_cast<std::uint8_t>(crc >> (8 * i)));
   }

@@ -119,12 +119,16 @@ TEST_F(UndoApplyTest, CtrlZAfterAnApplyRestoresTheFileAndTheShownRecordAndCtrlYD
       PressCtrl(editor, box, 'Z');
       EXPECT_EQ(NameBytes(path, c.offset), StoredText(c.shown, kNameFieldLength));
       EXPECT_EQ(WindowText(box), c.shown);
-      if (c.listId) EXPECT_EQ(Chosen(editor, c.listId), c.entry()) << "the list selects the record again";
+      if (c.listId) {
+        EXPECT_EQ(Chosen(editor, c.listId), c.entry()) << "the list selects the record again";
+      }
 
       PressCtrl(editor, box, 'Y');
       EXPECT_EQ(NameBytes(path, c.offset), StoredText("Zzyzx", kNameFieldLength));
       EXPECT_EQ(WindowText(box), "Zzyzx");
-      if (c.listId) EXPECT_EQ(Chosen(editor, c.listId), c.entry());
+      if (c.listId) {
+        EXPECT_EQ(Chosen(editor, c.listId), c.entry());
+      }
     }));
     EXPECT_TRUE(recorder.messages.empty());
   }
