@@ -58,7 +58,7 @@ class RecordingScope {
 
 ActionOutcome RunImageAction(RomSession& session, const std::function<bool()>& writes) {
   if (!session.backedUp) {
-    if (!MakeImageBackup(session.romPath, LocalTimeNow())) return ActionOutcome::NoBackup;
+    if (!MakeImageBackup(session.romPath, LocalTimeNow(), &session.backupPath)) return ActionOutcome::NoBackup;
     session.backedUp = true;
   }
   Recording action;

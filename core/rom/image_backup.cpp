@@ -102,7 +102,7 @@ std::string BackupFolderOf(const std::string& imagePath) {
   return imagePath + ".backups";
 }
 
-bool MakeImageBackup(const std::string& imagePath, const std::tm& localTime) {
+bool MakeImageBackup(const std::string& imagePath, const std::tm& localTime, std::string* madePath) {
   const fs::path image(imagePath);
   const std::string stem = image.stem().string();
   const std::string extension = image.extension().string();
@@ -117,6 +117,7 @@ bool MakeImageBackup(const std::string& imagePath, const std::tm& localTime) {
   if (!CopyFileInto(imagePath, copy) || !copy.Commit()) return false;
   backups.push_back(made);
   RemoveAllButNewest(std::move(backups), folder);
+  if (madePath) *madePath = (folder / made.fileName).string();
   return true;
 }
 

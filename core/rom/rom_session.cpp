@@ -69,4 +69,5 @@ void CloseRom(RomSession& session) {
   session.romPath.clear();
   session.journal = {};
   session.backedUp = false;
+  session.backupPath.clear();
 }

@@ -25,6 +25,7 @@ struct RomSession {
   std::string romPath;
   WriteJournal journal;
   bool backedUp = false;
+  std::string backupPath;  // the copy made before this load's first write; empty before it
 };
 
 // The title is the first 21 bytes of the internal header; its first 15 tell the kind.
