@@ -3,8 +3,7 @@
 #include <atomic>
 
 #include "cli/changes_output.h"
-#include "core/compare/compare_images.h"
-#include "core/patch/apply_patch_files.h"
+#include "core/compare/patch_changes.h"
 #include "core/patch/patch_messages.h"
 
 int DescribePatchCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
@@ -14,15 +13,13 @@ int DescribePatchCommand(const std::vector<std::string>& args, std::FILE* out, s
     std::fprintf(err, "usage: %s\n", kDescribePatchUsage);
     return 2;
   }
-  ImageBytes unedited;
-  if (!ReadImageToCompare(paths[1], unedited, err)) return 1;
   std::atomic<std::int32_t> bytesDone{0};
   std::atomic<std::int32_t> totalBytes{0};
-  const PatchedImage patched = PatchImageInMemory(paths[0], paths[1], {bytesDone, totalBytes});
-  if (!patched.Applied()) {
-    std::fprintf(err, "quillon-cli: %s\n", patched.message.c_str());
+  const DescribedPatch described = DescribePatchFiles(paths[0], paths[1], {bytesDone, totalBytes});
+  if (!described.patched.Applied()) {
+    std::fprintf(err, "quillon-cli: %s\n", described.patched.message.c_str());
     return 1;
   }
-  if (patched.format == PatchFormat::Ips) std::fprintf(err, "quillon-cli: note: %s\n", kIpsCarriesNoCheck);
-  return PrintChanges(CompareImages(unedited.RomData(), patched.Result().From(patched.headerSize)), csv, out, err);
+  if (described.patched.format == PatchFormat::Ips) std::fprintf(err, "quillon-cli: note: %s\n", kIpsCarriesNoCheck);
+  return PrintChanges(described.changes, csv, out, err);
 }

@@ -48,6 +48,21 @@ std::vector<std::vector<std::string>> ChangeRows(const ImageChanges& changes) {
   return rows;
 }
 
+std::string TabSeparatedRows(const std::vector<std::vector<std::string>>& rows) {
+  std::string text;
+  for (const std::vector<std::string>& row : rows) {
+    for (std::size_t i = 0; i < row.size(); ++i) {
+      std::string cell = row[i];
+      for (char& c : cell) {
+        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+      }
+      text += (i == 0 ? "" : "\t") + cell;
+    }
+    text += "\r\n";
+  }
+  return text;
+}
+
 std::string ChangesCsv(const ImageChanges& changes) {
   std::string text = CsvRecord({"table", "record", "name", "field", "before", "after"});
   for (const std::vector<std::string>& row : ChangeRows(changes)) text += CsvRecord(row);

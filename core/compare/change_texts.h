@@ -20,3 +20,6 @@ std::string ChangeLines(const ImageChanges& changes);
 std::vector<std::vector<std::string>> ChangeRows(const ImageChanges& changes);
 // The rows as CSV under the header "table,record,name,field,before,after".
 std::string ChangesCsv(const ImageChanges& changes);
+// Rows as a spreadsheet takes them from the clipboard: cells split by tabs, each row ended
+// by CRLF; a tab or line break inside a cell becomes a space.
+std::string TabSeparatedRows(const std::vector<std::vector<std::string>>& rows);

@@ -109,9 +109,14 @@ PatchedImage PatchImageInMemory(const std::string& patchPath, const std::string&
   return patched;
 }
 
+PatchFilesApplied WritePatchedImage(const PatchFiles& files, const PatchedImage& patched) {
+  if (IsSameFile(files.result, files.patch)) return Refused(kPatchedRomWouldReplacePatch, patched.format);
+  return WriteResult(files, patched.Result(), patched.format);
+}
+
 PatchFilesApplied ApplyPatchFiles(const PatchFiles& files, IpsProgress progress) {
   if (IsSameFile(files.result, files.patch)) return Refused(kPatchedRomWouldReplacePatch);
   const PatchedImage patched = PatchImageInMemory(files.patch, files.image, progress);
   if (!patched.Applied()) return Refused(patched.message, patched.format);
-  return WriteResult(files, patched.Result(), patched.format);
+  return WritePatchedImage(files, patched);
 }

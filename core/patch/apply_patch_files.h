@@ -42,6 +42,9 @@ struct PatchFilesApplied {
   PatchFormat format = PatchFormat::Ips;
 };
 
+// Writes a patched image to files.result, with the refusals and the backup below.
+PatchFilesApplied WritePatchedImage(const PatchFiles& files, const PatchedImage& patched);
+
 // Reads the patch and the image whole, counting the bytes read against a total of both
 // sizes, applies the patch and writes the result. Refuses, writing nothing, a result that
 // would replace the patch, an image whose backup cannot be made before it is replaced, and

@@ -4,6 +4,7 @@
 
 #include "core/compare/change_texts.h"
 #include "core/compare/compare_images.h"
+#include "core/compare/save_changes.h"
 #include "core/enemy/enemy_catalogues.h"
 #include "core/enemy/enemy_list_texts.h"
 #include "core/enemy/enemy_record.h"
@@ -203,6 +204,21 @@ TEST(ChangeTexts, CsvParsesBackToTheRowsWithQuotesAndCommasInNames) {
   EXPECT_EQ(ParseCsv(csv), expected);
   expected.erase(expected.begin());
   EXPECT_EQ(ChangeRows(changes), expected);
+}
+
+TEST(ChangeTexts, TabSeparatedRowsKeepEachRowOnItsLine) {
+  EXPECT_EQ(TabSeparatedRows({{"enemy", "12", "Star\tMan", "HP", "21", "40"}, {"bytes", "0x000001", "a\r\nb", "1", "", ""}}),
+            "enemy\t12\tStar Man\tHP\t21\t40\r\nbytes\t0x000001\ta  b\t1\t\t\r\n");
+}
+
+TEST(SaveChangesCsv, WritesTheCsvOrLeavesTheTargetAlone) {
+  FixtureImage edited = Unedited();
+  PutEnemyField(edited, 12, at::kHp, 40, 2);
+  const ImageChanges changes = Compare(Unedited(), edited);
+  const std::string path = TempPath("changes.csv");
+  ASSERT_TRUE(SaveChangesCsv(changes, path));
+  EXPECT_EQ(ReadFileText(path), ChangesCsv(changes));
+  EXPECT_FALSE(SaveChangesCsv(changes, TempPath("no-such-folder") + "/changes.csv"));
 }
 
 }  // namespace
