@@ -33,7 +33,7 @@ constexpr int kSoundCount = static_cast<int>(SoundId::RomUnpossessed) + 1;
 // Shift-JIS text is shown through the wide message box, so it reads right on any system.
 enum class TextEncoding { Ansi, ShiftJis };
 
-enum class FileDialog { Rom, Text, Ips, Bps, Patch };
+enum class FileDialog { Rom, Text, Ips, Bps, Patch, Csv };
 enum class FileDialogMode { Open, Save };
 
 class Platform {

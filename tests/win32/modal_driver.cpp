@@ -7,6 +7,7 @@ namespace {
 
 struct DriveRequest {
   std::set<HWND> dialogsBefore;
+  std::string title;  // empty for any dialog
   const std::function<void(HWND)>* drive;
   UINT_PTR timer;
   bool driven;
@@ -33,7 +34,10 @@ std::set<HWND> VisibleDialogs() {
 
 HWND NewDialog() {
   for (HWND dialog : VisibleDialogs()) {
-    if (!request->dialogsBefore.count(dialog) && IsWindowEnabled(dialog)) return dialog;
+    if (request->dialogsBefore.count(dialog) || !IsWindowEnabled(dialog)) continue;
+    char title[64] = {};
+    GetWindowTextA(dialog, title, sizeof title);
+    if (request->title.empty() || request->title == title) return dialog;
   }
   return nullptr;
 }
@@ -58,7 +62,12 @@ void CALLBACK DriveTick(HWND, UINT, UINT_PTR, DWORD) {
 }  // namespace
 
 bool DriveModalDialog(const std::function<void()>& open, const std::function<void(HWND dialog)>& drive) {
-  DriveRequest thisRequest{VisibleDialogs(), &drive, 0, false};
+  return DriveModalDialogTitled("", open, drive);
+}
+
+bool DriveModalDialogTitled(const std::string& title, const std::function<void()>& open,
+                            const std::function<void(HWND dialog)>& drive) {
+  DriveRequest thisRequest{VisibleDialogs(), title, &drive, 0, false};
   request = &thisRequest;
   thisRequest.timer = SetTimer(nullptr, 0, 10, DriveTick);
   open();

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 // Drives a modal dialog from inside its own loop. open shows the dialog and returns when it
 // has ended (a tree double-click, a command, DialogBoxParam); drive runs once the dialog is
@@ -14,3 +15,7 @@
 // tick comes only when the loop has nothing else to do, after WM_INITDIALOG and the first
 // paint.
 bool DriveModalDialog(const std::function<void()>& open, const std::function<void(HWND dialog)>& drive);
+// The same for the first dialog with that title; any other that comes and goes meanwhile, a
+// progress window for one, is left to itself.
+bool DriveModalDialogTitled(const std::string& title, const std::function<void()>& open,
+                            const std::function<void(HWND dialog)>& drive);

@@ -21,6 +21,11 @@ void Click(HWND dialog, int id) {
   SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+// File > Apply Patch..., answering Yes when the Changes window asks to save the result.
+void SendApplyPatchAndSave() {
+  DriveModalDialogTitled("Changes", [] { SendCommand(kCmdApplyPatch); }, [](HWND window) { Click(window, IDYES); });
+}
+
 // The loaded image is an edited copy of the unedited one: a changed byte, a fill and a
 // grown tail.
 class PatchDialogsTest : public ShellTest {
@@ -96,7 +101,7 @@ TEST_F(PatchDialogsTest, MakeBpsIsCreateIpsMakingABpsPatchOfTheLoadedImage) {
 TEST_F(PatchDialogsTest, ApplyPatchAsksForPatchImageAndResultAndMayReplaceTheImage) {
   WriteBpsPatchFile();
   recorder.fileAnswers = {patchPath, uneditedPath, uneditedPath};
-  SendCommand(kCmdApplyPatch);
+  SendApplyPatchAndSave();
 
   ASSERT_EQ(recorder.fileChoices.size(), 3u);
   const FileDialog dialogs[] = {FileDialog::Patch, FileDialog::Rom, FileDialog::Rom};
@@ -128,7 +133,7 @@ TEST_F(PatchDialogsTest, RefusedOrCancelledApplyShowsWhyAndWritesNothing) {
   for (const auto& c : cases) {
     recorder.messages.clear();
     recorder.fileAnswers = c.answers;
-    SendCommand(kCmdApplyPatch);
+    SendApplyPatchAndSave();
     if (c.message.empty()) {
       EXPECT_TRUE(recorder.messages.empty()) << c.name;
     } else {

@@ -46,10 +46,12 @@ OPENFILENAMEA textFileDialog = {};
 OPENFILENAMEA ipsFileDialog = {};
 OPENFILENAMEA bpsFileDialog = {};
 OPENFILENAMEA patchFileDialog = {};
+OPENFILENAMEA csvFileDialog = {};
 char romPathBuffer[260] = {};
 char textPathBuffer[260] = {};
 char ipsPathBuffer[260] = {};
 char bpsPathBuffer[260] = {};
 char patchPathBuffer[260] = {};
+char csvPathBuffer[260] = {};
 
 HBITMAP backgroundBitmap = nullptr;

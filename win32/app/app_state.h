@@ -70,10 +70,12 @@ extern OPENFILENAMEA textFileDialog;
 extern OPENFILENAMEA ipsFileDialog;
 extern OPENFILENAMEA bpsFileDialog;
 extern OPENFILENAMEA patchFileDialog;
+extern OPENFILENAMEA csvFileDialog;
 extern char romPathBuffer[260];
 extern char textPathBuffer[260];
 extern char ipsPathBuffer[260];
 extern char bpsPathBuffer[260];
 extern char patchPathBuffer[260];
+extern char csvPathBuffer[260];
 
 extern HBITMAP backgroundBitmap;

@@ -22,6 +22,8 @@ enum CommandId : int {
   kCmdRedoApply = 25,
   kCmdMakeBps = 30,
   kCmdApplyPatch = 31,
+  kCmdCompareWith = 32,
+  kCmdChangesSinceLoading = 33,
   kCmdRecentRom0 = 100,
   kCmdRecentRom4 = 104,
 };

@@ -25,5 +25,6 @@ void FillFileDialogRecords() {
   FillRecord(textFileDialog, "Text files\0*.txt\0All files\0*.*\0", textPathBuffer, "txt");
   FillRecord(ipsFileDialog, "IPS files\0*.ips\0All files\0*.*\0", ipsPathBuffer, "ips");
   FillRecord(bpsFileDialog, "BPS files\0*.bps\0All files\0*.*\0", bpsPathBuffer, "bps");
+  FillRecord(csvFileDialog, "CSV files\0*.csv\0All files\0*.*\0", csvPathBuffer, "csv");
   FillRecord(patchFileDialog, "Patches (*.ips, *.bps)\0*.ips;*.bps\0All files\0*.*\0", patchPathBuffer, nullptr);
 }

@@ -13,6 +13,7 @@
 #include "win32/app/recent_rom_list.h"
 #include "win32/app/status_line.h"
 #include "win32/app/undo_apply.h"
+#include "win32/changes/changes_commands.h"
 #include "win32/ips/apply_patch_command.h"
 
 namespace {
@@ -92,6 +93,12 @@ void RunMainCommand(int command) {
       return;
     case kCmdApplyPatch:
       ApplyPatchFromMainWindow();
+      return;
+    case kCmdCompareWith:
+      if (RomLoadedOrSaySo()) CompareWithFromMainWindow();
+      return;
+    case kCmdChangesSinceLoading:
+      if (RomLoadedOrSaySo()) ChangesSinceLoadingFromMainWindow();
       return;
     case kCmdFixChecksum:
       FixChecksum();

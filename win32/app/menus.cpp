@@ -37,6 +37,8 @@ void BuildMainMenu() {
   AppendCommand(fileMenu, kCmdMakeIps, "&Make IPS");
   AppendCommand(fileMenu, kCmdMakeBps, "Make &BPS");
   AppendCommand(fileMenu, kCmdApplyPatch, "&Apply Patch...");
+  AppendCommand(fileMenu, kCmdCompareWith, "Compare &With...");
+  AppendCommand(fileMenu, kCmdChangesSinceLoading, "Changes &Since Loading");
   AppendCommand(fileMenu, kCmdFixChecksum, "Fix &Checksum", MF_GRAYED);
   AppendSeparator(fileMenu);
   AppendCommand(fileMenu, kCmdExit, "&Exit");

@@ -33,6 +33,8 @@ OPENFILENAMEA& DialogRecord(FileDialog dialog) {
       return bpsFileDialog;
     case FileDialog::Patch:
       return patchFileDialog;
+    case FileDialog::Csv:
+      return csvFileDialog;
     case FileDialog::Rom:
       break;
   }

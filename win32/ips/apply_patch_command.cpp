@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "core/patch/apply_patch_files.h"
-#include "core/patch/patch_messages.h"
+#include "core/compare/patch_changes.h"
 #include "win32/app/app_state.h"
 #include "win32/app/output_file_choice.h"
+#include "win32/changes/changes_window.h"
 #include "win32/ips/ips_worker.h"
 #include "win32/ips/worker_with_progress.h"
 
@@ -15,16 +15,26 @@ namespace {
 
 // Set before the worker starts, read only by it.
 PatchFiles filesToPatch;
+// Set by the worker, read once it has finished.
+DescribedPatch describedPatch;
+bool patchDescribed = false;
 
-DWORD WINAPI ApplyPatchWorker(LPVOID) {
-  const PatchFilesApplied applied = ApplyPatchFiles(filesToPatch, {ipsBytesDone, ipsTotalBytes});
-  if (applied.written) {
-    platform->PlaySound(SoundId::IpsWritten);
-  } else {
-    ShowWarning(*platform, applied.message);
-  }
+DWORD WINAPI DescribePatchWorker(LPVOID) {
+  describedPatch = DescribePatchFiles(filesToPatch.patch, filesToPatch.image, {ipsBytesDone, ipsTotalBytes});
+  patchDescribed = true;
   ipsFinished = 1;
   return 0;
+}
+
+void SavePatchedImage(PatchFiles files) {
+  files.result = romPathBuffer;
+  if (!ChooseOutputFile(FileDialog::Rom, files.result)) return;
+  const PatchFilesApplied written = WritePatchedImage(files, describedPatch.patched);
+  if (written.written) {
+    platform->PlaySound(SoundId::IpsWritten);
+  } else {
+    ShowWarning(*platform, written.message);
+  }
 }
 
 bool Choose(FileDialog dialog, FileDialogMode mode, const char* lastPath, std::string& path) {
@@ -38,8 +48,14 @@ void ApplyPatchFromMainWindow() {
   PatchFiles files;
   if (!Choose(FileDialog::Patch, FileDialogMode::Open, patchPathBuffer, files.patch)) return;
   if (!Choose(FileDialog::Rom, FileDialogMode::Open, romPathBuffer, files.image)) return;
-  files.result = romPathBuffer;
-  if (!ChooseOutputFile(FileDialog::Rom, files.result)) return;
   filesToPatch = files;
-  RunWorkerWithProgress(mainWindow, ApplyPatchWorker, nullptr);
+  patchDescribed = false;
+  RunWorkerWithProgress(mainWindow, DescribePatchWorker, nullptr);
+  if (!patchDescribed) return;
+  if (!describedPatch.patched.Applied()) {
+    ShowWarning(*platform, describedPatch.patched.message);
+  } else if (ShowChangesWindow(describedPatch.changes, kSavePatchedImageQuestion)) {
+    SavePatchedImage(files);
+  }
+  describedPatch = {};
 }

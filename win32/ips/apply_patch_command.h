@@ -1,6 +1,6 @@
 #pragma once
 
-// File > Apply Patch...: asks for a patch, the unedited image and where to save the result,
-// then applies the patch on a worker thread behind the progress window. Never writes to the
-// loaded image.
+// File > Apply Patch...: asks for a patch and the unedited image, applies the patch in memory
+// on a worker thread behind the progress window, shows what it changes with the question
+// whether to save it, and only then asks where. Never writes to the loaded image.
 void ApplyPatchFromMainWindow();

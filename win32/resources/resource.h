@@ -9,6 +9,7 @@
 #define IDD_ITEM_SEARCH 10003
 #define IDD_CREATE_IPS 10004
 #define IDD_CREATING_IPS 10005
+#define IDD_CHANGES 10006
 
 // Controls of the dialog templates. Texts that nothing reads share the usual -1.
 #define IDC_STATIC -1
@@ -23,6 +24,9 @@
 #define IDC_CREATE_IPS_DONE 6
 #define IDC_PATCH_PATH_LABEL 7
 #define IDC_IPS_PROGRESS_TEXT 1
+#define IDC_CHANGES_LIST 10
+#define IDC_CHANGES_QUESTION 11
+#define IDC_CHANGES_SAVE_AS 12
 
 #define IDB_BACKGROUND_TILE 99
 #define IDB_SPLASH 100
