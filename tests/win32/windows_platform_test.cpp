@@ -99,6 +99,7 @@ TEST_F(RealPlatform, EveryFileDialogOpensAtThePathAndHandsBackTheChoice) {
                                                         {FileDialog::Text, "chosen.txt"},
                                                         {FileDialog::Ips, "chosen.ips"},
                                                         {FileDialog::Bps, "chosen.bps"},
+                                                        {FileDialog::Csv, "chosen.csv"},
                                                         {FileDialog::Patch, "chosen-patch.bps"}};
   std::string start;
   for (const auto& [dialog, name] : dialogs) {
