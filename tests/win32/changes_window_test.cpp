@@ -197,7 +197,9 @@ TEST_F(ChangesWindowTest, ApplyPatchShowsWhatThePatchChangesAndAsksBeforeTheSave
     })) << save;
     EXPECT_EQ(recorder.fileChoices.size(), save ? 3u : 2u);
     EXPECT_EQ(std::filesystem::exists(resultPath), save);
-    if (save) EXPECT_TRUE(ReadFileBytes(resultPath) == edited.bytes);
+    if (save) {
+      EXPECT_TRUE(ReadFileBytes(resultPath) == edited.bytes);
+    }
     EXPECT_EQ(recorder.sounds, save ? std::vector<SoundId>{SoundId::IpsWritten} : std::vector<SoundId>{});
   }
   EXPECT_TRUE(recorder.messages.empty()) << recorder.messages[0].text;

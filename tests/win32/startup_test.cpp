@@ -200,7 +200,7 @@ TEST_F(StartUp, MenusHaveTheirItemsInOrder) {
   const HMENU menus[] = {mainMenu,       fileMenu,      helpMenu,       editorFileMenu, editorEditMenu,
                          enemyEditorMenu, enemyViewMenu, itemEditorMenu, itemViewMenu,   psiEditorMenu,
                          textEditorMenu};
-  const int counts[] = {2, 17, 2, 1, 2, 4, 7, 4, 7, 3, 3};
+  const int counts[] = {2, 19, 2, 1, 2, 4, 7, 4, 7, 3, 3};
   for (int i = 0; i < 11; ++i) EXPECT_EQ(GetMenuItemCount(menus[i]), counts[i]) << "menu " << i;
 }
 
