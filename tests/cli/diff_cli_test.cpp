@@ -92,7 +92,7 @@ TEST_F(DiffCommands, DescribePatchListsWhatDiffListsOfTheResultAndWritesNothing)
     const std::string patch = InFolder(std::string("edit.") + format);
     ASSERT_EQ(RunCli({std::string("make-") + format, editedPath, uneditedPath, patch}).status, 0) << format;
     const std::set<std::string> before = FolderEntries(folder);
-    for (const std::vector<std::string> csv : {std::vector<std::string>{}, std::vector<std::string>{"--csv"}}) {
+    for (const std::vector<std::string>& csv : {std::vector<std::string>{}, std::vector<std::string>{"--csv"}}) {
       std::vector<std::string> describe = {"describe-patch", patch, uneditedPath};
       std::vector<std::string> diff = {"diff", uneditedPath, editedPath};
       describe.insert(describe.end(), csv.begin(), csv.end());
