@@ -9,6 +9,8 @@
 #include "cli/info_command.h"
 #include "cli/make_bps_command.h"
 #include "cli/make_ips_command.h"
+#include "cli/table_csv_commands.h"
+#include "core/csv/csv_tables.h"
 
 namespace {
 
@@ -17,11 +19,12 @@ constexpr const char* kVersion = "quillon-cli 0.20";
 void PrintUsage(std::FILE* stream) {
   std::fprintf(stream, "usage: %s\n", kInfoUsage);
   for (const char* usage : {kDumpEnemiesUsage, kDumpItemsUsage, kMakeIpsUsage, kMakeBpsUsage, kApplyPatchUsage,
-                            kDiffUsage, kDescribePatchUsage, kFixChecksumUsage}) {
+                            kDiffUsage, kDescribePatchUsage, kExportUsage, kImportUsage, kFixChecksumUsage}) {
     std::fprintf(stream, "       %s\n", usage);
   }
   std::fputs("       quillon-cli --help | --version\n", stream);
-  std::fputs("A dump's OUT may be - for standard output.\n", stream);
+  std::fputs("A dump's or an export's OUT may be - for standard output.\n", stream);
+  std::fprintf(stream, "TABLE is one of %s.\n", CsvTableNames().c_str());
 }
 
 }  // namespace
@@ -45,6 +48,8 @@ int RunCliCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
   if (command == "apply-patch") return ApplyPatchCommand(args, err);
   if (command == "diff") return DiffCommand(args, out, err);
   if (command == "describe-patch") return DescribePatchCommand(args, out, err);
+  if (command == "export") return ExportCommand(args, out, err);
+  if (command == "import") return ImportCommand(args, out, err);
   PrintUsage(err);
   return 2;
 }

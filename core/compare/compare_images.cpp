@@ -91,11 +91,7 @@ void CompareTable(const KnownTable& table, ByteSpan uneditedRom, ByteSpan edited
                   const GameTables& after, std::vector<FieldChange>& changes) {
   const std::vector<std::uint8_t> was = RomDataRegion(uneditedRom, table.romPosition, table.Size());
   const std::vector<std::uint8_t> is = RomDataRegion(editedRom, table.romPosition, table.Size());
-  for (std::size_t r = 0; r < table.recordCount; ++r) {
-    const std::size_t at = r * table.recordSize;
-    if (std::memcmp(was.data() + at, is.data() + at, table.recordSize) == 0) continue;
-    RecordComparison(table, r, before, after, changes).Compare({was.data() + at, is.data() + at});
-  }
+  AddTableChanges(table, {was.data(), is.data()}, {before, after}, changes);
 }
 
 // Gathers differing bytes outside the tables into stretches, joining those close together.
@@ -163,6 +159,16 @@ std::vector<ByteStretch> StretchesOutsideTables(ByteSpan was, ByteSpan is) {
 }
 
 }  // namespace
+
+void AddTableChanges(const KnownTable& table, const TableBytes& bytes, const TablesBeforeAndAfter& tables,
+                     std::vector<FieldChange>& changes) {
+  for (std::size_t r = 0; r < table.recordCount; ++r) {
+    const std::size_t at = r * table.recordSize;
+    if (std::memcmp(bytes.before + at, bytes.after + at, table.recordSize) == 0) continue;
+    RecordComparison(table, r, tables.before, tables.after, changes)
+        .Compare({bytes.before + at, bytes.after + at});
+  }
+}
 
 ImageChanges CompareImages(ByteSpan uneditedRom, ByteSpan editedRom) {
   GameTables before;

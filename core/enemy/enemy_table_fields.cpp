@@ -5,6 +5,7 @@
 #include "core/enemy/enemy_table.h"
 #include "core/item/item_list_texts.h"
 #include "core/numbers/show_number.h"
+#include "core/tables/field_readers.h"
 #include "core/tables/table_fields.h"
 
 namespace {
@@ -72,16 +73,74 @@ std::string Argument(const GameTables& tables, std::size_t record) {
   return "";
 }
 
+std::string ReadTheFlag(const std::string& text, const TableField& field, const FieldTarget& target) {
+  if (text != "'The' flag" && text != "none") return "\"" + text + "\" is neither \"'The' flag\" nor \"none\"";
+  StoreFieldValue(field, target.record, text == "none" ? 0 : 1);
+  return "";
+}
+
+// An item as the item lists show it, stored as its number.
+std::string ReadItem(const std::string& text, const TableField& field, const FieldTarget& target) {
+  const ItemTable& items = target.tables.itemTable;
+  const std::size_t item =
+      EntryShowing(text, items.size(), [&](std::size_t i) { return ItemListEntry(items[i]); });
+  if (item == items.size()) return NotAnEntryProblem(text, field);
+  StoreFieldValue(field, target.record, items[item].itemNumber);
+  return "";
+}
+
+// The value an argument text stands for under the action now in the record; false when the
+// action's list has no such entry. An empty text means none.
+bool ArgumentValue(const std::string& text, ActionArgumentKind kind, const GameTables& tables, std::uint32_t& value) {
+  value = 0;
+  if (text.empty()) return true;
+  std::size_t index = 0;
+  std::size_t count = 0;
+  switch (kind) {
+    case ActionArgumentKind::Psi:
+      count = kPsiArgumentCount;
+      index = EntryShowing(text, count, [](std::size_t i) { return std::string(PsiArgumentNames[i]); });
+      value = static_cast<std::uint32_t>(index + 1);
+      break;
+    case ActionArgumentKind::Enemy:
+      count = tables.enemyTable.size();
+      index = EntryShowing(text, count, [&](std::size_t i) { return EnemyListEntry(tables.enemyTable[i]); });
+      value = static_cast<std::uint32_t>(index + 1);
+      break;
+    case ActionArgumentKind::Item:
+      count = tables.itemTable.size();
+      index = EntryShowing(text, count, [&](std::size_t i) { return ItemListEntry(tables.itemTable[i]); });
+      value = static_cast<std::uint32_t>(index);
+      break;
+    case ActionArgumentKind::None:
+      break;
+  }
+  return index < count;
+}
+
+// An action that takes no argument leaves its argument byte alone, as the editor does.
+template <std::size_t kAction>
+std::string ReadArgument(const std::string& text, const TableField& field, const FieldTarget& target) {
+  const std::uint8_t* action = target.record + at::kActions + 2 * kAction;
+  const ActionArgumentKind kind = ArgumentKindOf(action[0] | action[1] << 8);
+  if (kind == ActionArgumentKind::None) return "";
+  std::uint32_t value = 0;
+  if (!ArgumentValue(text, kind, target.tables, value)) return NotAnEntryProblem(text, field);
+  StoreFieldValue(field, target.record, value);
+  return "";
+}
+
 template <std::size_t kAction>
 TableField ActionField() {
   static const std::string label = "Action " + std::to_string(kAction + 1);
-  return {label.c_str(), at::kActions + 2 * kAction, 2, kAllBits, Action<kAction>};
+  return {label.c_str(), at::kActions + 2 * kAction, 2, kAllBits, Action<kAction>, ReadChoiceField<ActionNames>};
 }
 
 template <std::size_t kAction>
 TableField ArgumentField() {
   static const std::string label = "Argument " + std::to_string(kAction + 1);
-  return {label.c_str(), at::kArguments + kAction, 1, kAllBits, Argument<kAction>};
+  return {label.c_str(), at::kArguments + kAction, 1, kAllBits, Argument<kAction>, ReadArgument<kAction>,
+          {at::kActions + 2 * kAction, 2}};
 }
 
 KnownTable Describe() {
@@ -96,23 +155,25 @@ KnownTable Describe() {
           Name,
           {
               // The stats tab.
-              {"Name", at::kName, kNameFieldLength, kAllBits, Name},
-              {"HP", at::kHp, 2, kAllBits, Number<&EnemyRecord::hp>},
-              {"PP", at::kPp, 2, kAllBits, Number<&EnemyRecord::pp>},
-              {"Exp", at::kExperience, 4, kAllBits, Number<&EnemyRecord::experience>},
-              {"Money", at::kMoney, 2, kAllBits, Number<&EnemyRecord::money>},
-              {"Speed", at::kSpeed, 1, kAllBits, Number<&EnemyRecord::speed>},
-              {"Offense", at::kOffense, 1, kAllBits, Number<&EnemyRecord::offense>},
-              {"Defense", at::kDefense, 1, kAllBits, Number<&EnemyRecord::defense>},
-              {"Status", at::kStatus, 1, kAllBits, Number<&EnemyRecord::status>},
-              {"Level", at::kLevel, 1, kAllBits, Number<&EnemyRecord::level>},
-              {"Guts", at::kGuts, 1, kAllBits, Number<&EnemyRecord::guts>},
-              {"IQ", at::kIq, 1, kAllBits, Number<&EnemyRecord::iq>},
-              {"'The' flag", at::kTheFlag, 1, kAllBits, TheFlag},
-              {"Item", at::kItem, 1, kAllBits, Item},
-              {"Item freq.", at::kItemFrequency, 1, kAllBits, Choice<&EnemyRecord::itemFrequency, ItemFrequencyNames>},
-              {"Miss rate", at::kMissRate, 1, kAllBits, Number<&EnemyRecord::missRate>},
-              {"Type", at::kType, 1, kAllBits, Choice<&EnemyRecord::type, EnemyTypeNames>},
+              {"Name", at::kName, kNameFieldLength, kAllBits, Name, ReadTextField},
+              {"HP", at::kHp, 2, kAllBits, Number<&EnemyRecord::hp>, ReadUnsignedField},
+              {"PP", at::kPp, 2, kAllBits, Number<&EnemyRecord::pp>, ReadUnsignedField},
+              {"Exp", at::kExperience, 4, kAllBits, Number<&EnemyRecord::experience>, ReadUnsignedField},
+              {"Money", at::kMoney, 2, kAllBits, Number<&EnemyRecord::money>, ReadUnsignedField},
+              {"Speed", at::kSpeed, 1, kAllBits, Number<&EnemyRecord::speed>, ReadUnsignedField},
+              {"Offense", at::kOffense, 1, kAllBits, Number<&EnemyRecord::offense>, ReadUnsignedField},
+              {"Defense", at::kDefense, 1, kAllBits, Number<&EnemyRecord::defense>, ReadUnsignedField},
+              {"Status", at::kStatus, 1, kAllBits, Number<&EnemyRecord::status>, ReadUnsignedField},
+              {"Level", at::kLevel, 1, kAllBits, Number<&EnemyRecord::level>, ReadUnsignedField},
+              {"Guts", at::kGuts, 1, kAllBits, Number<&EnemyRecord::guts>, ReadUnsignedField},
+              {"IQ", at::kIq, 1, kAllBits, Number<&EnemyRecord::iq>, ReadUnsignedField},
+              {"'The' flag", at::kTheFlag, 1, kAllBits, TheFlag, ReadTheFlag},
+              {"Item", at::kItem, 1, kAllBits, Item, ReadItem},
+              {"Item freq.", at::kItemFrequency, 1, kAllBits, Choice<&EnemyRecord::itemFrequency, ItemFrequencyNames>,
+               ReadChoiceField<ItemFrequencyNames>},
+              {"Miss rate", at::kMissRate, 1, kAllBits, Number<&EnemyRecord::missRate>, ReadUnsignedField},
+              {"Type", at::kType, 1, kAllBits, Choice<&EnemyRecord::type, EnemyTypeNames>,
+               ReadChoiceField<EnemyTypeNames>},
               // The actions tab.
               ActionField<0>(),
               ArgumentField<0>(),
@@ -122,19 +183,25 @@ KnownTable Describe() {
               ArgumentField<2>(),
               ActionField<3>(),
               ArgumentField<3>(),
-              {"Order", at::kActionOrder, 1, kAllBits, Choice<&EnemyRecord::actionOrder, ActionOrderNames>},
-              {"Final action", at::kFinalAction, 2, kAllBits, Choice<&EnemyRecord::finalAction, ActionNames>},
-              {"Start text", at::kStartTextAddress, 4, kAllBits, Address<&EnemyRecord::startTextAddress>},
-              {"Death text", at::kDeathTextAddress, 4, kAllBits, Address<&EnemyRecord::deathTextAddress>},
-              {"Max call", at::kMaxCall, 1, kAllBits, Number<&EnemyRecord::maxCall>},
+              {"Order", at::kActionOrder, 1, kAllBits, Choice<&EnemyRecord::actionOrder, ActionOrderNames>,
+               ReadChoiceField<ActionOrderNames>},
+              {"Final action", at::kFinalAction, 2, kAllBits, Choice<&EnemyRecord::finalAction, ActionNames>,
+               ReadChoiceField<ActionNames>},
+              {"Start text", at::kStartTextAddress, 4, kAllBits, Address<&EnemyRecord::startTextAddress>,
+               ReadAddressField},
+              {"Death text", at::kDeathTextAddress, 4, kAllBits, Address<&EnemyRecord::deathTextAddress>,
+               ReadAddressField},
+              {"Max call", at::kMaxCall, 1, kAllBits, Number<&EnemyRecord::maxCall>, ReadUnsignedField},
               // The graphics and sound tab. The outside picture list shows pictures, not
               // texts, so its number stands for the entry.
-              {"Outside pic", at::kOutsidePicture, 2, kAllBits, Number<&EnemyRecord::outsidePicture>},
-              {"Battle sprite", at::kBattleSprite, 1, kAllBits, Number<&EnemyRecord::battleSprite>},
-              {"Palette", at::kPalette, 1, kAllBits, Number<&EnemyRecord::palette>},
-              {"Death Sound", at::kDeathSound, 1, kAllBits, Choice<&EnemyRecord::deathSound, DeathSoundNames>},
-              {"Music", at::kMusic, 1, kAllBits, Choice<&EnemyRecord::music, MusicNames>},
-              {"Movement", at::kMovement, 1, kAllBits, Number<&EnemyRecord::movement>},
+              {"Outside pic", at::kOutsidePicture, 2, kAllBits, Number<&EnemyRecord::outsidePicture>,
+               ReadUnsignedField},
+              {"Battle sprite", at::kBattleSprite, 1, kAllBits, Number<&EnemyRecord::battleSprite>, ReadUnsignedField},
+              {"Palette", at::kPalette, 1, kAllBits, Number<&EnemyRecord::palette>, ReadUnsignedField},
+              {"Death Sound", at::kDeathSound, 1, kAllBits, Choice<&EnemyRecord::deathSound, DeathSoundNames>,
+               ReadChoiceField<DeathSoundNames>},
+              {"Music", at::kMusic, 1, kAllBits, Choice<&EnemyRecord::music, MusicNames>, ReadChoiceField<MusicNames>},
+              {"Movement", at::kMovement, 1, kAllBits, Number<&EnemyRecord::movement>, ReadUnsignedField},
           }};
 }
 

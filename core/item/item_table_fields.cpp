@@ -1,6 +1,10 @@
+#include <algorithm>
+#include <iterator>
+
 #include "core/enemy/enemy_catalogues.h"
 #include "core/item/item_view.h"
 #include "core/numbers/show_number.h"
+#include "core/tables/field_readers.h"
 #include "core/tables/table_fields.h"
 
 namespace {
@@ -57,6 +61,24 @@ std::string Checked(const GameTables& tables, std::size_t record) {
   return names.empty() ? "none" : names;
 }
 
+// The names of the boxes to check, as Checked shows them; the other boxes of the group are
+// cleared.
+template <const auto& kChecks>
+std::string ReadChecked(const std::string& text, const TableField& field, const FieldTarget& target) {
+  ItemChecks checks{};
+  for (std::size_t from = 0; text != "none" && from <= text.size();) {
+    const std::size_t end = std::min(text.find(", ", from), text.size());
+    const std::string name = text.substr(from, end - from);
+    const CheckName* box = std::find_if(std::begin(kChecks), std::end(kChecks),
+                                        [&](const CheckName& check) { return name == check.name; });
+    if (box == std::end(kChecks)) return "\"" + name + "\" is not one of the " + field.label + " boxes";
+    checks.*box->check = true;
+    from = end + 2;
+  }
+  StoreFieldValue(field, target.record, OwnershipOfChecks(checks));
+  return "";
+}
+
 KnownTable Describe() {
   return {"item",
           kItemTableRomPosition,
@@ -68,17 +90,19 @@ KnownTable Describe() {
           },
           Name,
           {
-              {"Name", kItemNameField, kNameFieldLength, kAllBits, Name},
-              {"Effect", kItemEffectField, 2, kAllBits, Effect},
-              {"Cost", kItemCostField, 2, kAllBits, Number<&ItemRecord::cost>},
-              {"Type", kItemTypeField, 1, kAllBits, Number<&ItemRecord::type>},
-              {"Strength", kItemStrengthField, 1, kAllBits, SignedNumber<&ItemRecord::strength>},
-              {"Extra Power", kItemExtraPowerField, 1, kAllBits, SignedNumber<&ItemRecord::extraPower>},
-              {"E.P. Increase", kItemEpIncreaseField, 1, kAllBits, Number<&ItemRecord::epIncrease>},
-              {"Special prop.", kItemSpecialPropertyField, 1, kAllBits, Number<&ItemRecord::specialProperty>},
-              {"Desc. address", kItemDescAddressField, 4, kAllBits, DescAddress},
-              {"Misc. options", kItemOwnershipField, 1, kOptionBits, Checked<kOptions>},
-              {"Who can use?", kItemOwnershipField, 1, kUserBits, Checked<kUsers>},
+              {"Name", kItemNameField, kNameFieldLength, kAllBits, Name, ReadTextField},
+              {"Effect", kItemEffectField, 2, kAllBits, Effect, ReadChoiceField<ActionNames>},
+              {"Cost", kItemCostField, 2, kAllBits, Number<&ItemRecord::cost>, ReadUnsignedField},
+              {"Type", kItemTypeField, 1, kAllBits, Number<&ItemRecord::type>, ReadUnsignedField},
+              {"Strength", kItemStrengthField, 1, kAllBits, SignedNumber<&ItemRecord::strength>, ReadSignedField},
+              {"Extra Power", kItemExtraPowerField, 1, kAllBits, SignedNumber<&ItemRecord::extraPower>,
+               ReadSignedField},
+              {"E.P. Increase", kItemEpIncreaseField, 1, kAllBits, Number<&ItemRecord::epIncrease>, ReadUnsignedField},
+              {"Special prop.", kItemSpecialPropertyField, 1, kAllBits, Number<&ItemRecord::specialProperty>,
+               ReadUnsignedField},
+              {"Desc. address", kItemDescAddressField, 4, kAllBits, DescAddress, ReadAddressField},
+              {"Misc. options", kItemOwnershipField, 1, kOptionBits, Checked<kOptions>, ReadChecked<kOptions>},
+              {"Who can use?", kItemOwnershipField, 1, kUserBits, Checked<kUsers>, ReadChecked<kUsers>},
           }};
 }
 

@@ -9,11 +9,29 @@
 #include "core/tables/game_tables.h"
 
 // Each table the editors show is described once, as a list of its fields: what the editor
-// calls a field, which bytes of a record hold it, and how it shows. Showing a change goes
-// through these lists, so a field reads the same wherever the program lists it.
+// calls a field, which bytes of a record hold it, how it shows and how a shown value is read
+// back. Showing a change, exporting and importing go through these lists, so a field reads
+// the same wherever the program lists it.
 
 // One field of one record as its editor shows it, from tables held in ROM order.
 using ShowField = std::string (*)(const GameTables& tables, std::size_t record);
+
+// Where a value is read into: the tables as the image holds them (ROM order), and the ROM
+// bytes of the record, with the fields read before this one already in place.
+struct FieldTarget {
+  const GameTables& tables;
+  std::uint8_t* record;
+};
+
+struct TableField;
+// Stores the value a text names (as the field shows values) in the field's bytes of the
+// record. Returns what is wrong with the text ("abc" is not a number), empty when stored.
+using ReadField = std::string (*)(const std::string& text, const TableField& field, const FieldTarget& target);
+
+struct ByteRange {
+  std::uint32_t offset = 0;
+  std::uint32_t width = 0;
+};
 
 struct TableField {
   const char* label;     // the editor's label without its colon
@@ -21,6 +39,8 @@ struct TableField {
   std::uint32_t width;   // in bytes
   std::uint8_t bits;     // the bits of each of those bytes the field shows
   ShowField show;
+  ReadField read;
+  ByteRange shownWith{};  // other bytes of the record its shown value depends on (an argument's action)
 };
 
 // Decodes the table from its bytes, read from ROM data that has no copier header.

@@ -1,4 +1,5 @@
 #include "core/numbers/show_number.h"
+#include "core/tables/field_readers.h"
 #include "core/tables/table_fields.h"
 
 // The PSI name, teleport and misc. text editors' tables.
@@ -28,7 +29,7 @@ std::string Pointer(const GameTables& tables, std::size_t record) {
 KnownTable ShortTextTable(const char* name, std::uint32_t romPosition, std::size_t count, DecodeTable decode,
                           ShowField text) {
   return {name, romPosition, kShortTextFieldLength, count, 0, decode, text,
-          {{"Name", 0, kShortTextFieldLength, kAllBits, text}}};
+          {{"Name", 0, kShortTextFieldLength, kAllBits, text, ReadTextField}}};
 }
 
 }  // namespace
@@ -44,7 +45,7 @@ const KnownTable& PsiNameTableFields() {
         DecodePsiNames(bytes, kPsiNameTableRomPosition, tables.psiNameTable);
       },
       Name<&GameTables::psiNameTable>,
-      {{"Name", 0, kNameFieldLength, kAllBits, Name<&GameTables::psiNameTable>}}};
+      {{"Name", 0, kNameFieldLength, kAllBits, Name<&GameTables::psiNameTable>, ReadTextField}}};
   return table;
 }
 
@@ -60,9 +61,9 @@ const KnownTable& TeleportTableFields() {
         DecodeTeleports(bytes, kTeleportTableRomPosition, tables.teleportTable);
       },
       Name<&GameTables::teleportTable>,
-      {{"Name", 0, kNameFieldLength, kAllBits, Name<&GameTables::teleportTable>},
-       {"X", kTeleportXField, 2, kAllBits, Coordinate<&TeleportRecord::x>},
-       {"Y", kTeleportYField, 2, kAllBits, Coordinate<&TeleportRecord::y>}}};
+      {{"Name", 0, kNameFieldLength, kAllBits, Name<&GameTables::teleportTable>, ReadTextField},
+       {"X", kTeleportXField, 2, kAllBits, Coordinate<&TeleportRecord::x>, ReadUnsignedField},
+       {"Y", kTeleportYField, 2, kAllBits, Coordinate<&TeleportRecord::y>, ReadUnsignedField}}};
   return table;
 }
 
@@ -77,8 +78,8 @@ const KnownTable& PhoneListTableFields() {
         DecodePhoneList(bytes, kPhoneListRomPosition, tables.phoneListTable);
       },
       Name<&GameTables::phoneListTable>,
-      {{"Name", 0, kNameFieldLength, kAllBits, Name<&GameTables::phoneListTable>},
-       {"Pointer", kPhonePointerField, 4, kAllBits, Pointer}}};
+      {{"Name", 0, kNameFieldLength, kAllBits, Name<&GameTables::phoneListTable>, ReadTextField},
+       {"Pointer", kPhonePointerField, 4, kAllBits, Pointer, ReadAddressField}}};
   return table;
 }
 

@@ -1,0 +1,153 @@
+#include "core/csv/table_import.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <utility>
+
+#include "core/compare/compare_images.h"
+#include "core/csv/csv_reader.h"
+#include "core/numbers/whole_number.h"
+#include "core/text/ansi_utf8.h"
+
+namespace {
+
+constexpr char kRecordColumn[] = "record";
+constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
+
+// Which column holds the record number and which each field.
+struct Columns {
+  std::size_t count = 0;
+  std::size_t record = kNoColumn;
+  std::vector<std::size_t> ofField;  // by the field's place in the table; kNoColumn when left out
+};
+
+class ImportReader {
+ public:
+  ImportReader(const KnownTable& table, const GameTables& tables, std::vector<std::uint8_t> tableBytes)
+      : table_(table), tables_(tables) {
+    import_.before = std::move(tableBytes);
+    import_.after = import_.before;
+  }
+
+  TableImport Read(const std::string& csv) {
+    const CsvRows csvRows = ReadCsv(csv);
+    if (!csvRows.problem.empty()) {
+      Add(csvRows.problem);
+    } else if (csvRows.rows.empty()) {
+      Add("row 1: there is no header row");
+    } else if (ReadHeader(csvRows.rows[0])) {
+      for (std::size_t i = 1; i < csvRows.rows.size() && !Full(); ++i) ReadRow(csvRows.rows[i], csvRows.rowNumbers[i]);
+    }
+    if (import_.problems.empty()) ListChanges();
+    return std::move(import_);
+  }
+
+ private:
+  bool ReadHeader(const std::vector<std::string>& header) {
+    columns_.count = header.size();
+    columns_.ofField.assign(table_.fields.size(), kNoColumn);
+    for (std::size_t c = 0; c < header.size(); ++c) {
+      const std::string& label = header[c];
+      std::size_t* slot = &columns_.record;
+      if (label != kRecordColumn) {
+        const auto field = std::find_if(table_.fields.begin(), table_.fields.end(),
+                                        [&](const TableField& known) { return label == known.label; });
+        if (field == table_.fields.end()) {
+          Add("row 1, column " + label + ": not a field of the " + table_.name + " table");
+          continue;
+        }
+        slot = &columns_.ofField[static_cast<std::size_t>(field - table_.fields.begin())];
+      }
+      if (*slot != kNoColumn) Add("row 1, column " + label + ": given twice");
+      *slot = c;
+    }
+    if (columns_.record == kNoColumn) Add("row 1: there is no \"record\" column");
+    return import_.problems.empty();
+  }
+
+  void ReadRow(const std::vector<std::string>& cells, std::size_t rowNumber) {
+    const std::string row = "row " + std::to_string(rowNumber);
+    if (cells.size() != columns_.count) {
+      Add(row + ": " + std::to_string(cells.size()) + " cells, where the header has " + std::to_string(columns_.count));
+      return;
+    }
+    std::size_t record = 0;
+    if (!ReadRecordNumber(cells[columns_.record], row, record)) return;
+    const std::string where = row + " (record " + std::to_string(table_.firstNumber + record) + ")";
+    const auto [first, isNew] = rowOfRecord_.emplace(record, rowNumber);
+    if (!isNew) {
+      Add(where + ": the record is given again (first in row " + std::to_string(first->second) + ")");
+      return;
+    }
+    std::uint8_t* bytes = import_.after.data() + record * table_.recordSize;
+    const std::uint8_t* stored = import_.before.data() + record * table_.recordSize;
+    for (std::size_t f = 0; f < table_.fields.size() && !Full(); ++f) {
+      if (columns_.ofField[f] == kNoColumn) continue;
+      const TableField& field = table_.fields[f];
+      const std::string problem = ReadCell(cells[columns_.ofField[f]], field, record, {bytes, stored});
+      if (!problem.empty()) Add(where + ", column " + field.label + ": " + problem);
+    }
+  }
+
+  bool ReadRecordNumber(const std::string& cell, const std::string& row, std::size_t& record) {
+    const std::int64_t first = table_.firstNumber;
+    const std::int64_t last = first + static_cast<std::int64_t>(table_.recordCount) - 1;
+    const WholeNumber number = ReadWholeNumber(cell, false);
+    std::string problem = WholeNumberProblem(number, {first, last}, kRecordColumn);
+    if (problem.empty()) {
+      record = static_cast<std::size_t>(number.value - first);
+      return true;
+    }
+    if (number.kind == WholeNumber::Kind::Number) {
+      problem = number.written + " is not a record of the " + table_.name + " table (" + std::to_string(first) +
+                " to " + std::to_string(last) + ")";
+    }
+    Add(row + ", column " + kRecordColumn + ": " + problem);
+    return false;
+  }
+
+  struct RecordPlace {
+    std::uint8_t* edited;
+    const std::uint8_t* stored;
+  };
+
+  // A cell showing what the image holds is left alone, unless what its showing depends on
+  // has changed in this row.
+  std::string ReadCell(const std::string& cell, const TableField& field, std::size_t record,
+                       const RecordPlace& place) const {
+    const AnsiText text = Utf8ToAnsi(cell);
+    if (!text.utf8) return "the cell is not UTF-8 text";
+    if (!text.unheld.empty()) {
+      return "\"" + cell + "\" holds \"" + text.unheld + "\", which the game's text cannot hold";
+    }
+    const ByteRange& with = field.shownWith;
+    const bool contextKept = std::memcmp(place.edited + with.offset, place.stored + with.offset, with.width) == 0;
+    if (contextKept && text.text == field.show(tables_, record)) return "";
+    return AnsiToUtf8(field.read(text.text, field, {tables_, place.edited}));
+  }
+
+  void ListChanges() {
+    GameTables after = tables_;
+    table_.decode(import_.after.data(), after);
+    AddTableChanges(table_, {import_.before.data(), import_.after.data()}, {tables_, after}, import_.changes);
+  }
+
+  void Add(std::string problem) {
+    if (!Full()) import_.problems.push_back(std::move(problem));
+  }
+  bool Full() const { return import_.problems.size() >= kImportProblemsListed; }
+
+  const KnownTable& table_;
+  const GameTables& tables_;
+  TableImport import_;
+  Columns columns_;
+  std::map<std::size_t, std::size_t> rowOfRecord_;
+};
+
+}  // namespace
+
+TableImport ReadTableImport(const KnownTable& table, const GameTables& tables, std::vector<std::uint8_t> tableBytes,
+                            const std::string& csv) {
+  return ImportReader(table, tables, std::move(tableBytes)).Read(csv);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+// The editors show texts in the Western Windows code page (1252); a CSV file holds UTF-8.
+// Every byte has a character here (the five bytes 1252 leaves unassigned stand for the
+// control characters of their number), so a text survives the way there and back exactly.
+
+std::string AnsiToUtf8(const std::string& ansi);
+
+struct AnsiText {
+  std::string text;        // the text in the code page, when every character has a byte there
+  bool utf8 = true;        // false when the bytes are no UTF-8 at all
+  std::string unheld;      // the first character (in UTF-8) the code page has no byte for
+};
+
+AnsiText Utf8ToAnsi(const std::string& utf8);
