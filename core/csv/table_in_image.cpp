@@ -1,25 +1,41 @@
 #include "core/csv/table_in_image.h"
 
-#include "core/tables/game_tables.h"
+
+namespace {
+
+// Unchanged bytes up to this many between two changed ones are written over with themselves.
+constexpr std::size_t kImportWriteGap = 256;
+
+}  // namespace
 
 bool ReadTableOfImage(std::FILE* image, const RomLayout& layout, const KnownTable& table, GameTables& tables,
                       std::vector<std::uint8_t>& tableBytes) {
-  LoadGameTables(image, layout, ListOrders{ListOrder::Original, ListOrder::Original}, tables);
-  tableBytes.resize(table.Size());
-  return ReadRomBytes(image, layout.FileOffset(table.romPosition), tableBytes.data(), tableBytes.size());
+  // Decoded as read, in ROM order, without the sort a load makes.
+  for (const KnownTable& known : KnownTables()) {
+    std::vector<std::uint8_t> bytes(known.Size());
+    if (!ReadRomBytes(image, layout.FileOffset(known.romPosition), bytes.data(), bytes.size())) return false;
+    known.decode(bytes.data(), tables);
+    if (known.romPosition == table.romPosition) tableBytes = std::move(bytes);
+  }
+  return true;
 }
 
 ActionOutcome WriteTableImport(RomSession& session, const KnownTable& table, const TableImport& import) {
+  const std::vector<std::uint8_t>& after = import.after;
+  const auto differs = [&](std::size_t i) { return after[i] != import.before[i]; };
   const auto writes = [&] {
-    const std::vector<std::uint8_t>& after = import.after;
     bool written = true;
     for (std::size_t i = 0; i < after.size();) {
-      if (after[i] == import.before[i]) {
+      if (!differs(i)) {
         ++i;
         continue;
       }
-      std::size_t end = i;
-      while (end < after.size() && after[end] != import.before[end]) ++end;
+      // Changed fields close together go in one write, the bytes between them as they were
+      // read: a bulk edit of one field of every record is one write, not hundreds.
+      std::size_t end = i + 1;
+      for (std::size_t next = end; next < after.size() && next - end < kImportWriteGap; ++next) {
+        if (differs(next)) end = next + 1;
+      }
       const std::uint32_t at = session.romLayout.FileOffset(table.romPosition + static_cast<std::uint32_t>(i));
       written &= WriteRomBytes(session.romFile, at, after.data() + i, end - i);
       i = end;

@@ -15,4 +15,5 @@ bool ReadTableOfImage(std::FILE* image, const RomLayout& layout, const KnownTabl
                       std::vector<std::uint8_t>& tableBytes);
 
 // Writes the bytes the import changes into the loaded image as one action, the backup first.
+// The journal keeps only the bytes that changed, so undoing it puts back exactly those.
 ActionOutcome WriteTableImport(RomSession& session, const KnownTable& table, const TableImport& import);

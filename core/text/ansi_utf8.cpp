@@ -1,5 +1,6 @@
 #include "core/text/ansi_utf8.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -64,6 +65,8 @@ bool NextCodePoint(const std::string& text, std::size_t& at, char32_t& point) {
 }  // namespace
 
 std::string AnsiToUtf8(const std::string& ansi) {
+  const bool ascii = std::all_of(ansi.begin(), ansi.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (ascii) return ansi;
   std::string out;
   out.reserve(ansi.size());
   for (const char c : ansi) AppendUtf8(CodePointOf(static_cast<unsigned char>(c)), out);
