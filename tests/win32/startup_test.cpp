@@ -144,9 +144,11 @@ TEST_F(StartUp, MenusHaveTheirItemsInOrder) {
       {fileMenu, 13, "&Apply Patch...", kCmdApplyPatch, nullptr, false},
       {fileMenu, 14, "Compare &With...", kCmdCompareWith, nullptr, false},
       {fileMenu, 15, "Changes &Since Loading", kCmdChangesSinceLoading, nullptr, false},
-      {fileMenu, 16, "Fix &Checksum", kCmdFixChecksum, nullptr, false},
-      {fileMenu, 17, nullptr, -1, nullptr, false},
-      {fileMenu, 18, "&Exit", kCmdExit, nullptr, false},
+      {fileMenu, 16, "Export to &CSV...", -1, GetSubMenu(fileMenu, 16), false},
+      {fileMenu, 17, "&Import from CSV...", -1, GetSubMenu(fileMenu, 17), false},
+      {fileMenu, 18, "Fix &Checksum", kCmdFixChecksum, nullptr, false},
+      {fileMenu, 19, nullptr, -1, nullptr, false},
+      {fileMenu, 20, "&Exit", kCmdExit, nullptr, false},
       {helpMenu, 0, "&Help", kCmdHelp, nullptr, false},
       {helpMenu, 1, "&About", kCmdAbout, nullptr, false},
       {editorFileMenu, 0, "Close &ROM", kCmdEditorCloseRom, nullptr, false},
@@ -163,6 +165,8 @@ TEST_F(StartUp, MenusHaveTheirItemsInOrder) {
       {enemyViewMenu, 4, "List by Game &Order", kCmdListByGameOrderOrType, nullptr, false},
       {enemyViewMenu, 5, nullptr, -1, nullptr, false},
       {enemyViewMenu, 6, "&Dump To Text", kCmdDumpToText, nullptr, false},
+      {enemyViewMenu, 7, "Export to &CSV...", kCmdExportCsv, nullptr, false},
+      {enemyViewMenu, 8, "&Import from CSV...", kCmdImportCsv, nullptr, false},
       {itemEditorMenu, 0, "&File", -1, editorFileMenu, false},
       {itemEditorMenu, 1, "&Edit", -1, editorEditMenu, false},
       {itemEditorMenu, 2, "&View", -1, itemViewMenu, false},
@@ -174,6 +178,8 @@ TEST_F(StartUp, MenusHaveTheirItemsInOrder) {
       {itemViewMenu, 4, "&List by &Type", kCmdListByGameOrderOrType, nullptr, false},
       {itemViewMenu, 5, nullptr, -1, nullptr, false},
       {itemViewMenu, 6, "&Dump To Text", kCmdDumpToText, nullptr, false},
+      {itemViewMenu, 7, "Export to &CSV...", kCmdExportCsv, nullptr, false},
+      {itemViewMenu, 8, "&Import from CSV...", kCmdImportCsv, nullptr, false},
       {psiEditorMenu, 0, "&File", -1, editorFileMenu, false},
       {psiEditorMenu, 1, "&Edit", -1, editorEditMenu, false},
       {psiEditorMenu, 2, "&Help", kCmdEditorHelp, nullptr, false},
@@ -200,7 +206,7 @@ TEST_F(StartUp, MenusHaveTheirItemsInOrder) {
   const HMENU menus[] = {mainMenu,       fileMenu,      helpMenu,       editorFileMenu, editorEditMenu,
                          enemyEditorMenu, enemyViewMenu, itemEditorMenu, itemViewMenu,   psiEditorMenu,
                          textEditorMenu};
-  const int counts[] = {2, 19, 2, 1, 2, 4, 7, 4, 7, 3, 3};
+  const int counts[] = {2, 21, 2, 1, 2, 4, 9, 4, 9, 3, 3};
   for (int i = 0; i < 11; ++i) EXPECT_EQ(GetMenuItemCount(menus[i]), counts[i]) << "menu " << i;
 }
 

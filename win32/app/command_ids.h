@@ -24,6 +24,11 @@ enum CommandId : int {
   kCmdApplyPatch = 31,
   kCmdCompareWith = 32,
   kCmdChangesSinceLoading = 33,
+  kCmdExportCsv = 34,
+  kCmdImportCsv = 35,
+  // The main window's text tables, one command each, in the order of kTextCsvTables.
+  kCmdExportTextTable0 = 40,
+  kCmdImportTextTable0 = 45,
   kCmdRecentRom0 = 100,
   kCmdRecentRom4 = 104,
 };

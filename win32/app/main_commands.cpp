@@ -14,6 +14,7 @@
 #include "win32/app/status_line.h"
 #include "win32/app/undo_apply.h"
 #include "win32/changes/changes_commands.h"
+#include "win32/changes/table_csv_commands.h"
 #include "win32/ips/apply_patch_command.h"
 
 namespace {
@@ -110,6 +111,16 @@ void RunMainCommand(int command) {
     case kCmdQuiz:
       RunPossessionQuiz();
       return;
+  }
+  if (command >= kCmdExportTextTable0 && command < kCmdExportTextTable0 + kTextCsvTableCount) {
+    if (RomLoadedOrSaySo()) ExportTableCsv(kTextCsvTables[command - kCmdExportTextTable0].table());
+    return;
+  }
+  if (command >= kCmdImportTextTable0 && command < kCmdImportTextTable0 + kTextCsvTableCount) {
+    if (RomLoadedOrSaySo() && ImportTableCsv(kTextCsvTables[command - kCmdImportTextTable0].table())) {
+      RefreshStatusLine();
+    }
+    return;
   }
   if (command >= kCmdRecentRom0 && command <= kCmdRecentRom4) LoadRecentRom(command - kCmdRecentRom0);
 }

@@ -4,6 +4,7 @@
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
 #include "win32/app/undo_apply.h"
+#include "win32/changes/table_csv_commands.h"
 
 namespace {
 
@@ -24,6 +25,15 @@ void AppendUndoCommands(HMENU menu) {
   AppendCommand(menu, kCmdRedoApply, "&Redo Apply\tCtrl+Y", MF_GRAYED);
 }
 
+// One entry a text table, their commands from firstCommand on.
+HMENU TextTablesMenu(int firstCommand) {
+  HMENU tables = CreatePopupMenu();
+  for (int entry = 0; entry < kTextCsvTableCount; ++entry) {
+    AppendCommand(tables, firstCommand + entry, kTextCsvTables[entry].menuText);
+  }
+  return tables;
+}
+
 void BuildMainMenu() {
   fileMenu = CreatePopupMenu();
   AppendCommand(fileMenu, kCmdLoadRom, "&Load ROM");
@@ -39,6 +49,8 @@ void BuildMainMenu() {
   AppendCommand(fileMenu, kCmdApplyPatch, "&Apply Patch...");
   AppendCommand(fileMenu, kCmdCompareWith, "Compare &With...");
   AppendCommand(fileMenu, kCmdChangesSinceLoading, "Changes &Since Loading");
+  AppendPopup(fileMenu, TextTablesMenu(kCmdExportTextTable0), "Export to &CSV...");
+  AppendPopup(fileMenu, TextTablesMenu(kCmdImportTextTable0), "&Import from CSV...");
   AppendCommand(fileMenu, kCmdFixChecksum, "Fix &Checksum", MF_GRAYED);
   AppendSeparator(fileMenu);
   AppendCommand(fileMenu, kCmdExit, "&Exit");
@@ -61,6 +73,8 @@ HMENU BuildViewMenu(const char* byNameText, const char* byGameOrderOrTypeText) {
   AppendCommand(view, kCmdListByGameOrderOrType, byGameOrderOrTypeText);
   AppendSeparator(view);
   AppendCommand(view, kCmdDumpToText, "&Dump To Text");
+  AppendCommand(view, kCmdExportCsv, "Export to &CSV...");
+  AppendCommand(view, kCmdImportCsv, "&Import from CSV...");
   return view;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/tables/list_order.h"
+#include "core/tables/table_fields.h"
 
 // The frame every editor window shares, and the one window procedure that serves them all:
 // placement, small icon and menu bar, the tool bar with its separator line and tool tips,
@@ -92,6 +93,8 @@ struct EditorDefinition {
   void (*findNext)() = nullptr;
   void (*changeListOrder)(ListOrder order) = nullptr;
   void (*dumpToText)() = nullptr;
+  // The table that "Export to CSV..." and "Import from CSV..." in the View menu work on.
+  const KnownTable& (*csvTable)() = nullptr;
   // The drop-down lists that pick which record is shown (children of the window). A pick
   // there, like closing, Close ROM, Find and the list orders, first asks whether typed
   // changes are to be applied.

@@ -10,6 +10,7 @@
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
 #include "win32/app/undo_apply.h"
+#include "win32/changes/table_csv_commands.h"
 #include "win32/editors/control_values.h"
 #include "win32/editors/editor_keys.h"
 #include "win32/editors/unapplied_edits.h"
@@ -179,6 +180,13 @@ void StepAndShow(int command) {
   RememberAnotherShown();
 }
 
+// After an import the editor shows its record as the image now holds it.
+void ImportAndShow() {
+  if (!MayLeaveShownRecord() || !ImportTableCsv(definition->csvTable())) return;
+  definition->show();
+  RememberAnotherShown();
+}
+
 // Find, Find Next and the list orders show another record or the same one anew.
 bool ShowsAnotherRecord(int command) {
   switch (command) {
@@ -218,6 +226,14 @@ bool OnListEditorCommand(int command) {
     case kCmdDumpToText:
       if (!definition->dumpToText) return false;
       definition->dumpToText();
+      return true;
+    case kCmdExportCsv:
+      if (!definition->csvTable) return false;
+      ExportTableCsv(definition->csvTable());
+      return true;
+    case kCmdImportCsv:
+      if (!definition->csvTable) return false;
+      ImportAndShow();
       return true;
     default:
       return false;

@@ -10,6 +10,7 @@
 #include "core/enemy/outside_pictures.h"
 #include "core/io/text_dump.h"
 #include "core/text/game_text.h"
+#include "core/tables/table_fields.h"
 #include "core/tables/table_position.h"
 #include "win32/app/app_state.h"
 #include "win32/app/output_file_choice.h"
@@ -207,6 +208,7 @@ EditorDefinition Define() {
   editor.findNext = FindNextEnemy;
   editor.changeListOrder = ChangeEnemyListOrder;
   editor.dumpToText = DumpEnemyTable;
+  editor.csvTable = EnemyTableFields;
   editor.recordLists = {kEnemyListId};
   editor.recordName = EnemyName;
   editor.onCommand = HandleControlNotification;

@@ -8,6 +8,7 @@
 #include "core/item/item_search.h"
 #include "core/item/item_view.h"
 #include "core/tables/overlapping_entries.h"
+#include "core/tables/table_fields.h"
 #include "core/tables/table_position.h"
 #include "win32/app/app_state.h"
 #include "win32/app/output_file_choice.h"
@@ -156,6 +157,7 @@ EditorDefinition Define() {
   editor.findNext = FindNextItem;
   editor.changeListOrder = ChangeItemListOrder;
   editor.dumpToText = DumpItemTable;
+  editor.csvTable = ItemTableFields;
   editor.recordLists = {kItemListId};
   editor.recordName = ItemName;
   editor.onCommand = ChooseItem;
