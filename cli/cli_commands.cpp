@@ -11,10 +11,11 @@
 #include "cli/make_ips_command.h"
 #include "cli/table_csv_commands.h"
 #include "core/csv/csv_tables.h"
+#include "quillon_version.h"
 
 namespace {
 
-constexpr const char* kVersion = "quillon-cli 0.20";
+constexpr const char* kVersion = "quillon-cli " QUILLON_VERSION;
 
 void PrintUsage(std::FILE* stream) {
   std::fprintf(stream, "usage: %s\n", kInfoUsage);

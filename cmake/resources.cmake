@@ -39,10 +39,17 @@ add_custom_target(quillon_resource_files DEPENDS ${GENERATED_RESOURCES})
 
 # windres looks for the files the script names in its include folders.
 set_source_files_properties(${QUILLON_RESOURCES} PROPERTIES
-  OBJECT_DEPENDS "${GENERATED_RESOURCES};${RESOURCE_SOURCE_DIR}/resource.h"
+  OBJECT_DEPENDS "${GENERATED_RESOURCES};${RESOURCE_SOURCE_DIR}/resource.h;${RESOURCE_SOURCE_DIR}/quillon.manifest"
   INCLUDE_DIRECTORIES ${GENERATED_RESOURCE_DIR})
 # Every program that shows the windows links the script; generate the files before any of them.
 foreach(target quillon win32_tests win32_bench)
   target_sources(${target} PRIVATE ${QUILLON_RESOURCES})
   add_dependencies(${target} quillon_resource_files)
 endforeach()
+
+# The version Explorer shows, in each program that ships.
+set(VERSION_RESOURCE_DEPENDS "${RESOURCE_SOURCE_DIR}/version_info.rc;${CMAKE_BINARY_DIR}/generated/quillon_version.h")
+set_source_files_properties(${RESOURCE_SOURCE_DIR}/editor_version.rc ${RESOURCE_SOURCE_DIR}/cli_version.rc
+  PROPERTIES OBJECT_DEPENDS "${VERSION_RESOURCE_DEPENDS}")
+target_sources(quillon PRIVATE ${RESOURCE_SOURCE_DIR}/editor_version.rc)
+target_sources(quillon-cli PRIVATE ${RESOURCE_SOURCE_DIR}/cli_version.rc)

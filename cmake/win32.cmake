@@ -1,7 +1,10 @@
 # Static runtime: the program runs on a bare Windows and under Wine without extra DLLs.
-add_link_options(-static -static-libgcc -static-libstdc++)
-# quillon-cli is made before this file is read, so it is given the same runtime here.
-target_link_options(quillon-cli PRIVATE -static -static-libgcc -static-libstdc++)
+# No time stamp of the link in the file, so two builds of one commit give the same bytes.
+set(WINDOWS_LINK_OPTIONS -static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp)
+add_link_options(${WINDOWS_LINK_OPTIONS})
+# quillon-cli is made before this file is read, so it is given the same options here. The two
+# programs that ship carry no symbol tables (strip would stamp the time into the files again).
+target_link_options(quillon-cli PRIVATE ${WINDOWS_LINK_OPTIONS} -s)
 add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500)
 
 set(QUILLON_HOST_TOOLS "" CACHE PATH "Folder of the natively built host tools (resgen)")
@@ -13,6 +16,7 @@ target_link_libraries(quillon_win32 PUBLIC quillon_core comctl32 comdlg32 gdi32 
 
 add_executable(quillon WIN32 win32/app/win_main.cpp)
 target_link_libraries(quillon PRIVATE quillon_win32)
+target_link_options(quillon PRIVATE -s)
 
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -21,12 +25,14 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 
 file(GLOB_RECURSE WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp tests/support/*.cpp)
 add_executable(win32_tests ${WIN32_TEST_SOURCES})
-target_link_libraries(win32_tests PRIVATE quillon_win32 gtest_main)
+target_link_libraries(win32_tests PRIVATE quillon_win32 gtest_main uxtheme version)
 target_include_directories(win32_tests PRIVATE ${PROJECT_SOURCE_DIR})
-add_dependencies(win32_tests quillon)
-# One ctest entry: starting Wine once per test case would cost seconds each.
-add_test(NAME win32_tests COMMAND win32_tests)
-set_tests_properties(win32_tests PROPERTIES TIMEOUT 1200)
+add_dependencies(win32_tests quillon quillon-cli)
+# One ctest entry: starting Wine once per test case would cost seconds each. The cases with
+# Wine's theme switched off run apart, as the process keeps the theme off after them.
+add_test(NAME win32_tests COMMAND win32_tests --gtest_filter=-*ThemeOff)
+add_test(NAME win32_tests_theme_off COMMAND win32_tests --gtest_filter=*ThemeOff)
+set_tests_properties(win32_tests win32_tests_theme_off PROPERTIES TIMEOUT 1200)
 
 # The help file ships next to the program.
 configure_file(${PROJECT_SOURCE_DIR}/quillonfaq.txt ${CMAKE_BINARY_DIR}/quillonfaq.txt COPYONLY)

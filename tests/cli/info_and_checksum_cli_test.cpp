@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "quillon_version.h"
 #include "tests/cli/run_cli.h"
 #include "tests/support/fixture_image.h"
 #include "tests/support/folder_contents.h"
@@ -149,7 +150,7 @@ TEST(CliConventions, HelpVersionAndUnknownCommands) {
 
   const CliRun version = RunCli({"--version"});
   EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out, "quillon-cli 0.20\n");
+  EXPECT_EQ(version.out, "quillon-cli " QUILLON_VERSION "\n");
 
   for (const std::vector<std::string>& args : {std::vector<std::string>{"frobnicate"}, std::vector<std::string>{},
                                                std::vector<std::string>{"info"}}) {

@@ -2,8 +2,10 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,7 @@
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
 #include "tests/win32/editor_fixture.h"
+#include "tests/win32/theme_switched_off.h"
 #include "win32/editors/editor_controls.h"
 #include "win32/editors/enemy_editor_window.h"
 #include "win32/editors/item_editor_window.h"
@@ -362,13 +365,44 @@ std::vector<std::string> ControlsPastTheWindow(HWND editor) {
   return outside;
 }
 
-TEST_F(EditorFrameTest, ShownControlsOfAnyEditorNeitherOverlapNorReachPastTheWindowOnAnyTab) {
+// The editors under Wine's theme, and with the theme switched off: the controls of common
+// controls 6 take other sizes under a theme. make test runs the two in separate processes.
+enum class Theme { On, Off };
+
+class EditorLayoutTest : public EditorFrameTest, public ::testing::WithParamInterface<Theme> {
+ protected:
+  void SetUp() override {
+    EditorFrameTest::SetUp();
+    if (GetParam() == Theme::Off) themeOff_ = std::make_unique<ThemeSwitchedOff>();
+  }
+  void TearDown() override {
+    themeOff_.reset();
+    EditorFrameTest::TearDown();
+  }
+
+  static bool DrawnWithTheTheme(HWND window) {
+    HTHEME theme = OpenThemeData(window, L"Button");
+    if (theme) CloseThemeData(theme);
+    return theme != nullptr;
+  }
+
+ private:
+  std::unique_ptr<ThemeSwitchedOff> themeOff_;
+};
+
+INSTANTIATE_TEST_SUITE_P(Themes, EditorLayoutTest, ::testing::Values(Theme::On, Theme::Off),
+                         [](const ::testing::TestParamInfo<Theme>& info) {
+                           return info.param == Theme::On ? "ThemeOn" : "ThemeOff";
+                         });
+
+TEST_P(EditorLayoutTest, ShownControlsOfAnyEditorNeitherOverlapNorReachPastTheWindowOnAnyTab) {
   LoadImage(EarthBoundImage());
   EnemySelection = 0;
   ItemSelection = 0;
   for (const EditorCase& c : kEditors) {
     SCOPED_TRACE(c.name);
     ASSERT_TRUE(OpenFromTree(*c.item, [&](HWND editor) {
+      ASSERT_EQ(DrawnWithTheTheme(editor), GetParam() == Theme::On) << "Wine's theme is not as this case needs";
       HWND tabs = FindChild(editor, WC_TABCONTROLA);
       for (int tab = 0; tab < static_cast<int>(c.tabs.size()); ++tab) {
         SendMessageA(tabs, TCM_SETCURSEL, tab, 0);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tests/win32/modal_driver.h"
+#include "quillon_version.h"
 #include "tests/win32/shell_fixture.h"
 #include "win32/app/about_dialog.h"
 #include "win32/app/app_state.h"
@@ -123,7 +124,7 @@ TEST_F(AboutBox, ShowsTheVersionInTheTitleFontOverFourTexts) {
     shown = true;
     EXPECT_EQ(WindowText(about), "About");
     ExpectCenteredAt(about, 500, 300, "About box");
-    const HWND version = FindWindowExA(about, nullptr, "Static", "Quillon, version 0.20");
+    const HWND version = FindWindowExA(about, nullptr, "Static", "Quillon, version " QUILLON_VERSION);
     ASSERT_NE(version, nullptr);
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(version, WM_GETFONT, 0, 0)), titleFont);
     EXPECT_EQ(GetWindowLongA(version, GWL_STYLE) & SS_TYPEMASK, SS_SIMPLE);

@@ -2,8 +2,9 @@
 
 #include "win32/app/app_state.h"
 #include "win32/app/modal_windows.h"
+#include "quillon_version.h"
 
-const char* const kVersionLine = "Quillon, version 0.20";
+const char* const kVersionLine = "Quillon, version " QUILLON_VERSION;
 
 namespace {
 
