@@ -1,10 +1,12 @@
 # make run: build and start the editor under Wine.  make test: build and run every test.
+# make dist: the zip for Windows users, from the programs of build/win32.
 NATIVE := build/native
 WINDOWS := build/win32
 BENCH := build/bench
+DIST := build/dist
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench deps native windows native-config windows-config host-tools program
+.PHONY: run test bench dist deps native windows native-config windows-config host-tools program
 
 deps:
 	@scripts/bootstrap
@@ -14,7 +16,7 @@ native-config: deps
 
 windows-config: native-config
 	@cmake -S . -B $(WINDOWS) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86-64.cmake \
-	  -DQUILLON_HOST_TOOLS=$(abspath $(NATIVE)) >/dev/null
+	  -DQUILLON_HOST_TOOLS=$(abspath $(NATIVE)) -DQUILLON_DIST_DIR=$(abspath $(DIST)) >/dev/null
 
 native: native-config
 	@cmake --build $(NATIVE) -j $(JOBS)
@@ -32,6 +34,10 @@ program: host-tools windows-config
 test: native windows
 	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)
 	cd $(WINDOWS) && ctest --output-on-failure
+
+# Only the programs that ship are built here; after make test nothing is built again.
+dist: host-tools windows-config
+	@cmake --build $(WINDOWS) -j $(JOBS) --target dist
 
 run: program
 	@scripts/run $(WINDOWS)

@@ -45,3 +45,4 @@ target_link_libraries(win32_bench PRIVATE quillon_win32)
 target_include_directories(win32_bench PRIVATE ${PROJECT_SOURCE_DIR})
 
 include(cmake/resources.cmake)
+include(cmake/dist.cmake)
