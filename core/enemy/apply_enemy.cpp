@@ -99,24 +99,24 @@ bool WriteTexts(std::FILE* rom, EnemyRecord& enemy, const EnemyBoxes& boxes) {
 std::string EnemyBoxesProblem(const EnemyBoxes& boxes) {
   constexpr NumberForm kCount = NumberForm::Decimal;
   constexpr NumberForm kAddress = NumberForm::DecimalOrHex;
-  return FirstNonNumberMessage({{"HP", boxes.hp, kCount},
-                                {"PP", boxes.pp, kCount},
-                                {"Exp", boxes.experience, kCount},
-                                {"Money", boxes.money, kCount},
-                                {"Speed", boxes.speed, kCount},
-                                {"Offense", boxes.offense, kCount},
-                                {"Defense", boxes.defense, kCount},
-                                {"Status", boxes.status, kCount},
-                                {"Level", boxes.level, kCount},
-                                {"Guts", boxes.guts, kCount},
-                                {"IQ", boxes.iq, kCount},
-                                {"Miss rate", boxes.missRate, kCount},
-                                {"Start text", boxes.startText, kAddress},
-                                {"Death text", boxes.deathText, kAddress},
-                                {"Max call", boxes.maxCall, kCount},
-                                {"Movement", boxes.movement, kCount},
-                                {"Battle sprite", boxes.battleSprite, kCount},
-                                {"Palette", boxes.palette, kCount}});
+  return NumberBoxesProblem({{"HP", boxes.hp, kCount, UnsignedRange(2)},
+                             {"PP", boxes.pp, kCount, UnsignedRange(2)},
+                             {"Exp", boxes.experience, kCount, UnsignedRange(4)},
+                             {"Money", boxes.money, kCount, UnsignedRange(2)},
+                             {"Speed", boxes.speed, kCount, UnsignedRange(1)},
+                             {"Offense", boxes.offense, kCount, UnsignedRange(1)},
+                             {"Defense", boxes.defense, kCount, UnsignedRange(1)},
+                             {"Status", boxes.status, kCount, UnsignedRange(1)},
+                             {"Level", boxes.level, kCount, UnsignedRange(1)},
+                             {"Guts", boxes.guts, kCount, UnsignedRange(1)},
+                             {"IQ", boxes.iq, kCount, UnsignedRange(1)},
+                             {"Miss rate", boxes.missRate, kCount, UnsignedRange(1)},
+                             {"Start text", boxes.startText, kAddress, UnsignedRange(4)},
+                             {"Death text", boxes.deathText, kAddress, UnsignedRange(4)},
+                             {"Max call", boxes.maxCall, kCount, UnsignedRange(1)},
+                             {"Movement", boxes.movement, kCount, UnsignedRange(1)},
+                             {"Battle sprite", boxes.battleSprite, kCount, UnsignedRange(1)},
+                             {"Palette", boxes.palette, kCount, UnsignedRange(1)}});
 }
 
 EnemyApplyResult ApplyEnemy(std::FILE* romFile, EnemyTable& enemies, const ItemTable& items, std::size_t position,

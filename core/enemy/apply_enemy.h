@@ -13,8 +13,8 @@ struct EnemyApplyResult {
   bool written;          // every byte reached the file and was flushed
 };
 
-// The "Warning" for the first number box that holds no number; empty when the boxes can be
-// applied.
+// The "Warning" for the first number box that holds no number or one outside its field's
+// range; empty when the boxes can be applied.
 std::string EnemyBoxesProblem(const EnemyBoxes& boxes);
 
 // Writes every field of the enemy at position from the boxes, in the editor's fixed order,

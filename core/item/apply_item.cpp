@@ -9,13 +9,16 @@
 #include "core/text/edit_text.h"
 
 std::string ItemBoxesProblem(const ItemBoxes& boxes) {
-  return FirstNonNumberMessage({{"Cost", boxes.cost, NumberForm::Decimal},
-                                {"Type", boxes.type, NumberForm::Decimal},
-                                {"Strength", boxes.strength, NumberForm::Integer},
-                                {"Extra Power", boxes.extraPower, NumberForm::Integer},
-                                {"E.P. Increase", boxes.epIncrease, NumberForm::Decimal},
-                                {"Special prop.", boxes.specialProperty, NumberForm::Decimal},
-                                {"Desc. address", boxes.descAddress, NumberForm::DecimalOrHex}});
+  constexpr NumberRange kCostRange{0, kMaximumItemCost};
+  constexpr NumberRange kStrengthRange{kSmallestItemSignedByte, kMaximumItemStrength};
+  constexpr NumberRange kExtraPowerRange{kSmallestItemSignedByte, kMaximumItemExtraPower};
+  return NumberBoxesProblem({{"Cost", boxes.cost, NumberForm::Decimal, kCostRange},
+                             {"Type", boxes.type, NumberForm::Decimal, UnsignedRange(1)},
+                             {"Strength", boxes.strength, NumberForm::Integer, kStrengthRange},
+                             {"Extra Power", boxes.extraPower, NumberForm::Integer, kExtraPowerRange},
+                             {"E.P. Increase", boxes.epIncrease, NumberForm::Decimal, UnsignedRange(1)},
+                             {"Special prop.", boxes.specialProperty, NumberForm::Decimal, UnsignedRange(1)},
+                             {"Desc. address", boxes.descAddress, NumberForm::DecimalOrHex, UnsignedRange(4)}});
 }
 
 ItemApplyResult ApplyItem(std::FILE* romFile, ItemTable& items, std::size_t position, const ItemBoxes& boxes,

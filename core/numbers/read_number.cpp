@@ -23,9 +23,10 @@ int DigitValue(char c, int base) {
 }
 
 // The 32-bit string-to-number conversion: white space, a sign, an optional "0x" in base 16,
-// then digits. Decimal numbers have the range of the standard string-to-long conversion,
-// hexadecimal ones (addresses) the unsigned range; a number past its range gives 0xFFFFFFFF
-// whatever its sign, and a minus sign gives the two's complement.
+// then digits. Positive numbers have the unsigned range, so a decimal address reads as its
+// hexadecimal form would; negative decimal ones reach down to the smallest 32-bit signed
+// number. A number past its range gives 0xFFFFFFFF whatever its sign, and a minus sign gives
+// the two's complement.
 std::uint32_t ReadLong32(const std::string& text, int base) {
   std::size_t i = 0;
   while (i < text.size() && IsSpace(text[i])) ++i;
@@ -43,7 +44,7 @@ std::uint32_t ReadLong32(const std::string& text, int base) {
     if (value > kCeiling) value = kCeiling;
   }
   std::uint64_t largest = 0xFFFFFFFFu;
-  if (base == 10) largest = negative ? 0x80000000u : 0x7FFFFFFFu;
+  if (base == 10 && negative) largest = 0x80000000u;
   if (value > largest) return 0xFFFFFFFFu;
   const auto result = static_cast<std::uint32_t>(value);
   return negative ? 0u - result : result;
@@ -80,15 +81,6 @@ std::string DecimalNumberPart(const std::string& text) {
   return text.substr(start, i - start);
 }
 
-// The text without the blanks at either end.
-std::string Trimmed(const std::string& text) {
-  std::size_t start = 0;
-  std::size_t end = text.size();
-  while (start < end && IsSpace(text[start])) ++start;
-  while (end > start && IsSpace(text[end - 1])) --end;
-  return text.substr(start, end - start);
-}
-
 bool IsSignedDigits(const std::string& text, int base) {
   std::size_t i = 0;
   if (base == 10 && i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
@@ -99,7 +91,22 @@ bool IsSignedDigits(const std::string& text, int base) {
   return true;
 }
 
+long double HexValue(const std::string& digits) {
+  long double value = 0;
+  for (char c : digits) value = value * 16 + DigitValue(c, 16);
+  return value;
+}
+
 }  // namespace
+
+std::string TypedNumberText(const std::string& text) {
+  const std::string typed = EditText(text);
+  std::size_t start = 0;
+  std::size_t end = typed.size();
+  while (start < end && IsSpace(typed[start])) ++start;
+  while (end > start && IsSpace(typed[end - 1])) --end;
+  return typed.substr(start, end - start);
+}
 
 std::uint32_t ReadNumberClamped(const std::string& text, std::uint32_t maximum) {
   const std::string number = DecimalNumberPart(EditText(text));
@@ -134,13 +141,13 @@ std::int32_t ReadIntClamped(const std::string& text, std::int32_t maximum) {
 
 std::uint32_t ReadDecOrHex(const std::string& text) {
   // Blanks before the "$" are no reason to read an address as decimal, and so as 0.
-  const std::string typed = Trimmed(EditText(text));
+  const std::string typed = TypedNumberText(text);
   if (!typed.empty() && typed[0] == '$') return ReadLong32(typed.substr(1), 16);
   return ReadLong32(typed, 10);
 }
 
 bool IsNumberText(const std::string& text, NumberForm form) {
-  const std::string typed = Trimmed(EditText(text));
+  const std::string typed = TypedNumberText(text);
   if (typed.empty()) return true;
   switch (form) {
     case NumberForm::Decimal:
@@ -151,4 +158,11 @@ bool IsNumberText(const std::string& text, NumberForm form) {
       break;
   }
   return typed[0] == '$' ? IsSignedDigits(typed.substr(1), 16) : IsSignedDigits(typed, 10);
+}
+
+long double TypedNumberValue(const std::string& text, NumberForm form) {
+  const std::string typed = TypedNumberText(text);
+  if (typed.empty()) return 0;
+  if (form == NumberForm::DecimalOrHex && typed[0] == '$') return HexValue(typed.substr(1));
+  return std::trunc(std::strtold(typed.c_str(), nullptr));
 }

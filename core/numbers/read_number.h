@@ -15,9 +15,9 @@ std::uint32_t ReadNumberClamped(const std::string& text, std::uint32_t maximum);
 // A decimal integer with an optional sign; above maximum gives maximum.
 std::int32_t ReadIntClamped(const std::string& text, std::int32_t maximum);
 
-// "$" and hexadecimal, otherwise decimal, blanks before either aside; no cap. A decimal number outside the signed
-// 32-bit range, or a hexadecimal one past 32 bits, reads as 0xFFFFFFFF; a minus sign gives
-// the two's complement.
+// "$" and hexadecimal, otherwise decimal, blanks before either aside; no cap. A number past
+// 32 bits, or a negative decimal one below the signed 32-bit range, reads as 0xFFFFFFFF; a
+// minus sign gives the two's complement.
 std::uint32_t ReadDecOrHex(const std::string& text);
 
 // How a box reads its text, for telling whether the text is a number at all.
@@ -30,3 +30,10 @@ enum class NumberForm {
 // Whether the text (its first 24 characters, as the readers see them), blanks at either end
 // aside, is wholly a number of the form. An empty box reads as 0 and counts as one.
 bool IsNumberText(const std::string& text, NumberForm form);
+
+// The text as the readers see it: its first 24 characters, blanks at either end aside.
+std::string TypedNumberText(const std::string& text);
+
+// The whole number a text of the form stands for (IsNumberText holds), uncapped and with any
+// fraction dropped; 0 for an empty box. Past the range of long double it is infinite.
+long double TypedNumberValue(const std::string& text, NumberForm form);

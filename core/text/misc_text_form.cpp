@@ -45,7 +45,7 @@ MiscTextBoxes MiscTextBoxTexts(const MiscTextTables& tables, const MiscTextSelec
 }
 
 std::string MiscTextBoxesProblem(const MiscTextBoxes& typed) {
-  return FirstNonNumberMessage({{"Pointer", typed.phonePointer, NumberForm::DecimalOrHex}});
+  return NumberBoxesProblem({{"Pointer", typed.phonePointer, NumberForm::DecimalOrHex, UnsignedRange(4)}});
 }
 
 bool ApplyMiscTextBoxes(std::FILE* romFile, const MiscTextTables& tables, const MiscTextSelection& selected,

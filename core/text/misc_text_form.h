@@ -37,7 +37,8 @@ std::vector<std::string> ShortTextEntries(const ShortTextRecord* records, std::s
 // empty boxes for that group.
 MiscTextBoxes MiscTextBoxTexts(const MiscTextTables& tables, const MiscTextSelection& selected);
 
-// The "Warning" when the pointer box holds no number; empty when the boxes can be applied.
+// The "Warning" when the pointer box holds no number or one past 32 bits; empty when the
+// boxes can be applied.
 std::string MiscTextBoxesProblem(const MiscTextBoxes& typed);
 
 // Writes the phone name (unless untouched), the phone pointer ("$" hexadecimal, otherwise

@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr NumberRange kCoordinateRange{0, kMaximumCoordinate};
+
 TeleportRowTexts RowTexts(const TeleportRecord& record) {
   return {GameText(record.name, kNameFieldLength), ShowUnsigned(static_cast<std::uint32_t>(record.x)),
           ShowUnsigned(static_cast<std::uint32_t>(record.y))};
@@ -42,10 +44,10 @@ std::string TeleportTextsProblem(const TeleportTexts& typed) {
   std::vector<NumberBox> boxes;
   for (std::size_t i = 0; i < kTeleportCount; ++i) {
     const std::string row = "Teleport " + std::to_string(i + 1);
-    boxes.push_back({row + " X", typed[i].x, NumberForm::Decimal});
-    boxes.push_back({row + " Y", typed[i].y, NumberForm::Decimal});
+    boxes.push_back({row + " X", typed[i].x, NumberForm::Decimal, kCoordinateRange});
+    boxes.push_back({row + " Y", typed[i].y, NumberForm::Decimal, kCoordinateRange});
   }
-  return FirstNonNumberMessage(boxes);
+  return NumberBoxesProblem(boxes);
 }
 
 bool ApplyTeleportTexts(std::FILE* romFile, TeleportTable& teleports, const TeleportTexts& typed) {

@@ -24,8 +24,8 @@ TeleportTexts TeleportBoxTexts(const TeleportTable& teleports);
 // exactly what it showed.
 bool TeleportApplyWritesPastTable(const TeleportTable& teleports, const TeleportTexts& typed);
 
-// The "Warning" for the first X or Y box that holds no number ("Teleport 3 X" is the X box
-// of the third row); empty when the grid can be applied.
+// The "Warning" for the first X or Y box that holds no number or one outside 0 to 65535
+// ("Teleport 3 X" is the X box of the third row); empty when the grid can be applied.
 std::string TeleportTextsProblem(const TeleportTexts& typed);
 
 // Row by row: the name (unless untouched), then X and Y read as numbers capped at 65535

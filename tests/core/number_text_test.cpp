@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/numbers/number_boxes.h"
+#include "core/numbers/number_range.h"
 #include "core/numbers/read_number.h"
 #include "core/numbers/show_number.h"
 
@@ -122,10 +123,12 @@ TEST(ReadDecOrHex, ReadsDollarHexOrDecimal) {
       {"$100000000", 0xFFFFFFFF},
       {"99999999999", 0xFFFFFFFF},
       {"-99999999999", 0xFFFFFFFF},
-      // Decimal numbers keep to the signed 32-bit range.
+      // Positive decimal numbers have the unsigned range, negative ones the signed range.
       {"2147483647", 0x7FFFFFFF},
-      {"2147483648", 0xFFFFFFFF},
-      {"3000000000", 0xFFFFFFFF},
+      {"2147483648", 0x80000000},
+      {"3000000000", 3000000000u},
+      {"4294967295", 0xFFFFFFFF},
+      {"4294967296", 0xFFFFFFFF},
       {"-2147483648", 0x80000000},
       {"-2147483649", 0xFFFFFFFF},
       {"-4294967295", 0xFFFFFFFF},
@@ -180,14 +183,53 @@ TEST(IsNumberText, TakesWhatEachBoxReadsAndNothingWithMore) {
   }
 }
 
-TEST(FirstNonNumberMessage, NamesTheFirstFieldWithoutANumberAndItsText) {
+TEST(NumberBoxesProblem, NamesTheFirstFieldWithoutANumberOrOutsideItsRange) {
   const std::string money = "1,000";
   const std::string hp = "12";
+  const std::string tooMuch = "300";
   const std::string address = "C5A1B2";
-  EXPECT_EQ(FirstNonNumberMessage({{"HP", hp, NumberForm::Decimal},
-                                   {"Money", money, NumberForm::Decimal},
-                                   {"Start text", address, NumberForm::DecimalOrHex}}),
+  EXPECT_EQ(NumberBoxesProblem({{"HP", hp, NumberForm::Decimal, UnsignedRange(2)},
+                                {"Money", money, NumberForm::Decimal, UnsignedRange(2)},
+                                {"Start text", address, NumberForm::DecimalOrHex, UnsignedRange(4)}}),
             "Money: \"1,000\" is not a number.");
-  EXPECT_EQ(FirstNonNumberMessage({{"HP", hp, NumberForm::Decimal}, {"Start text", hp, NumberForm::DecimalOrHex}}),
+  EXPECT_EQ(NumberBoxesProblem({{"HP", hp, NumberForm::Decimal, UnsignedRange(2)},
+                                {"Speed", tooMuch, NumberForm::Decimal, UnsignedRange(1)},
+                                {"Money", money, NumberForm::Decimal, UnsignedRange(2)}}),
+            "Speed: 300 is more than 255, the largest Speed.");
+  EXPECT_EQ(NumberBoxesProblem({{"HP", hp, NumberForm::Decimal, UnsignedRange(2)},
+                                {"Start text", hp, NumberForm::DecimalOrHex, UnsignedRange(4)}}),
             "");
+}
+
+TEST(OutOfRangeMessage, NamesTheFieldAndTheBoundPassed) {
+  constexpr NumberRange kSignedByte{-128, 127};
+  struct Case {
+    std::string text;
+    NumberForm form;
+    NumberRange range;
+    std::string expected;
+  } cases[] = {
+      {"23302400", NumberForm::Decimal, UnsignedRange(2), "F: 23302400 is more than 65535, the largest F."},
+      {"65535", NumberForm::Decimal, UnsignedRange(2), ""},
+      {"65535.9", NumberForm::Decimal, UnsignedRange(2), ""},
+      {"65536", NumberForm::Decimal, UnsignedRange(2), "F: 65536 is more than 65535, the largest F."},
+      {" 4450 ", NumberForm::Decimal, UnsignedRange(1), "F: 4450 is more than 255, the largest F."},
+      {"1e3", NumberForm::Decimal, UnsignedRange(1), "F: 1e3 is more than 255, the largest F."},
+      {"1e99999", NumberForm::Decimal, UnsignedRange(1), "F: 1e99999 is more than 255, the largest F."},
+      {"-1", NumberForm::Decimal, UnsignedRange(1), "F: -1 is less than 0, the smallest F."},
+      {"-0.5", NumberForm::Decimal, UnsignedRange(1), ""},
+      {"", NumberForm::Decimal, UnsignedRange(1), ""},
+      {"-128", NumberForm::Integer, kSignedByte, ""},
+      {"-129", NumberForm::Integer, kSignedByte, "F: -129 is less than -128, the smallest F."},
+      {"99999999999999999999", NumberForm::Integer, kSignedByte,
+       "F: 99999999999999999999 is more than 127, the largest F."},
+      {"$FFFFFFFF", NumberForm::DecimalOrHex, UnsignedRange(4), ""},
+      {"4294967295", NumberForm::DecimalOrHex, UnsignedRange(4), ""},
+      {"$100000000", NumberForm::DecimalOrHex, UnsignedRange(4), "F: $100000000 is more than $FFFFFFFF, the largest F."},
+      {"4294967296", NumberForm::DecimalOrHex, UnsignedRange(4), "F: 4294967296 is more than 4294967295, the largest F."},
+      {"-1", NumberForm::DecimalOrHex, UnsignedRange(4), "F: -1 is less than 0, the smallest F."},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(OutOfRangeMessage("F", c.text, c.form, c.range), c.expected) << '"' << c.text << '"';
+  }
 }

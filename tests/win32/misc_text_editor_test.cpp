@@ -177,8 +177,8 @@ TEST_F(MiscTextEditorTest, ThePointerIsReadAsHexadecimalAfterADollarSignAndDecim
       {"100", 0x64, "$64"},
       {"$1f", 0x1F, "$1F"},
       {" $10", 0x10, "$10"},
-      {"-1", 0xFFFFFFFF, "$FFFFFFFF"},
-      {"99999999999", 0xFFFFFFFF, "$FFFFFFFF"},
+      {"4294967295", 0xFFFFFFFF, "$FFFFFFFF"},
+      {"3000000000", 3000000000u, "$B2D05E00"},
   };
   ASSERT_TRUE(OpenFromTree(treeItems.text, [&](HWND editor) {
     ChooseEntry(editor, kPhoneListId, 2);
@@ -191,7 +191,15 @@ TEST_F(MiscTextEditorTest, ThePointerIsReadAsHexadecimalAfterADollarSignAndDecim
       EXPECT_EQ(FileBytes(path, PhoneOffset(2) + kPhonePointerField, 4), stored) << c.typed;
       EXPECT_EQ(BoxText(editor, kPhonePointerBoxId), c.shown) << c.typed;
     }
+    TypeText(GetDlgItem(editor, kPhonePointerBoxId), "-1");
+    ClickApply(editor);
+    EXPECT_EQ(FileBytes(path, PhoneOffset(2) + kPhonePointerField, 4),
+              (std::vector<std::uint8_t>{0x00, 0x5E, 0xD0, 0xB2}))
+        << "a number outside the field is refused";
+    TypeText(GetDlgItem(editor, kPhonePointerBoxId), "$B2D05E00");
   }));
+  ASSERT_FALSE(recorder.messages.empty());
+  EXPECT_EQ(recorder.messages[0].text, "Pointer: -1 is less than 0, the smallest Pointer.");
 }
 
 }  // namespace

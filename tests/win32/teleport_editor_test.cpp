@@ -95,11 +95,10 @@ TEST_F(TeleportEditorTest, ApplyWritesNamesAndCoordinatesAndLeavesBytes25And26) 
     std::string shownX, shownY;
   };
   const Row rows[] = {
-      {0, "abcdefghijklmnopqrstuvwxyz0123", "70000", "-1", "abcdefghijklmnopqrstuvwx", 0xFFFF, 0xFFFF, "65535",
-       "4294967295"},
+      {0, "abcdefghijklmnopqrstuvwxyz0123", "65535", "0", "abcdefghijklmnopqrstuvwx", 0xFFFF, 0, "65535", "0"},
       {1, "", "12.9", "", "", 12, 0, "12", "0"},
-      {2, "Home", "65536", "1e3", "Home", 0xFFFF, 1000, "65535", "1000"},
-      {3, "Far", "-2", "  42", "Far", 0xFFFE, 42, "4294967294", "42"},
+      {2, "Home", "65535.5", "1e3", "Home", 0xFFFF, 1000, "65535", "1000"},
+      {3, "Far", "-0.5", "  42", "Far", 0, 42, "0", "42"},
   };
   ASSERT_TRUE(OpenFromTree(treeItems.teleport, [&](HWND editor) {
     for (const Row& r : rows) {
@@ -125,6 +124,23 @@ TEST_F(TeleportEditorTest, ApplyWritesNamesAndCoordinatesAndLeavesBytes25And26) 
     EXPECT_EQ(FileBytes(path, EntryOffset(i) + 25, 2), untouched) << i;
   }
   EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(TeleportEditorTest, CoordinatesOutsideTheirFieldAreRefusedByNameAndNothingIsWritten) {
+  const std::string path = LoadImage(TeleportImage());
+  const std::vector<std::uint8_t> before = ReadFileBytes(path);
+  ASSERT_TRUE(OpenFromTree(treeItems.teleport, [&](HWND editor) {
+    TypeText(Box(editor, kTeleportXBoxId, 2), "70000");
+    ClickApply(editor);
+    TypeText(Box(editor, kTeleportXBoxId, 2), "1");
+    TypeText(Box(editor, kTeleportYBoxId, 0), "-2");
+    ClickApply(editor);
+    SendMessageA(editor, WM_CLOSE, 0, 0);
+  }));
+  ASSERT_GE(recorder.messages.size(), 2u);
+  EXPECT_EQ(recorder.messages[0].text, "Teleport 3 X: 70000 is more than 65535, the largest Teleport 3 X.");
+  EXPECT_EQ(recorder.messages[1].text, "Teleport 1 Y: -2 is less than 0, the smallest Teleport 1 Y.");
+  EXPECT_TRUE(ReadFileBytes(path) == before);
 }
 
 TEST_F(TeleportEditorTest, ApplyAsksOnlyWhenTheRowPastTheGameTableChanged) {
