@@ -30,7 +30,7 @@ class QuietPlatform : public Platform {
   MessageAnswer ShowMessage(const std::string&, const std::string&, MessageKind, TextEncoding) override {
     return MessageAnswer::Ok;
   }
-  bool ChooseFile(FileDialog, FileDialogMode, std::string&) override { return false; }
+  bool ChooseFile(FileDialog, FileDialogMode, std::string&, const std::string&) override { return false; }
   void PlaySound(SoundId) override {}
   void OpenHelpFile() override {}
 };

@@ -14,3 +14,11 @@ std::int64_t FileSize(std::FILE* file) {
 #endif
   return size < 0 ? 0 : size;
 }
+
+std::int64_t FileSizeAt(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return 0;
+  const std::int64_t size = FileSize(file);
+  std::fclose(file);
+  return size;
+}

@@ -16,3 +16,7 @@ const char* const kUneditedRomBoxName = "Un-edited ROM to compare against";
 std::string EmptyPatchBoxMessage(const std::string& boxName) {
   return "The box \"" + boxName + "\" is empty.  Fill it in or choose a file with Browse.";
 }
+
+std::string ReplaceFileQuestion(const std::string& path) {
+  return path + " already exists.\nDo you want to replace it?";
+}

@@ -16,3 +16,5 @@ extern const char* const kPatchWorkCannotStart;
 // label without the colon.
 std::string EmptyPatchBoxMessage(const std::string& boxName);
 extern const char* const kUneditedRomBoxName;
+// Before a patch file named in Create IPS's box replaces one that exists, as a save dialog asks.
+std::string ReplaceFileQuestion(const std::string& path);

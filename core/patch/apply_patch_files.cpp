@@ -1,6 +1,7 @@
 #include "core/patch/apply_patch_files.h"
 
 #include <algorithm>
+#include <cstring>
 #include <cstdint>
 #include <vector>
 
@@ -119,4 +120,13 @@ PatchFilesApplied ApplyPatchFiles(const PatchFiles& files, IpsProgress progress)
   const PatchedImage patched = PatchImageInMemory(files.patch, files.image, progress);
   if (!patched.Applied()) return Refused(patched.message, patched.format);
   return WritePatchedImage(files, patched);
+}
+
+bool IsIpsPatchFile(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return false;
+  char start[5] = {};
+  const bool ips = std::fread(start, 1, sizeof start, file) == sizeof start && std::memcmp(start, "PATCH", 5) == 0;
+  std::fclose(file);
+  return ips;
 }

@@ -45,6 +45,10 @@ struct PatchFilesApplied {
 // Writes a patched image to files.result, with the refusals and the backup below.
 PatchFilesApplied WritePatchedImage(const PatchFiles& files, const PatchedImage& patched);
 
+// Whether the file at path begins as an IPS patch does ("PATCH"): such a patch carries no
+// check of the image, so the user is asked first.
+bool IsIpsPatchFile(const std::string& path);
+
 // Reads the patch and the image whole, counting the bytes read against a total of both
 // sizes, applies the patch and writes the result. Refuses, writing nothing, a result that
 // would replace the patch, an image whose backup cannot be made before it is replaced, and

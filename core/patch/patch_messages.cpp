@@ -19,6 +19,9 @@ const char* const kCannotReadPatch = "Error Reading Patch";
 const char* const kCannotWritePatchedRom = "Error Writing Patched ROM";
 const char* const kPatchedRomWouldReplacePatch = "The patched ROM cannot be saved over the patch.";
 
+const char* const kApplyIpsQuestion =
+    "An IPS patch carries no check of the image it was made for. Apply it anyway?";
+
 const WholeFileMessages kImageReadMessages = {kRomTooLargeForPatch, kIpsCannotReadRom};
 
 namespace {
@@ -42,4 +45,8 @@ std::string BpsPatchCrcMessage(std::uint32_t expected, std::uint32_t found) {
 
 std::string BpsResultCrcMessage(std::uint32_t expected, std::uint32_t found) {
   return WithCrcs("The patched ROM does not match the patch.", expected, found);
+}
+
+std::string FileSavedMessage(const std::string& what, const std::string& path, std::int64_t size) {
+  return what + " was saved as " + path + " (" + std::to_string(size) + " bytes).";
 }

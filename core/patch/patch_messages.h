@@ -19,6 +19,11 @@ extern const char* const kCannotOpenPatch;
 extern const char* const kCannotReadPatch;
 extern const char* const kCannotWritePatchedRom;
 extern const char* const kPatchedRomWouldReplacePatch;
+extern const char* const kApplyIpsQuestion;
+
+// The note once a file is complete, naming it and its size:
+// "The IPS patch was saved as C:\out.ips (26 bytes)."
+std::string FileSavedMessage(const std::string& what, const std::string& path, std::int64_t size);
 
 // An image too large for a patch, or unreadable.
 extern const WholeFileMessages kImageReadMessages;

@@ -42,7 +42,8 @@ class Platform {
   virtual MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageKind kind,
                                     TextEncoding encoding) = 0;
   // path holds the dialog's starting name and receives the chosen one; false when cancelled.
-  virtual bool ChooseFile(FileDialog dialog, FileDialogMode mode, std::string& path) = 0;
+  // title says what the dialog wants; empty leaves the system's own ("Open", "Save As").
+  virtual bool ChooseFile(FileDialog dialog, FileDialogMode mode, std::string& path, const std::string& title = "") = 0;
   virtual void PlaySound(SoundId sound) = 0;
   virtual void OpenHelpFile() = 0;
 };

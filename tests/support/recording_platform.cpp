@@ -18,8 +18,8 @@ MessageAnswer RecordingPlatform::ShowMessage(const std::string& text, const std:
   return answer;
 }
 
-bool RecordingPlatform::ChooseFile(FileDialog dialog, FileDialogMode mode, std::string& path) {
-  fileChoices.push_back({dialog, mode, path});
+bool RecordingPlatform::ChooseFile(FileDialog dialog, FileDialogMode mode, std::string& path, const std::string& title) {
+  fileChoices.push_back({dialog, mode, path, title});
   if (fileAnswers.empty()) return false;
   const std::string answer = fileAnswers.front();
   fileAnswers.pop_front();

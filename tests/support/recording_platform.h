@@ -19,11 +19,12 @@ class RecordingPlatform : public Platform {
     FileDialog dialog;
     FileDialogMode mode;
     std::string startPath;
+    std::string title;
   };
 
   MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageKind kind,
                             TextEncoding encoding) override;
-  bool ChooseFile(FileDialog dialog, FileDialogMode mode, std::string& path) override;
+  bool ChooseFile(FileDialog dialog, FileDialogMode mode, std::string& path, const std::string& title = "") override;
   void PlaySound(SoundId sound) override;
   void OpenHelpFile() override;
 

@@ -7,6 +7,7 @@
 #include "tests/support/ips_applier.h"
 #include "tests/win32/modal_driver.h"
 #include "tests/win32/shell_fixture.h"
+#include "tests/win32/text_fit.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
 #include "win32/app/main_commands.h"
@@ -72,6 +73,7 @@ class CreateIpsTest : public ShellTest {
     LoadRomFromPath(editedPath);
     ASSERT_TRUE(romSession.romLoaded);
     recorder.sounds.clear();
+    recorder.messages.clear();
   }
 
   // Opens Create IPS as command 19 does and runs drive inside it.
@@ -139,6 +141,8 @@ TEST_F(CreateIpsTest, RunWritesThePatchPlaysTheSoundAndLeavesTheDialogOpen) {
   const std::vector<std::uint8_t> expected = {'P', 'A', 'T', 'C', 'H', 0x00, 0x02, 0x00, 0x00, 0x01, 0x5A,
                                               0x00, 0x02, 0x01, 0x00, 0x01, 0x5B, 0x30, 0x00, 0x00, 0x00,
                                               0x01, 0x00, 'E', 'O', 'F'};
+  // The second and third runs find the patch there and are asked about it.
+  recorder.messageAnswers = {MessageAnswer::Ok, MessageAnswer::Yes, MessageAnswer::Ok, MessageAnswer::No};
   InCreateIpsDialog([&](HWND dialog) {
     CreateWith(dialog, uneditedPath, patchPath);
     EXPECT_EQ(ReadFileBytes(patchPath), expected);
@@ -146,15 +150,29 @@ TEST_F(CreateIpsTest, RunWritesThePatchPlaysTheSoundAndLeavesTheDialogOpen) {
 
     FixtureImage(8).WriteTo(patchPath);
     Click(dialog, IDC_CREATE_IPS);
-    EXPECT_EQ(ReadFileBytes(patchPath), expected) << "a second run replaces the patch";
+    EXPECT_EQ(ReadFileBytes(patchPath), expected) << "a second run, confirmed, replaces the patch";
+
+    FixtureImage(8).WriteTo(patchPath);
+    Click(dialog, IDC_CREATE_IPS);
+    EXPECT_EQ(ReadFileBytes(patchPath).size(), 8u) << "a third run, not confirmed, leaves the file";
   });
   EXPECT_EQ(recorder.sounds, (std::vector<SoundId>{SoundId::IpsWritten, SoundId::IpsWritten}));
-  EXPECT_TRUE(recorder.messages.empty());
+  const std::string saved = "The IPS patch was saved as " + patchPath + " (26 bytes).";
+  const std::string replace = patchPath + " already exists.\nDo you want to replace it?";
+  ASSERT_EQ(recorder.messages.size(), 4u);
+  const std::pair<std::string, MessageKind> shown[] = {{saved, MessageKind::Information},
+                                                       {replace, MessageKind::OverwriteQuestion},
+                                                       {saved, MessageKind::Information},
+                                                       {replace, MessageKind::OverwriteQuestion}};
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(recorder.messages[i].text, shown[i].first) << i;
+    EXPECT_EQ(recorder.messages[i].kind, shown[i].second) << i;
+  }
   EXPECT_EQ(ipsTotalBytes, 3146240);
   EXPECT_EQ(ipsBytesDone, 3146241);
   EXPECT_EQ(ipsFinished, 0) << "the progress window consumed the flag";
   std::vector<std::uint8_t> patched = unedited.bytes;
-  ASSERT_TRUE(ApplyIpsPatch(ReadFileBytes(patchPath), patched));
+  ASSERT_TRUE(ApplyIpsPatch(expected, patched));
   EXPECT_TRUE(patched == edited.bytes);
 }
 
@@ -166,6 +184,8 @@ TEST_F(CreateIpsTest, ProgressWindowCountsAndIgnoresCloseWhileTheWorkerRuns) {
   bool stayedOpenOnClose = false;
   bool endedByItself = false;
   RECT progressPlace = {};
+  std::string progressTitle;
+  std::vector<std::string> cutTexts;
   InCreateIpsDialog([&](HWND dialog) {
     SetDlgItemTextA(dialog, IDC_UNEDITED_ROM_PATH, uneditedPath.c_str());
     SetDlgItemTextA(dialog, IDC_IPS_PATH, patchPath.c_str());
@@ -173,10 +193,12 @@ TEST_F(CreateIpsTest, ProgressWindowCountsAndIgnoresCloseWhileTheWorkerRuns) {
                      [&](HWND window) {
                        progress = window;
                        GetWindowRect(window, &progressPlace);
+                       progressTitle = WindowText(window);
                        // The worker is held in its sound: the patch is written, the flag not yet set.
                        HWND count = GetDlgItem(window, IDC_IPS_PROGRESS_TEXT);
                        PumpUntil([&] { return WindowText(count) == "3146241 bytes done"; });
                        countShown = WindowText(count);
+                       cutTexts = TextsThatDoNotFit(window);
                        SendMessageA(window, WM_CLOSE, 0, 0);
                        stayedOpenOnClose = IsWindowVisible(window) != FALSE;
                        holding.Release();
@@ -187,11 +209,13 @@ TEST_F(CreateIpsTest, ProgressWindowCountsAndIgnoresCloseWhileTheWorkerRuns) {
   ASSERT_NE(progress, nullptr);
   EXPECT_EQ(GetWindowLongPtrA(progress, DWLP_DLGPROC), 0) << "the progress window is gone";
   EXPECT_EQ(countShown, "3146241 bytes done");
+  EXPECT_EQ(cutTexts, std::vector<std::string>{});
   const int left = GetSystemMetrics(SM_CXFULLSCREEN) / 2 - 150;
   const int top = GetSystemMetrics(SM_CYFULLSCREEN) / 2 - 100;
   EXPECT_EQ(progressPlace.left, left);
   EXPECT_EQ(progressPlace.top, top);
-  EXPECT_EQ(progressPlace.right, left + 150);
+  EXPECT_EQ(progressTitle, "Creating IPS");
+  EXPECT_EQ(progressPlace.right, left + 200);
   EXPECT_EQ(progressPlace.bottom, top + 100);
   EXPECT_TRUE(stayedOpenOnClose);
   EXPECT_TRUE(endedByItself) << "the window ends at the tick after the worker finished";

@@ -7,6 +7,7 @@
 #include "tests/support/fixture_image.h"
 #include "tests/win32/modal_driver.h"
 #include "tests/win32/shell_fixture.h"
+#include "tests/win32/text_fit.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
 #include "win32/app/main_commands.h"
@@ -62,10 +63,11 @@ TEST_F(PatchDialogsTest, MakeBpsIsCreateIpsMakingABpsPatchOfTheLoadedImage) {
     std::string title;
     std::string label;
     std::string button;
+    std::vector<std::string> cutTexts;
   } bps, ips;
   const auto show = [](HWND dialog) {
     return Shown{WindowText(dialog), WindowText(GetDlgItem(dialog, IDC_PATCH_PATH_LABEL)),
-                 WindowText(GetDlgItem(dialog, IDC_CREATE_IPS))};
+                 WindowText(GetDlgItem(dialog, IDC_CREATE_IPS)), TextsThatDoNotFit(dialog)};
   };
   recorder.fileAnswers = {patchPath};
   ASSERT_TRUE(DriveModalDialog([] { SendCommand(kCmdMakeBps); },
@@ -78,14 +80,18 @@ TEST_F(PatchDialogsTest, MakeBpsIsCreateIpsMakingABpsPatchOfTheLoadedImage) {
   EXPECT_EQ(bps.title, "Create BPS");
   EXPECT_EQ(bps.label, "BPS file to save to:");
   EXPECT_EQ(bps.button, "Create BPS");
+  EXPECT_EQ(bps.cutTexts, std::vector<std::string>{});
   ASSERT_EQ(recorder.fileChoices.size(), 1u);
   EXPECT_EQ(recorder.fileChoices[0].dialog, FileDialog::Bps);
   EXPECT_EQ(recorder.fileChoices[0].mode, FileDialogMode::Save);
-  EXPECT_TRUE(recorder.messages.empty()) << recorder.messages[0].text;
+  const Bytes patch = ReadFileBytes(patchPath);
+  ASSERT_EQ(recorder.messages.size(), 1u);
+  EXPECT_EQ(recorder.messages[0].text,
+            "The BPS patch was saved as " + patchPath + " (" + std::to_string(patch.size()) + " bytes).");
+  EXPECT_EQ(recorder.messages[0].kind, MessageKind::Information);
   EXPECT_EQ(recorder.sounds, std::vector<SoundId>{SoundId::IpsWritten});
   EXPECT_EQ(ipsFinished, 0) << "the progress window consumed the flag";
 
-  const Bytes patch = ReadFileBytes(patchPath);
   ASSERT_GE(patch.size(), 4u);
   EXPECT_EQ(std::string(patch.begin(), patch.begin() + 4), "BPS1");
   const AppliedPatch applied = ApplyPatch(patch, unedited.bytes, kCopierHeaderSize);
@@ -96,6 +102,7 @@ TEST_F(PatchDialogsTest, MakeBpsIsCreateIpsMakingABpsPatchOfTheLoadedImage) {
   EXPECT_EQ(ips.title, "Create IPS") << "Make IPS is itself again";
   EXPECT_EQ(ips.label, "IPS file to save to:");
   EXPECT_EQ(ips.button, "Create IPS");
+  EXPECT_EQ(ips.cutTexts, std::vector<std::string>{});
 }
 
 TEST_F(PatchDialogsTest, ApplyPatchAsksForPatchImageAndResultAndMayReplaceTheImage) {
@@ -106,11 +113,16 @@ TEST_F(PatchDialogsTest, ApplyPatchAsksForPatchImageAndResultAndMayReplaceTheIma
   ASSERT_EQ(recorder.fileChoices.size(), 3u);
   const FileDialog dialogs[] = {FileDialog::Patch, FileDialog::Rom, FileDialog::Rom};
   const FileDialogMode modes[] = {FileDialogMode::Open, FileDialogMode::Open, FileDialogMode::Save};
+  const char* titles[] = {"Choose the patch", "Choose the unedited image", "Save the patched image as"};
   for (std::size_t i = 0; i < 3; ++i) {
     EXPECT_EQ(recorder.fileChoices[i].dialog, dialogs[i]) << i;
     EXPECT_EQ(recorder.fileChoices[i].mode, modes[i]) << i;
+    EXPECT_EQ(recorder.fileChoices[i].title, titles[i]) << i;
   }
-  EXPECT_TRUE(recorder.messages.empty()) << recorder.messages[0].text;
+  ASSERT_EQ(recorder.messages.size(), 1u);
+  EXPECT_EQ(recorder.messages[0].text, "The patched image was saved as " + uneditedPath + " (" +
+                                           std::to_string(edited.bytes.size()) + " bytes).");
+  EXPECT_EQ(recorder.messages[0].kind, MessageKind::Information);
   EXPECT_EQ(recorder.sounds, std::vector<SoundId>{SoundId::IpsWritten});
   EXPECT_TRUE(ReadFileBytes(uneditedPath) == edited.bytes) << "the image is replaced by the result";
   EXPECT_EQ(ipsFinished, 0);
@@ -122,18 +134,23 @@ TEST_F(PatchDialogsTest, RefusedOrCancelledApplyShowsWhyAndWritesNothing) {
   const struct {
     const char* name;
     std::deque<std::string> answers;
+    std::size_t dialogs;
     std::string message;
   } cases[] = {
-      {"a patch for another image", {patchPath, editedPath, resultPath}, "This patch was made for another image."},
-      {"not a patch", {uneditedPath, uneditedPath, resultPath}, "This file is not an IPS or BPS patch."},
-      {"the result over the loaded image", {patchPath, uneditedPath, editedPath},
+      // A patch that cannot apply ends the flow before the save dialog.
+      {"a patch for another image", {patchPath, editedPath, resultPath}, 2, "This patch was made for another image."},
+      {"not a patch", {uneditedPath, uneditedPath, resultPath}, 2, "This file is not an IPS or BPS patch."},
+      // The save dialog opens again, and is cancelled there.
+      {"the result over the loaded image", {patchPath, uneditedPath, editedPath, ""}, 4,
        editedPath + " is a ROM image Quillon is reading; writing to it would destroy it."},
-      {"cancelled at the result", {patchPath, uneditedPath, ""}, ""},
+      {"cancelled at the result", {patchPath, uneditedPath, ""}, 3, ""},
   };
   for (const auto& c : cases) {
     recorder.messages.clear();
+    recorder.fileChoices.clear();
     recorder.fileAnswers = c.answers;
     SendApplyPatchAndSave();
+    EXPECT_EQ(recorder.fileChoices.size(), c.dialogs) << c.name;
     if (c.message.empty()) {
       EXPECT_TRUE(recorder.messages.empty()) << c.name;
     } else {
@@ -147,6 +164,31 @@ TEST_F(PatchDialogsTest, RefusedOrCancelledApplyShowsWhyAndWritesNothing) {
   EXPECT_TRUE(recorder.sounds.empty());
   EXPECT_EQ(ReadFileBytes(editedPath), edited.bytes) << "the loaded image is untouched";
   EXPECT_EQ(ReadFileBytes(uneditedPath), unedited.bytes);
+}
+
+TEST_F(PatchDialogsTest, AnIpsPatchIsAppliedOnlyOnceTheUserSaysYes) {
+  const std::string ipsPatch = TempPath("edit.ips");
+  WriteFileBytes(ipsPatch, Bytes{'P', 'A', 'T', 'C', 'H', 0x00, 0x02, 0x00, 0x00, 0x01, 0x5A, 'E', 'O', 'F'});
+  for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+    recorder.messages.clear();
+    recorder.fileChoices.clear();
+    recorder.messageAnswers = {answer};
+    recorder.fileAnswers = {ipsPatch, uneditedPath, resultPath};
+    SendApplyPatchAndSave();
+    ASSERT_FALSE(recorder.messages.empty());
+    EXPECT_EQ(recorder.messages[0].text,
+              "An IPS patch carries no check of the image it was made for. Apply it anyway?");
+    EXPECT_EQ(recorder.messages[0].kind, MessageKind::YesNoQuestion);
+    if (answer == MessageAnswer::No) {
+      EXPECT_EQ(recorder.fileChoices.size(), 1u) << "No ends the flow";
+      EXPECT_FALSE(std::filesystem::exists(resultPath));
+    } else {
+      EXPECT_EQ(recorder.fileChoices.size(), 3u);
+      Bytes expected = unedited.bytes;
+      expected[0x200] = 0x5A;
+      EXPECT_TRUE(ReadFileBytes(resultPath) == expected);
+    }
+  }
 }
 
 }  // namespace

@@ -12,6 +12,9 @@ bool RefusedAsOutput(const std::string& output, const std::vector<std::string>& 
   return true;
 }
 
-bool ChooseOutputFile(FileDialog dialog, std::string& path) {
-  return platform->ChooseFile(dialog, FileDialogMode::Save, path) && !RefusedAsOutput(path);
+bool ChooseOutputFile(FileDialog dialog, std::string& path, const std::string& title) {
+  while (platform->ChooseFile(dialog, FileDialogMode::Save, path, title)) {
+    if (!RefusedAsOutput(path)) return true;
+  }
+  return false;
 }

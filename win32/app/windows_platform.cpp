@@ -127,15 +127,17 @@ MessageAnswer WindowsPlatform::ShowMessage(const std::string& text, const std::s
   return AnswerOfButton(MessageBoxA(mainWindow, text.c_str(), title.c_str(), flags), kind);
 }
 
-bool WindowsPlatform::ChooseFile(FileDialog dialog, FileDialogMode mode, std::string& path) {
+bool WindowsPlatform::ChooseFile(FileDialog dialog, FileDialogMode mode, std::string& path, const std::string& title) {
   OPENFILENAMEA& record = DialogRecord(dialog);
   if (!record.lpstrFile || record.nMaxFile == 0) return false;
   std::strncpy(record.lpstrFile, path.c_str(), record.nMaxFile - 1);
   record.lpstrFile[record.nMaxFile - 1] = '\0';
   const DWORD sharedFlags = record.Flags;
   record.Flags = DialogFlags(sharedFlags, mode);
+  record.lpstrTitle = title.empty() ? nullptr : title.c_str();
   const BOOL chosen = mode == FileDialogMode::Open ? GetOpenFileNameA(&record) : GetSaveFileNameA(&record);
   record.Flags = sharedFlags;
+  record.lpstrTitle = nullptr;
   if (!chosen) return false;
   path = record.lpstrFile;
   return true;

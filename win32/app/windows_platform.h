@@ -10,7 +10,7 @@ class WindowsPlatform : public Platform {
  public:
   MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageKind kind,
                             TextEncoding encoding) override;
-  bool ChooseFile(FileDialog dialog, FileDialogMode mode, std::string& path) override;
+  bool ChooseFile(FileDialog dialog, FileDialogMode mode, std::string& path, const std::string& title = "") override;
   void PlaySound(SoundId sound) override;
   void OpenHelpFile() override;
   // Opens the file with the shell's "open" verb; a "Warning" names it when no program does.

@@ -5,6 +5,9 @@
 #include <string>
 
 #include "core/compare/patch_changes.h"
+#include "core/io/file_size.h"
+#include "core/patch/apply_patch_files.h"
+#include "core/patch/patch_messages.h"
 #include "win32/app/app_state.h"
 #include "win32/app/output_file_choice.h"
 #include "win32/changes/changes_window.h"
@@ -28,29 +31,37 @@ DWORD WINAPI DescribePatchWorker(LPVOID) {
 
 void SavePatchedImage(PatchFiles files) {
   files.result = romPathBuffer;
-  if (!ChooseOutputFile(FileDialog::Rom, files.result)) return;
+  if (!ChooseOutputFile(FileDialog::Rom, files.result, "Save the patched image as")) return;
   const PatchFilesApplied written = WritePatchedImage(files, describedPatch.patched);
   if (written.written) {
     platform->PlaySound(SoundId::IpsWritten);
+    ShowInformation(*platform, FileSavedMessage("The patched image", files.result, FileSizeAt(files.result)));
   } else {
     ShowWarning(*platform, written.message);
   }
 }
 
-bool Choose(FileDialog dialog, FileDialogMode mode, const char* lastPath, std::string& path) {
+bool ChooseToOpen(FileDialog dialog, const char* title, const char* lastPath, std::string& path) {
   path = lastPath;
-  return platform->ChooseFile(dialog, mode, path);
+  return platform->ChooseFile(dialog, FileDialogMode::Open, path, title);
+}
+
+// Nothing says which image an IPS patch was made for, so the user confirms it.
+bool MayApply(const std::string& patch) {
+  return !IsIpsPatchFile(patch) || platform->ShowMessage(kApplyIpsQuestion, "Quillon", MessageKind::YesNoQuestion,
+                                                         TextEncoding::Ansi) == MessageAnswer::Yes;
 }
 
 }  // namespace
 
 void ApplyPatchFromMainWindow() {
   PatchFiles files;
-  if (!Choose(FileDialog::Patch, FileDialogMode::Open, patchPathBuffer, files.patch)) return;
-  if (!Choose(FileDialog::Rom, FileDialogMode::Open, romPathBuffer, files.image)) return;
+  if (!ChooseToOpen(FileDialog::Patch, "Choose the patch", patchPathBuffer, files.patch)) return;
+  if (!MayApply(files.patch)) return;
+  if (!ChooseToOpen(FileDialog::Rom, "Choose the unedited image", romPathBuffer, files.image)) return;
   filesToPatch = files;
   patchDescribed = false;
-  RunWorkerWithProgress(mainWindow, DescribePatchWorker, nullptr);
+  RunWorkerWithProgress(mainWindow, "Applying Patch", DescribePatchWorker, nullptr);
   if (!patchDescribed) return;
   if (!describedPatch.patched.Applied()) {
     ShowWarning(*platform, describedPatch.patched.message);

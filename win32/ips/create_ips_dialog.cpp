@@ -5,6 +5,7 @@
 #include "core/ips/ips_messages.h"
 #include "win32/app/app_state.h"
 #include "win32/app/output_file_choice.h"
+#include "win32/editors/overwrite_question.h"
 #include "win32/ips/ips_worker.h"
 #include "win32/ips/worker_with_progress.h"
 #include "win32/resources/resource.h"
@@ -57,14 +58,17 @@ bool PathsRefused(HWND window) {
     ShowWarning(*platform, EmptyPatchBoxMessage(BoxName(window, IDC_PATCH_PATH_LABEL)));
     return true;
   }
-  return RefusedAsOutput(ipsPath, {uneditedRomPath});
+  if (RefusedAsOutput(ipsPath, {uneditedRomPath})) return true;
+  // A path typed into the box has not passed a save dialog's question.
+  return GetFileAttributesA(ipsPath) != INVALID_FILE_ATTRIBUTES && !ConfirmOverwrite(ReplaceFileQuestion(ipsPath));
 }
 
 void CreateIps(HWND window) {
   GetDlgItemTextA(window, IDC_UNEDITED_ROM_PATH, uneditedRomPath, sizeof uneditedRomPath);
   GetDlgItemTextA(window, IDC_IPS_PATH, ipsPath, sizeof ipsPath);
   if (PathsRefused(window)) return;
-  RunWorkerWithProgress(window, IpsWorker, reinterpret_cast<LPVOID>(static_cast<INT_PTR>(dialogKind)));
+  const char* title = dialogKind == PatchKind::Bps ? "Creating BPS" : "Creating IPS";
+  RunWorkerWithProgress(window, title, IpsWorker, reinterpret_cast<LPVOID>(static_cast<INT_PTR>(dialogKind)));
 }
 
 }  // namespace

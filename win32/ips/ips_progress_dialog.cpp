@@ -15,10 +15,15 @@ constexpr UINT kTickMilliseconds = 100;
 IpsProgressBars progressBars = {};
 BYTE animationPhase = 0;
 
-void StartProgress(HWND window) {
+// Wide enough for every title and for the count of the largest image.
+constexpr int kProgressWidth = 200;
+constexpr int kProgressHeight = 100;
+
+void StartProgress(HWND window, const char* title) {
+  SetWindowTextA(window, title);
   const int x = GetSystemMetrics(SM_CXFULLSCREEN) / 2 - 150;
   const int y = GetSystemMetrics(SM_CYFULLSCREEN) / 2 - 100;
-  SetWindowPos(window, nullptr, x, y, 150, 100, SWP_NOZORDER);
+  SetWindowPos(window, nullptr, x, y, kProgressWidth, kProgressHeight, SWP_NOZORDER);
   ShowWindow(window, SW_SHOW);
   progressBars = CreateIpsProgressBars(window);
   SetTimer(window, kProgressTimer, kTickMilliseconds, nullptr);
@@ -45,10 +50,10 @@ void ShowProgress(HWND window) {
 
 }  // namespace
 
-INT_PTR CALLBACK IpsProgressDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK IpsProgressDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
-      StartProgress(window);
+      StartProgress(window, reinterpret_cast<const char*>(lParam));
       return TRUE;
     case WM_TIMER:
       if (wParam != kProgressTimer) return FALSE;

@@ -14,7 +14,7 @@ constexpr SIZE_T kWorkerStackSize = 4096;
 
 }  // namespace
 
-void RunWorkerWithProgress(HWND owner, LPTHREAD_START_ROUTINE worker, LPVOID parameter) {
+void RunWorkerWithProgress(HWND owner, const char* title, LPTHREAD_START_ROUTINE worker, LPVOID parameter) {
   ipsFinished = 0;
   HANDLE thread = systemCalls.createThread(nullptr, kWorkerStackSize, worker, parameter, 0, nullptr);
   if (!thread) {
@@ -22,5 +22,6 @@ void RunWorkerWithProgress(HWND owner, LPTHREAD_START_ROUTINE worker, LPVOID par
     return;
   }
   CloseHandle(thread);
-  DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_CREATING_IPS), owner, IpsProgressDialogProc, 0);
+  DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_CREATING_IPS), owner, IpsProgressDialogProc,
+                  reinterpret_cast<LPARAM>(title));
 }
