@@ -42,8 +42,9 @@ void PlayPossessionQuiz(RomSession& session, Platform& platform) {
   const QuizOutcome outcome = DecideQuizOutcome(answeredYes, IsRomPossessed(romFile, layout));
   platform.ShowMessage(outcome.text, outcome.title, MessageKind::Warning, TextEncoding::Ansi);
   if (outcome.markerChange == MarkerChange::None) return;
-  const ActionOutcome written = RunImageAction(
-      session, [romFile, &layout, &outcome] { return WriteMarker(romFile, layout, outcome.markerChange); });
+  const ActionOutcome written =
+      RunImageAction(session, {"Quiz Answer", ""},
+                     [romFile, &layout, &outcome] { return WriteMarker(romFile, layout, outcome.markerChange); });
   if (written == ActionOutcome::Written) {
     platform.PlaySound(MarkerSound(outcome.markerChange));
   } else {

@@ -57,12 +57,17 @@ class RecordingScope {
 }  // namespace
 
 ActionOutcome RunImageAction(RomSession& session, const std::function<bool()>& writes) {
+  return RunImageAction(session, ActionLabel{}, writes);
+}
+
+ActionOutcome RunImageAction(RomSession& session, const ActionLabel& label, const std::function<bool()>& writes) {
   if (!session.backedUp) {
     if (!MakeImageBackup(session.romPath, LocalTimeNow(), &session.backupPath)) return ActionOutcome::NoBackup;
     session.backedUp = true;
   }
   Recording action;
   action.image = session.romFile;
+  action.entry.label = label;
   bool written;
   {
     RecordingScope scope(action);

@@ -17,6 +17,8 @@ enum class ActionOutcome {
 // journal entry. Before the first write after a load it makes the image's backup; when that
 // fails the writes do not run. writes returns false when any of its writes failed.
 ActionOutcome RunImageAction(RomSession& session, const std::function<bool()>& writes);
+// The same, the entry labelled for Undo and Redo.
+ActionOutcome RunImageAction(RomSession& session, const ActionLabel& label, const std::function<bool()>& writes);
 
 // WriteRomBytes calls this first. Inside an action on image it reads the bytes about to be
 // replaced into the action's entry; false when they cannot be read, and the write must not

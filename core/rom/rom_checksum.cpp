@@ -98,7 +98,7 @@ ChecksumFixResult FixRomChecksum(RomSession& session) {
     fix();
     return result;
   }
-  if (RunImageAction(session, fix) == ActionOutcome::NoBackup) return {ChecksumFix::NoBackup, checksum.computed};
+  if (RunImageAction(session, {"Fix Checksum", ""}, fix) == ActionOutcome::NoBackup) return {ChecksumFix::NoBackup, checksum.computed};
   return result;
 }
 

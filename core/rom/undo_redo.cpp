@@ -18,7 +18,7 @@ std::optional<JournalStep> Step(RomSession& session, std::vector<JournalEntry>& 
     written &= WriteRomBytes(session.romFile, span.offset, bytes.data(), bytes.size());
   }
   written &= FlushRom(session.romFile);
-  const JournalStep step{written, entry.spans.front().offset};
+  const JournalStep step{written, entry.spans.front().offset, entry.label};
   if (written) {
     to.push_back(std::move(from.back()));
     from.pop_back();
@@ -35,6 +35,14 @@ bool CanUndo(const RomSession& session) {
 
 bool CanRedo(const RomSession& session) {
   return !session.journal.redo.empty();
+}
+
+std::string NextUndoName(const RomSession& session) {
+  return CanUndo(session) ? session.journal.undo.back().label.name : "";
+}
+
+std::string NextRedoName(const RomSession& session) {
+  return CanRedo(session) ? session.journal.redo.back().label.name : "";
 }
 
 std::optional<JournalStep> UndoAction(RomSession& session, const ListOrders& orders, GameTables& tables) {

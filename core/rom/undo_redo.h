@@ -9,10 +9,15 @@
 struct JournalStep {
   bool written;          // every byte reached the file and was flushed
   std::uint32_t offset;  // the first byte the step wrote, so an editor can show the record holding it
+  ActionLabel label;     // what the step was and which editor made it
 };
 
 bool CanUndo(const RomSession& session);
 bool CanRedo(const RomSession& session);
+// The name of the action an undo (redo) would take back (do again); empty when there is
+// none or it has no name.
+std::string NextUndoName(const RomSession& session);
+std::string NextRedoName(const RomSession& session);
 
 // Writes back the bytes the newest action replaced as one flushed sequence, then reads the
 // tables again into the current list orders, so memory matches the file even after a failed

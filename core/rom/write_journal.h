@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // What the user's actions changed in the loaded image, so each can be taken back and done again.
@@ -13,9 +14,16 @@ struct JournalSpan {
   std::vector<std::uint8_t> after;
 };
 
+// What a user action was, as Undo and Redo name it, and the editor that made it.
+struct ActionLabel {
+  std::string name;    // "Apply to Enemy 12 \"Angry Yarn\"", "Fix Checksum"
+  std::string editor;  // the editor's title; empty for the main window's actions
+};
+
 // One user action (an Apply, a quiz answer): its spans in file order, never touching each other.
 struct JournalEntry {
   std::vector<JournalSpan> spans;
+  ActionLabel label;
 };
 
 struct WriteJournal {

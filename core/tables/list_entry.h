@@ -8,3 +8,8 @@
 inline std::string ListEntryText(const char* name, unsigned number) {
   return GameText(name, kNameFieldLength) + " - [" + std::to_string(number) + "]";
 }
+
+// "<kind> <number> "<name>"", as Undo names the record an Apply wrote: Enemy 12 "Angry Yarn".
+inline std::string StepRecordText(const char* kind, const char* name, unsigned number) {
+  return std::string(kind) + " " + std::to_string(number) + " \"" + GameText(name, kNameFieldLength) + "\"";
+}

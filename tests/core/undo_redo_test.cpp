@@ -221,6 +221,34 @@ TEST_F(UndoRedoTest, ANewActionAfterAnUndoDropsTheRedoSide) {
   EXPECT_TRUE(FileBytes() == afterEnemy) << "the item change stays undone";
 }
 
+TEST_F(UndoRedoTest, EachStepKeepsItsLabelOnBothSides) {
+  ASSERT_EQ(RunImageAction(session, {"Apply to the PSI names", "PSI Names"},
+                           [&] {
+                             PsiNameTexts typed = PsiNameBoxTexts(tables.psiNameTable);
+                             typed[3] = "Rockin";
+                             return ApplyPsiNameTexts(session.romFile, tables.psiNameTable, typed);
+                           }),
+            ActionOutcome::Written);
+  ASSERT_EQ(FixChecksum(), ActionOutcome::Written);
+  EXPECT_EQ(NextUndoName(session), "Fix Checksum");
+  EXPECT_EQ(NextRedoName(session), "");
+
+  const std::optional<JournalStep> checksum = UndoAction(session, orders, tables);
+  ASSERT_TRUE(checksum);
+  EXPECT_EQ(checksum->label.name, "Fix Checksum");
+  EXPECT_EQ(checksum->label.editor, "") << "made in the main window";
+  EXPECT_EQ(NextUndoName(session), "Apply to the PSI names");
+  EXPECT_EQ(NextRedoName(session), "Fix Checksum");
+
+  const std::optional<JournalStep> psi = UndoAction(session, orders, tables);
+  ASSERT_TRUE(psi);
+  EXPECT_EQ(psi->label.editor, "PSI Names");
+  const std::optional<JournalStep> redone = RedoAction(session, orders, tables);
+  ASSERT_TRUE(redone);
+  EXPECT_EQ(redone->label.name, "Apply to the PSI names");
+  EXPECT_EQ(NextRedoName(session), "Fix Checksum");
+}
+
 TEST_F(UndoRedoTest, AnApplyThatChangesNothingIsNotAnAction) {
   ASSERT_EQ(RenameEnemy(2, "Aaron"), ActionOutcome::Written);
   ASSERT_EQ(RenameEnemy(2, "Aaron"), ActionOutcome::Written);

@@ -9,6 +9,7 @@
 #include "tests/win32/shell_fixture.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
+#include "win32/app/undo_apply.h"
 
 namespace {
 
@@ -117,6 +118,9 @@ TEST_F(StartUp, ToolBarHasItsEightButtons) {
 }
 
 TEST_F(StartUp, MenusHaveTheirItemsInOrder) {
+  // The undo entries name the step they would take, of which a closed image has none.
+  EnableUndoMenuItems(fileMenu);
+  EnableUndoMenuItems(editorEditMenu);
   // A command of -1 is a separator; a popup names the menu it opens.
   struct Item {
     HMENU menu;
@@ -130,8 +134,8 @@ TEST_F(StartUp, MenusHaveTheirItemsInOrder) {
       {mainMenu, 1, "&Help", -1, helpMenu, false},
       {fileMenu, 0, "&Load ROM", kCmdLoadRom, nullptr, false},
       {fileMenu, 1, "&Close ROM", kCmdCloseRom, nullptr, false},
-      {fileMenu, 2, "&Undo Apply\tCtrl+Z", kCmdUndoApply, nullptr, false},
-      {fileMenu, 3, "&Redo Apply\tCtrl+Y", kCmdRedoApply, nullptr, false},
+      {fileMenu, 2, "&Undo\tCtrl+Z", kCmdUndoApply, nullptr, false},
+      {fileMenu, 3, "&Redo\tCtrl+Y", kCmdRedoApply, nullptr, false},
       {fileMenu, 4, nullptr, -1, nullptr, false},
       {fileMenu, 5, "&1 - ", 100, nullptr, false},
       {fileMenu, 6, "&2 - ", 101, nullptr, false},
@@ -152,34 +156,36 @@ TEST_F(StartUp, MenusHaveTheirItemsInOrder) {
       {helpMenu, 0, "&Help", kCmdHelp, nullptr, false},
       {helpMenu, 1, "&About", kCmdAbout, nullptr, false},
       {editorFileMenu, 0, "Close &ROM", kCmdEditorCloseRom, nullptr, false},
-      {editorEditMenu, 0, "&Undo Apply\tCtrl+Z", kCmdUndoApply, nullptr, false},
-      {editorEditMenu, 1, "&Redo Apply\tCtrl+Y", kCmdRedoApply, nullptr, false},
+      {editorEditMenu, 0, "&Undo\tCtrl+Z", kCmdUndoApply, nullptr, false},
+      {editorEditMenu, 1, "&Redo\tCtrl+Y", kCmdRedoApply, nullptr, false},
       {enemyEditorMenu, 0, "&File", -1, editorFileMenu, false},
       {enemyEditorMenu, 1, "&Edit", -1, editorEditMenu, false},
       {enemyEditorMenu, 2, "&View", -1, enemyViewMenu, false},
       {enemyEditorMenu, 3, "&Help", kCmdEditorHelp, nullptr, false},
-      {enemyViewMenu, 0, "&Find", kCmdFind, nullptr, false},
-      {enemyViewMenu, 1, nullptr, -1, nullptr, false},
-      {enemyViewMenu, 2, "List by &Original Order", kCmdListByOriginalOrder, nullptr, false},
-      {enemyViewMenu, 3, "List by Enemy &Name", kCmdListByName, nullptr, true},
-      {enemyViewMenu, 4, "List by Game &Order", kCmdListByGameOrderOrType, nullptr, false},
-      {enemyViewMenu, 5, nullptr, -1, nullptr, false},
-      {enemyViewMenu, 6, "&Dump To Text", kCmdDumpToText, nullptr, false},
-      {enemyViewMenu, 7, "Export to &CSV...", kCmdExportCsv, nullptr, false},
-      {enemyViewMenu, 8, "&Import from CSV...", kCmdImportCsv, nullptr, false},
+      {enemyViewMenu, 0, "&Find\tCtrl+F", kCmdFind, nullptr, false},
+      {enemyViewMenu, 1, "Find &Next\tF3", kCmdFindNext, nullptr, false},
+      {enemyViewMenu, 2, nullptr, -1, nullptr, false},
+      {enemyViewMenu, 3, "List by &Original Order", kCmdListByOriginalOrder, nullptr, false},
+      {enemyViewMenu, 4, "List by Enemy &Name", kCmdListByName, nullptr, true},
+      {enemyViewMenu, 5, "List by Game &Order", kCmdListByGameOrderOrType, nullptr, false},
+      {enemyViewMenu, 6, nullptr, -1, nullptr, false},
+      {enemyViewMenu, 7, "&Dump To Text", kCmdDumpToText, nullptr, false},
+      {enemyViewMenu, 8, "Export to &CSV...", kCmdExportCsv, nullptr, false},
+      {enemyViewMenu, 9, "&Import from CSV...", kCmdImportCsv, nullptr, false},
       {itemEditorMenu, 0, "&File", -1, editorFileMenu, false},
       {itemEditorMenu, 1, "&Edit", -1, editorEditMenu, false},
       {itemEditorMenu, 2, "&View", -1, itemViewMenu, false},
       {itemEditorMenu, 3, "&Help", kCmdEditorHelp, nullptr, false},
-      {itemViewMenu, 0, "&Find", kCmdFind, nullptr, false},
-      {itemViewMenu, 1, nullptr, -1, nullptr, false},
-      {itemViewMenu, 2, "List by &Original Order", kCmdListByOriginalOrder, nullptr, false},
-      {itemViewMenu, 3, "List by Item &Name", kCmdListByName, nullptr, true},
-      {itemViewMenu, 4, "&List by &Type", kCmdListByGameOrderOrType, nullptr, false},
-      {itemViewMenu, 5, nullptr, -1, nullptr, false},
-      {itemViewMenu, 6, "&Dump To Text", kCmdDumpToText, nullptr, false},
-      {itemViewMenu, 7, "Export to &CSV...", kCmdExportCsv, nullptr, false},
-      {itemViewMenu, 8, "&Import from CSV...", kCmdImportCsv, nullptr, false},
+      {itemViewMenu, 0, "&Find\tCtrl+F", kCmdFind, nullptr, false},
+      {itemViewMenu, 1, "Find &Next\tF3", kCmdFindNext, nullptr, false},
+      {itemViewMenu, 2, nullptr, -1, nullptr, false},
+      {itemViewMenu, 3, "List by &Original Order", kCmdListByOriginalOrder, nullptr, false},
+      {itemViewMenu, 4, "List by Item &Name", kCmdListByName, nullptr, true},
+      {itemViewMenu, 5, "&List by &Type", kCmdListByGameOrderOrType, nullptr, false},
+      {itemViewMenu, 6, nullptr, -1, nullptr, false},
+      {itemViewMenu, 7, "&Dump To Text", kCmdDumpToText, nullptr, false},
+      {itemViewMenu, 8, "Export to &CSV...", kCmdExportCsv, nullptr, false},
+      {itemViewMenu, 9, "&Import from CSV...", kCmdImportCsv, nullptr, false},
       {psiEditorMenu, 0, "&File", -1, editorFileMenu, false},
       {psiEditorMenu, 1, "&Edit", -1, editorEditMenu, false},
       {psiEditorMenu, 2, "&Help", kCmdEditorHelp, nullptr, false},
@@ -206,7 +212,7 @@ TEST_F(StartUp, MenusHaveTheirItemsInOrder) {
   const HMENU menus[] = {mainMenu,       fileMenu,      helpMenu,       editorFileMenu, editorEditMenu,
                          enemyEditorMenu, enemyViewMenu, itemEditorMenu, itemViewMenu,   psiEditorMenu,
                          textEditorMenu};
-  const int counts[] = {2, 21, 2, 1, 2, 4, 9, 4, 9, 3, 3};
+  const int counts[] = {2, 21, 2, 1, 2, 4, 10, 4, 10, 3, 3};
   for (int i = 0; i < 11; ++i) EXPECT_EQ(GetMenuItemCount(menus[i]), counts[i]) << "menu " << i;
 }
 

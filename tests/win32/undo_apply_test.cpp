@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,30 @@ std::vector<std::uint8_t> NameBytes(const std::string& path, std::uint32_t offse
   return FileBytes(path, offset, kNameFieldLength);
 }
 
+// "Undone at 12:34:56" and the like, as the line beside Apply says it.
+bool IsStepLine(const std::string& line, const std::string& verb) {
+  return std::regex_match(line, std::regex(verb + " at \\d\\d:\\d\\d:\\d\\d"));
+}
+
+// What an editor window that opened by itself showed before it was closed.
+struct OpenedByItself {
+  std::string hp;
+  std::string line;
+  bool seen = false;
+};
+OpenedByItself enemyEditorSeen;
+
+// Looks, on each tick, for the enemy editor opening by itself; notes what it shows and
+// closes it.
+void CALLBACK CloseEnemyEditorOnSight(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND editor = FindWindowA("#32770", "Enemy Editing");
+  if (!editor || !IsWindowVisible(editor) || !IsWindowEnabled(editor)) return;
+  KillTimer(nullptr, timer);
+  enemyEditorSeen = {WindowText(ControlById(editor, kEnemyHpId)),
+                     WindowText(ControlById(editor, kWrittenLineId)), true};
+  SendMessageA(editor, WM_CLOSE, 0, 0);
+}
+
 class UndoApplyTest : public EditorTest {};
 
 TEST_F(UndoApplyTest, CtrlZAfterAnApplyRestoresTheFileAndTheShownRecordAndCtrlYDoesItAgain) {
@@ -119,6 +144,7 @@ TEST_F(UndoApplyTest, CtrlZAfterAnApplyRestoresTheFileAndTheShownRecordAndCtrlYD
       PressCtrl(editor, box, 'Z');
       EXPECT_EQ(NameBytes(path, c.offset), StoredText(c.shown, kNameFieldLength));
       EXPECT_EQ(WindowText(box), c.shown);
+      EXPECT_TRUE(IsStepLine(WindowText(ControlById(editor, kWrittenLineId)), "Undone"));
       if (c.listId) {
         EXPECT_EQ(Chosen(editor, c.listId), c.entry()) << "the list selects the record again";
       }
@@ -126,12 +152,46 @@ TEST_F(UndoApplyTest, CtrlZAfterAnApplyRestoresTheFileAndTheShownRecordAndCtrlYD
       PressCtrl(editor, box, 'Y');
       EXPECT_EQ(NameBytes(path, c.offset), StoredText("Zzyzx", kNameFieldLength));
       EXPECT_EQ(WindowText(box), "Zzyzx");
+      EXPECT_TRUE(IsStepLine(WindowText(ControlById(editor, kWrittenLineId)), "Redone"));
       if (c.listId) {
         EXPECT_EQ(Chosen(editor, c.listId), c.entry());
       }
     }));
     EXPECT_TRUE(recorder.messages.empty());
   }
+}
+
+TEST_F(UndoApplyTest, TheEntriesNameTheStepAndAnotherEditorsStepBringsThatEditorForward) {
+  const std::string path = LoadImage(UndoImage());
+  const std::uint32_t hpOffset = EnemyRecordOffset(kEnemy) + EnemyFieldOffset::kHp;
+  ASSERT_TRUE(OpenFromTree(treeItems.enemies, [&](HWND editor) {
+    Choose(editor, kEnemyListId, EnemyPosition(gameTables.enemyTable, kEnemy));
+    TypeText(ControlById(editor, kEnemyHpId), "999");
+    ClickApply(editor);
+    SendMessageA(editor, WM_CLOSE, 0, 0);
+  }));
+  ASSERT_EQ(FileBytes(path, hpOffset, 2), (std::vector<std::uint8_t>{0xE7, 0x03}));
+
+  std::string undoEntry;
+  enemyEditorSeen = {};
+  ASSERT_TRUE(OpenFromTree(treeItems.names, [&](HWND editor) {
+    SendMessageA(editor, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(editorEditMenu), 1);
+    undoEntry = MenuText(editorEditMenu, 0);
+    SetTimer(nullptr, 0, 10, CloseEnemyEditorOnSight);
+    SendMessageA(editor, WM_COMMAND, MAKEWPARAM(kCmdUndoApply, 0), 0);
+  }));
+  EXPECT_EQ(undoEntry, "&Undo Apply to Enemy 5 \"Starman\"\tCtrl+Z");
+  EXPECT_EQ(FileBytes(path, hpOffset, 2), (std::vector<std::uint8_t>{0x2C, 0x01}));
+  ASSERT_TRUE(enemyEditorSeen.seen) << "the enemy editor came forward in place of the PSI names";
+  EXPECT_EQ(enemyEditorSeen.hp, "300");
+  EXPECT_TRUE(IsStepLine(enemyEditorSeen.line, "Undone")) << enemyEditorSeen.line;
+
+  SendMessageA(mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(fileMenu), 0);
+  EXPECT_EQ(MenuText(fileMenu, 3), "&Redo Apply to Enemy 5 \"Starman\"\tCtrl+Y");
+  SendCommand(kCmdFixChecksum);
+  SendMessageA(mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(fileMenu), 0);
+  EXPECT_EQ(MenuText(fileMenu, 2), "&Undo Fix Checksum\tCtrl+Z");
+  EXPECT_EQ(MenuText(fileMenu, 3), "&Redo\tCtrl+Y");
 }
 
 TEST_F(UndoApplyTest, CtrlZInABoxTypedIntoUndoesOnlyTheTyping) {

@@ -21,8 +21,8 @@ void AppendSeparator(HMENU menu) {
 }
 
 void AppendUndoCommands(HMENU menu) {
-  AppendCommand(menu, kCmdUndoApply, "&Undo Apply\tCtrl+Z", MF_GRAYED);
-  AppendCommand(menu, kCmdRedoApply, "&Redo Apply\tCtrl+Y", MF_GRAYED);
+  AppendCommand(menu, kCmdUndoApply, "&Undo\tCtrl+Z", MF_GRAYED);
+  AppendCommand(menu, kCmdRedoApply, "&Redo\tCtrl+Y", MF_GRAYED);
 }
 
 // One entry a text table, their commands from firstCommand on.
@@ -37,7 +37,7 @@ HMENU TextTablesMenu(int firstCommand) {
 void BuildMainMenu() {
   fileMenu = CreatePopupMenu();
   AppendCommand(fileMenu, kCmdLoadRom, "&Load ROM");
-  AppendCommand(fileMenu, kCmdCloseRom, "&Close ROM");
+  AppendCommand(fileMenu, kCmdCloseRom, "&Close ROM", MF_GRAYED);
   AppendUndoCommands(fileMenu);
   AppendSeparator(fileMenu);
   for (int entry = 0; entry < static_cast<int>(kRecentRomCount); ++entry) {
@@ -66,7 +66,8 @@ void BuildMainMenu() {
 
 HMENU BuildViewMenu(const char* byNameText, const char* byGameOrderOrTypeText) {
   HMENU view = CreatePopupMenu();
-  AppendCommand(view, kCmdFind, "&Find");
+  AppendCommand(view, kCmdFind, "&Find\tCtrl+F");
+  AppendCommand(view, kCmdFindNext, "Find &Next\tF3");
   AppendSeparator(view);
   AppendCommand(view, kCmdListByOriginalOrder, "List by &Original Order");
   AppendCommand(view, kCmdListByName, byNameText, MF_CHECKED);
@@ -90,7 +91,9 @@ HMENU BuildEditorMenu(HMENU viewMenu) {
 }  // namespace
 
 void RefreshFileMenu() {
-  EnableMenuItem(fileMenu, kCmdFixChecksum, MF_BYCOMMAND | (romSession.romLoaded ? MF_ENABLED : MF_GRAYED));
+  const UINT loaded = romSession.romLoaded ? MF_ENABLED : MF_GRAYED;
+  EnableMenuItem(fileMenu, kCmdCloseRom, MF_BYCOMMAND | loaded);
+  EnableMenuItem(fileMenu, kCmdFixChecksum, MF_BYCOMMAND | loaded);
   EnableUndoMenuItems(fileMenu);
 }
 

@@ -34,6 +34,9 @@ void ShowCreateBpsDialog() {
 
 void OpenEditorWindow(const EditorDefinition& editor) {
   ShowModal(IDD_EDITOR_HOST, EditorWindowProc, reinterpret_cast<LPARAM>(&editor));
+  while (const EditorDefinition* next = EditorToOpenNext()) {
+    ShowModal(IDD_EDITOR_HOST, EditorWindowProc, reinterpret_cast<LPARAM>(next));
+  }
 }
 
 void ShowCenteredOnScreen(HWND window, int width, int height) {

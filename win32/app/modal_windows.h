@@ -9,7 +9,8 @@ void ShowCreateIpsDialog();
 // The same dialog, making BPS patches.
 void ShowCreateBpsDialog();
 struct EditorDefinition;
-// An editor on the shared empty template, served by the frame's procedure.
+// An editor on the shared empty template, served by the frame's procedure; then each editor
+// an undo or redo there brought forward in its place.
 void OpenEditorWindow(const EditorDefinition& editor);
 
 // Places the window in the middle of the full-screen area at the given pixel size and

@@ -1,29 +1,35 @@
 #include "win32/app/undo_apply.h"
 
+#include <string>
+
 #include "core/rom/apply_messages.h"
-#include "core/rom/undo_redo.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
 
 namespace {
 
-void EnableItem(HMENU menu, int command, bool enabled) {
-  EnableMenuItem(menu, static_cast<UINT>(command), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+// Rewrites an entry that menu holds (and only then) with its step's name and state.
+void ShowItem(HMENU menu, int command, const std::string& verb, const std::string& step, const char* key,
+              bool enabled) {
+  const auto id = static_cast<UINT>(command);
+  if (GetMenuState(menu, id, MF_BYCOMMAND) == static_cast<UINT>(-1)) return;
+  const std::string text = verb + (step.empty() ? "" : " " + step) + "\t" + key;
+  ModifyMenuA(menu, id, MF_BYCOMMAND | MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), id, text.c_str());
 }
 
 }  // namespace
 
 void EnableUndoMenuItems(HMENU menu) {
-  EnableItem(menu, kCmdUndoApply, CanUndo(romSession));
-  EnableItem(menu, kCmdRedoApply, CanRedo(romSession));
+  ShowItem(menu, kCmdUndoApply, "&Undo", NextUndoName(romSession), "Ctrl+Z", CanUndo(romSession));
+  ShowItem(menu, kCmdRedoApply, "&Redo", NextRedoName(romSession), "Ctrl+Y", CanRedo(romSession));
 }
 
-void StepJournal(int command, const std::function<void(std::uint32_t offset)>& showChanged) {
+void StepJournal(int command, const std::function<void(const JournalStep& step)>& showChanged) {
   const std::optional<JournalStep> step = command == kCmdUndoApply
                                               ? UndoAction(romSession, listOrders, gameTables)
                                               : RedoAction(romSession, listOrders, gameTables);
   if (!step) return;
-  showChanged(step->offset);
+  showChanged(*step);
   if (!step->written) ShowWarning(*platform, kChangesNotWritten);
 }
 

@@ -102,6 +102,8 @@ struct EditorDefinition {
   // The shown record as that question names it; entry is the entry shown in the first of
   // recordLists, -1 when there is none.
   std::string (*recordName)(int entry) = nullptr;
+  // The same as Undo names an Apply to it (Enemy 12 "Angry Yarn"). Null: as recordName.
+  std::string (*stepName)(int entry) = nullptr;
   // A command or control notification the frame did not take (WM_COMMAND's words).
   bool (*onCommand)(int id, int code) = nullptr;
   // A WM_NOTIFY the frame did not take; answer becomes the message's result.
@@ -120,6 +122,16 @@ INT_PTR CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 // The frame's windows of the open editor.
 const EditorFrame& OpenEditorFrame();
+
+// After an undo or redo in one editor of a step another editor made, the first ends and the
+// maker is to open in its place, showing the record the step wrote; null when no editor is
+// waiting to open.
+const EditorDefinition* EditorToOpenNext();
+
+// Before the main window closes or replaces the image: the open editor, if any, asks about
+// typing it holds (Apply, Drop or Cancel), then ends with the image. False when the user
+// cancelled, or the apply failed: then the editor stays and the image with it.
+bool CloseEditorsBeforeImageGoes();
 
 // Tool tip of a command on the frame's tool bar, or nullptr for any other ID.
 const char* EditorToolTip(const EditorFrameLayout& layout, int command);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <optional>
 
 #include "core/rom/apply_messages.h"
 #include "core/rom/image_action.h"
@@ -13,6 +14,7 @@
 #include "win32/changes/table_csv_commands.h"
 #include "win32/editors/control_values.h"
 #include "win32/editors/editor_keys.h"
+#include "win32/editors/editor_list.h"
 #include "win32/editors/unapplied_edits.h"
 #include "win32/editors/view_menu.h"
 
@@ -21,6 +23,13 @@ namespace {
 // One editor is open at a time, modal to the main window.
 const EditorDefinition* definition = nullptr;
 EditorFrame frame;
+// The editor that opens next, after one that stepped back or forth over its action.
+struct EditorToOpen {
+  const EditorDefinition* editor;
+  std::uint32_t offset;
+  std::string line;  // beside Apply: "Undone at 12:00:00"
+};
+std::optional<EditorToOpen> editorToOpen;
 
 std::vector<HWND> RecordLists() {
   std::vector<HWND> lists;
@@ -48,6 +57,15 @@ void LookAtControlsAgain() {
   KeepDefaultButtonOutOfLists();
 }
 
+// After an undo or redo: the record holding the byte the step wrote.
+void ShowChanged(std::uint32_t offset) {
+  if (definition->showChanged) {
+    definition->showChanged(offset);
+  } else {
+    definition->show();
+  }
+}
+
 void OpenEditor(HWND window, const EditorDefinition& opened) {
   definition = &opened;
   frame = BuildEditorFrame(window, opened.layout);
@@ -58,9 +76,15 @@ void OpenEditor(HWND window, const EditorDefinition& opened) {
   opened.createControls(frame);
   FinishEditorFrame(frame);
   opened.show();
+  const bool showsStep = editorToOpen && editorToOpen->editor == &opened;
+  if (showsStep) ShowChanged(editorToOpen->offset);
   SendMessageA(window, WM_SETREDRAW, TRUE, 0);
   RedrawWindow(window, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
   RememberWhatIsShown();
+  if (showsStep) {
+    ShowWrittenLine(editorToOpen->line);
+    editorToOpen.reset();
+  }
   SendMessageA(window, DM_SETDEFID, kApplyButtonId, 0);
   StartEditorKeys(window);
 }
@@ -96,16 +120,33 @@ std::string TimeOfDay() {
   return text;
 }
 
+int ShownRecordEntry() {
+  const std::vector<HWND> lists = RecordLists();
+  return lists.empty() ? -1 : ShownEntryOf(lists.front());
+}
+
+std::string ShownRecordName() {
+  return definition->recordName(ShownRecordEntry());
+}
+
+std::string ShownRecordStepName() {
+  return (definition->stepName ? definition->stepName : definition->recordName)(ShownRecordEntry());
+}
+
 // True when every byte reached the image. A refused apply writes nothing and keeps the
 // typing; after any write the editor shows what the image now holds.
 bool Apply() {
+  // Every way of closing the image closes the editor first; this keeps a stray apply from
+  // writing (or backing up) anywhere.
+  if (!romSession.romLoaded) return false;
   const std::string refusal = definition->refusal ? definition->refusal() : std::string();
   if (!refusal.empty()) {
     ShowWarning(*platform, refusal);
     return false;
   }
   if (definition->mayWrite && !definition->mayWrite()) return false;
-  const ActionOutcome outcome = RunImageAction(romSession, definition->apply);
+  const ActionLabel label{"Apply to " + ShownRecordStepName(), definition->layout.title};
+  const ActionOutcome outcome = RunImageAction(romSession, label, definition->apply);
   // Without its backup nothing was written, and the typing stays unapplied.
   if (outcome != ActionOutcome::NoBackup) RememberWhatIsShown();
   const bool written = outcome == ActionOutcome::Written;
@@ -114,10 +155,7 @@ bool Apply() {
   return written;
 }
 
-std::string ShownRecordName() {
-  const std::vector<HWND> lists = RecordLists();
-  return definition->recordName(lists.empty() ? -1 : ShownEntryOf(lists.front()));
-}
+
 
 // Asks about unapplied edits before the shown record goes; false when the user stays.
 bool MayLeaveShownRecord() {
@@ -168,16 +206,25 @@ void PickRecord(HWND list, int id, int code) {
   RememberAnotherShown();
 }
 
-// After an undo or redo the editor shows the record the step wrote, as the image now holds it.
+// After an undo or redo the editor that made the step shows the record it wrote, as the
+// image now holds it, and says so beside Apply; a step of another editor opens that one in
+// this one's place.
 void StepAndShow(int command) {
-  StepJournal(command, [](std::uint32_t offset) {
-    if (definition->showChanged) {
-      definition->showChanged(offset);
-    } else {
-      definition->show();
+  const std::string line = (command == kCmdUndoApply ? "Undone at " : "Redone at ") + TimeOfDay();
+  StepJournal(command, [&line](const JournalStep& step) {
+    const EditorDefinition* maker = EditorTitled(step.label.editor);
+    if (maker && maker != definition) {
+      editorToOpen = EditorToOpen{maker, step.offset, line};
+      return;
     }
+    ShowChanged(step.offset);
   });
+  if (editorToOpen) {
+    EndEditor();
+    return;
+  }
   RememberAnotherShown();
+  ShowWrittenLine(line);
 }
 
 // After an import the editor shows its record as the image now holds it.
@@ -302,6 +349,17 @@ bool OnNotify(NMHDR& header, LRESULT& answer) {
 
 const EditorFrame& OpenEditorFrame() {
   return frame;
+}
+
+const EditorDefinition* EditorToOpenNext() {
+  return editorToOpen ? editorToOpen->editor : nullptr;
+}
+
+bool CloseEditorsBeforeImageGoes() {
+  if (!definition) return true;
+  if (!MayLeaveShownRecord()) return false;
+  EndEditor();
+  return true;
 }
 
 const char* EditorToolTip(const EditorFrameLayout& layout, int command) {

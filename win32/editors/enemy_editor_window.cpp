@@ -9,6 +9,7 @@
 #include "core/enemy/enemy_view.h"
 #include "core/enemy/outside_pictures.h"
 #include "core/io/text_dump.h"
+#include "core/tables/list_entry.h"
 #include "core/text/game_text.h"
 #include "core/tables/table_fields.h"
 #include "core/tables/table_position.h"
@@ -61,8 +62,8 @@ void RewriteEnemyViewMenu(ListOrder chosen) {
 }
 
 void ShowEnemy(std::size_t position) {
-  ShowEnemyBoxes(controls,
-                 ViewEnemy(gameTables.enemyTable[position], gameTables.enemyTable, gameTables.itemTable));
+  const EnemyRecord& enemy = gameTables.enemyTable[position];
+  ShowEnemyBoxes(controls, ViewEnemy(enemy, gameTables.enemyTable, gameTables.itemTable), enemy);
 }
 
 void SelectAndShow(std::size_t position) {
@@ -156,6 +157,12 @@ std::string EnemyName(int entry) {
   return name.empty() ? "this enemy" : name;
 }
 
+std::string EnemyStepName(int entry) {
+  if (entry < 0) return EnemyName(entry);
+  const EnemyRecord& enemy = gameTables.enemyTable[entry];
+  return StepRecordText("Enemy", enemy.name, enemy.enemyNumber);
+}
+
 void DumpEnemyTable() {
   std::string path = textPathBuffer;
   if (!ChooseOutputFile(FileDialog::Text, path)) return;
@@ -211,6 +218,7 @@ EditorDefinition Define() {
   editor.csvTable = EnemyTableFields;
   editor.recordLists = {kEnemyListId};
   editor.recordName = EnemyName;
+  editor.stepName = EnemyStepName;
   editor.onCommand = HandleControlNotification;
   editor.showTab = ShowTab;
   editor.drawItem = DrawOutsidePicture;

@@ -1,6 +1,7 @@
 #include "win32/editors/item_editor_window.h"
 
 #include "core/io/text_dump.h"
+#include "core/tables/list_entry.h"
 #include "core/text/game_text.h"
 #include "core/item/apply_item.h"
 #include "core/item/item_dump.h"
@@ -34,7 +35,8 @@ void RewriteItemViewMenu(ListOrder chosen) {
 }
 
 void ShowItem(std::size_t position) {
-  ShowItemBoxes(controls, ViewItem(gameTables.itemTable[position]));
+  const ItemRecord& item = gameTables.itemTable[position];
+  ShowItemBoxes(controls, ViewItem(item), item);
 }
 
 void SelectAndShow(std::size_t position) {
@@ -127,6 +129,12 @@ std::string ItemName(int entry) {
   return name.empty() ? "this item" : name;
 }
 
+std::string ItemStepName(int entry) {
+  if (entry < 0) return ItemName(entry);
+  const ItemRecord& item = gameTables.itemTable[entry];
+  return StepRecordText("Item", item.name, item.itemNumber);
+}
+
 void DumpItemTable() {
   std::string path = textPathBuffer;
   if (!ChooseOutputFile(FileDialog::Text, path)) return;
@@ -160,6 +168,7 @@ EditorDefinition Define() {
   editor.csvTable = ItemTableFields;
   editor.recordLists = {kItemListId};
   editor.recordName = ItemName;
+  editor.stepName = ItemStepName;
   editor.onCommand = ChooseItem;
   return editor;
 }
