@@ -73,6 +73,21 @@ TEST_F(MainCommands, RecentEntriesLoadOnlyWhenFilled) {
   EXPECT_EQ(recorder.sounds, std::vector<SoundId>{SoundId::RomLoaded});
 }
 
+bool Greyed(int command) {
+  SendMessageA(mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(fileMenu), 0);
+  return (GetMenuState(fileMenu, static_cast<UINT>(command), MF_BYCOMMAND) & MF_GRAYED) != 0;
+}
+
+TEST_F(MainCommands, EmptyRecentEntriesAndCloseRomWithoutAnImageAreGreyed) {
+  EXPECT_TRUE(Greyed(kCmdCloseRom));
+  for (int command = kCmdRecentRom0; command <= kCmdRecentRom4; ++command) EXPECT_TRUE(Greyed(command)) << command;
+
+  LoadThroughDialog(WriteFixtureRom("greyed.smc", RomKind::EarthBoundRom));
+  EXPECT_FALSE(Greyed(kCmdCloseRom));
+  EXPECT_FALSE(Greyed(kCmdRecentRom0)) << "the loaded image's entry";
+  EXPECT_TRUE(Greyed(kCmdRecentRom0 + 1));
+}
+
 TEST_F(MainCommands, CloseRomPlaysItsSoundOnlyWhenARomWasLoaded) {
   LoadThroughDialog(WriteFixtureRom("close.smc", RomKind::EarthBoundRom));
   ASSERT_TRUE(romSession.romLoaded);

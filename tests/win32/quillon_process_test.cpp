@@ -43,17 +43,32 @@ HWND WaitForWindow(WindowSearch search) {
   return search.found;
 }
 
+// Starts the program with the arguments after its path; false when it cannot start.
+bool StartQuillon(const std::string& arguments, PROCESS_INFORMATION& process) {
+  std::string commandLine = "\"" + ProgramDirectory() + "quillon.exe\"" + arguments;
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof(startup);
+  return CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process) != 0;
+}
+
+// Asks the program to close and waits for it; its exit code, or 99 when it had to be ended.
+DWORD CloseQuillon(const PROCESS_INFORMATION& process, HWND window) {
+  if (window) PostMessageA(window, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(process.hProcess, 15000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 99);
+  DWORD exitCode = 0;
+  GetExitCodeProcess(process.hProcess, &exitCode);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return exitCode;
+}
+
 TEST(QuillonProcess, ShowsTheSplashThenItsMainWindowAndClosesCleanly) {
   // The program reads its recent list beside itself and writes it back there at exit.
   const SettingsFileGuard settingsFile;
   WriteProgramSettings("C:\\roms\\first.smc\nC:\\roms\\second.smc\n");
-  std::string commandLine = "\"" + ProgramDirectory() + "quillon.exe\"";
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof(startup);
   PROCESS_INFORMATION process = {};
-  ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                             &process))
-      << commandLine;
+  ASSERT_TRUE(StartQuillon("", process));
 
   const HWND splash = WaitForWindow({process.dwProcessId, "#32770", nullptr, true, nullptr});
   EXPECT_NE(splash, nullptr);
@@ -64,19 +79,26 @@ TEST(QuillonProcess, ShowsTheSplashThenItsMainWindowAndClosesCleanly) {
     EXPECT_FALSE(IsWindowVisible(window)) << "the main window appears after the splash";
     PostMessageA(splash, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
   }
-  if (window) {
-    EXPECT_EQ(WaitForWindow({process.dwProcessId, nullptr, "Quillon!", true, nullptr}), window);
-    PostMessageA(window, WM_CLOSE, 0, 0);
-  }
-  const DWORD waited = WaitForSingleObject(process.hProcess, 15000);
-  if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 99);
-  EXPECT_EQ(waited, WAIT_OBJECT_0);
-  DWORD exitCode = 0;
-  GetExitCodeProcess(process.hProcess, &exitCode);
-  EXPECT_EQ(exitCode, 0u);
+  if (window) EXPECT_EQ(WaitForWindow({process.dwProcessId, nullptr, "Quillon!", true, nullptr}), window);
+  EXPECT_EQ(CloseQuillon(process, window), 0u);
   EXPECT_EQ(ReadFileText(ProgramSettingsPath()), "C:\\roms\\first.smc\r\nC:\\roms\\second.smc\r\n\r\n\r\n\r\n");
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+}
+
+TEST(QuillonProcess, LoadsTheImageNamedOnItsCommandLine) {
+  const SettingsFileGuard settingsFile;
+  WriteProgramSettings("");
+  const std::string path = TempPath("opened with.smc");
+  FixtureImage().SetKind(RomKind::EarthBoundRom).WriteTo(path);
+  PROCESS_INFORMATION process = {};
+  ASSERT_TRUE(StartQuillon(" \"" + path + "\"", process));
+
+  const HWND splash = WaitForWindow({process.dwProcessId, "#32770", nullptr, true, nullptr});
+  if (splash) PostMessageA(splash, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  const std::string title = "Quillon! - " + path.substr(path.find_last_of('\\') + 1);
+  const HWND window = WaitForWindow({process.dwProcessId, nullptr, title.c_str(), true, nullptr});
+  EXPECT_NE(window, nullptr);
+  EXPECT_EQ(CloseQuillon(process, window), 0u);
+  EXPECT_EQ(ReadFileText(ProgramSettingsPath()).substr(0, path.size()), path) << "remembered as a loaded image";
 }
 
 }  // namespace

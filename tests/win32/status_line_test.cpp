@@ -78,6 +78,26 @@ TEST_F(StatusLineText, LoadRefreshesTheLineOfTheSelectedItem) {
   EXPECT_EQ(StatusLine(), "Quillon! - EarthBound ROM - 3146240 bytes - Possessed!");
 }
 
+TEST_F(StatusLineText, LoadShowsTheKindAndSizeWhicheverItemIsSelected) {
+  StatusLineFor(treeItems.items);
+  LoadFromRecentEntry(WriteFixtureRom("any item.smc", RomKind::EarthBoundRom));
+  EXPECT_EQ(StatusLine(), "Quillon! - EarthBound ROM - 3146240 bytes");
+  EXPECT_EQ(StatusLineFor(treeItems.items), "Modify Item Attributes") << "until another item is chosen";
+}
+
+TEST_F(StatusLineText, TheTitleNamesTheLoadedFile) {
+  const std::string path = WriteFixtureRom("titled.smc", RomKind::EarthBoundRom);
+  LoadFromRecentEntry(path);
+  EXPECT_EQ(WindowText(mainWindow), "Quillon! - " + path.substr(path.find_last_of('\\') + 1));
+  ASSERT_EQ(path.substr(path.size() - 11), "-titled.smc");
+  SendCommand(kCmdCloseRom);
+  EXPECT_EQ(WindowText(mainWindow), "Quillon!");
+
+  LoadFromRecentEntry(WriteFixtureRom("titled.smc", RomKind::EarthBoundRom));
+  LoadFromRecentEntry(TempPath("missing.smc"));
+  EXPECT_EQ(WindowText(mainWindow), "Quillon!") << "a failed load has closed the image";
+}
+
 TEST_F(StatusLineText, FailedLoadShowsThatNoRomIsLoaded) {
   const std::string tooSmall = TempPath("small.smc");
   FixtureImage(FixtureImage::kFullSize / 4).SetKind(RomKind::EarthBoundRom).WriteTo(tooSmall);

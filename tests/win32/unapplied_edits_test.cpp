@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <deque>
 #include <functional>
 #include <regex>
 #include <string>
@@ -13,8 +14,10 @@
 #include "tests/win32/editor_input.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
+#include "win32/app/program_directory.h"
 #include "win32/editors/editor_frame.h"
 #include "win32/editors/item_editor_window.h"
+#include "win32/editors/misc_text_editor_window.h"
 
 namespace {
 
@@ -67,6 +70,18 @@ void Command(HWND editor, int command) {
 
 // The sounds of the test running, for a way out that is known by its sound.
 const std::vector<SoundId>* recordedSounds = nullptr;
+// The image the main window's Load ROM picks, and the answers of the test running.
+std::string otherImagePath;
+std::deque<std::string>* fileAnswers = nullptr;
+
+bool EditorGone(HWND editor) {
+  return !IsWindowVisible(editor);
+}
+
+bool QuitPosted() {
+  MSG quit;
+  return PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
+}
 
 // A way out of the shown record, and whether it went where it leads.
 struct WayOut {
@@ -89,7 +104,28 @@ const WayOut kWaysOut[] = {
      [](HWND editor) { return !IsWindowVisible(editor); }},
     {"Close ROM", [](HWND editor) { Command(editor, kCmdEditorCloseRom); },
      [](HWND) { return !romSession.romLoaded; }},
+    // The main window's commands that close the image take every editor with it.
+    {"Close ROM in the main window", [](HWND) { SendCommand(kCmdCloseRom); },
+     [](HWND editor) { return !romSession.romLoaded && EditorGone(editor); }},
+    {"Load ROM in the main window",
+     [](HWND) {
+       fileAnswers->push_back(otherImagePath);
+       SendCommand(kCmdLoadRom);
+     },
+     [](HWND editor) { return romSession.romLoaded && romSession.romPath == otherImagePath && EditorGone(editor); }},
+    {"Exit in the main window", [](HWND) { SendCommand(kCmdExit); },
+     [](HWND editor) { return QuitPosted() && EditorGone(editor); }},
 };
+
+// Where an apply without an image once put its backup: beside the program, or in the
+// working folder.
+bool StrayBackupFolderExists() {
+  const std::string folders[] = {ProgramDirectory() + ".backups", ".backups"};
+  for (const std::string& folder : folders) {
+    if (GetFileAttributesA(folder.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+  }
+  return false;
+}
 
 TEST_F(UnappliedEdits, EveryWayOutAsksAndFollowsTheAnswer) {
   struct Answer {
@@ -98,6 +134,8 @@ TEST_F(UnappliedEdits, EveryWayOutAsksAndFollowsTheAnswer) {
     bool goesOn;
   } answers[] = {{MessageAnswer::Yes, true, true}, {MessageAnswer::No, false, true}, {MessageAnswer::Cancel, false, false}};
   recordedSounds = &recorder.sounds;
+  fileAnswers = &recorder.fileAnswers;
+  otherImagePath = WriteFixtureRom("other.smc", RomKind::EarthBoundRom);
   for (const WayOut& way : kWaysOut) {
     for (const Answer& answer : answers) {
       SCOPED_TRACE(std::string(way.name) + ", answer " + std::to_string(static_cast<int>(answer.button)));
@@ -125,6 +163,7 @@ TEST_F(UnappliedEdits, EveryWayOutAsksAndFollowsTheAnswer) {
       if (!answer.goesOn) {
         EXPECT_EQ(costBox, "77") << "the typing stays";
       }
+      EXPECT_FALSE(StrayBackupFolderExists());
     }
   }
 }
@@ -171,7 +210,7 @@ TEST_F(UnappliedEdits, NoEditsNoQuestion) {
 TEST_F(UnappliedEdits, EachEditorNamesWhatItWouldApply) {
   const std::pair<HTREEITEM*, const char*> editors[] = {{&treeItems.names, "the PSI names"},
                                                         {&treeItems.teleport, "the teleports"},
-                                                        {&treeItems.text, "the misc. text"}};
+                                                        {&treeItems.text, "the phone list"}};
   path = LoadImage(NamedItemsImage());
   for (const auto& [item, name] : editors) {
     recorder.messages.clear();
@@ -188,6 +227,30 @@ TEST_F(UnappliedEdits, EachEditorNamesWhatItWouldApply) {
     }));
     ASSERT_FALSE(recorder.messages.empty()) << name;
     EXPECT_EQ(recorder.messages[0].text, std::string("Apply your changes to ") + name + " first?");
+  }
+}
+
+TEST_F(UnappliedEdits, TheTextEditorNamesEachGroupHoldingTyping) {
+  struct Case {
+    std::vector<int> boxes;
+    const char* name;
+  } cases[] = {
+      {{kPhonePointerBoxId}, "the phone list"},
+      {{kAilmentBoxId}, "the ailment names"},
+      {{kBattleMenuBoxId}, "the battle menu"},
+      {{kPhoneNameBoxId, kBattleMenuBoxId}, "the phone list and the battle menu"},
+      {{kPhoneNameBoxId, kAilmentBoxId, kBattleMenuBoxId}, "the phone list, the ailment names and the battle menu"},
+  };
+  path = LoadImage(NamedItemsImage());
+  for (const Case& c : cases) {
+    recorder.messages.clear();
+    recorder.messageAnswers = {MessageAnswer::No};
+    ASSERT_TRUE(OpenFromTree(treeItems.text, [&](HWND editor) {
+      for (int box : c.boxes) TypeText(ControlById(editor, box), "$1");
+      SendMessageA(editor, WM_CLOSE, 0, 0);
+    }));
+    ASSERT_EQ(recorder.messages.size(), 1u) << c.name;
+    EXPECT_EQ(recorder.messages[0].text, std::string("Apply your changes to ") + c.name + " first?");
   }
 }
 

@@ -15,6 +15,7 @@
 #include "win32/app/undo_apply.h"
 #include "win32/changes/changes_commands.h"
 #include "win32/changes/table_csv_commands.h"
+#include "win32/editors/editor_frame.h"
 #include "win32/ips/apply_patch_command.h"
 
 namespace {
@@ -25,6 +26,7 @@ void ChooseAndLoadRom() {
 }
 
 void CloseRomFromMainWindow() {
+  if (!CloseEditorsBeforeImageGoes()) return;
   const bool wasLoaded = romSession.romLoaded != 0;
   CloseRom(romSession);
   if (wasLoaded) platform->PlaySound(SoundId::RomClosed);
@@ -48,8 +50,10 @@ void FixChecksum() {
   }
 }
 
-// The one way out: closes the ROM silently, saves the recent list and ends the loop.
+// The one way out: asks an editor holding typing first, then closes the ROM silently, saves
+// the recent list and ends the loop.
 void QuitProgram() {
+  if (!CloseEditorsBeforeImageGoes()) return;
   // Resetting the session too keeps a second close request from closing the file twice.
   CloseRom(romSession);
   WriteSettings();
@@ -106,7 +110,7 @@ void RunMainCommand(int command) {
       return;
     case kCmdUndoApply:
     case kCmdRedoApply:
-      StepJournal(command, [](std::uint32_t) { RefreshStatusLine(); });
+      StepJournal(command, [](const JournalStep&) { RefreshStatusLine(); });
       return;
     case kCmdQuiz:
       RunPossessionQuiz();
@@ -126,9 +130,14 @@ void RunMainCommand(int command) {
 }
 
 void LoadRomFromPath(const std::string& path) {
+  if (!CloseEditorsBeforeImageGoes()) return;
   // The path is copied first: it may be a recent entry that the update below moves.
   const std::string loadedPath = path;
   // A failed load has closed the earlier image too, so the line changes either way.
-  if (LoadRom(loadedPath, romSession, listOrders, gameTables, *platform)) RememberLoadedRom(loadedPath);
-  RefreshStatusLine();
+  if (!LoadRom(loadedPath, romSession, listOrders, gameTables, *platform)) {
+    RefreshStatusLine();
+    return;
+  }
+  RememberLoadedRom(loadedPath);
+  ShowLoadedRomOnStatusLine();
 }

@@ -1,5 +1,7 @@
 #include "win32/app/main_window.h"
 
+#include <shellapi.h>
+
 #include "win32/app/app_state.h"
 #include "win32/app/background.h"
 #include "win32/app/command_ids.h"
@@ -24,6 +26,14 @@ void AnswerNotification(const NMHDR& header, LPARAM lParam) {
   }
 }
 
+// A file dropped onto the window loads as Load ROM loads one; of several, the first.
+void LoadDroppedFile(HDROP drop) {
+  char path[MAX_PATH] = {};
+  const UINT length = DragQueryFileA(drop, 0, path, sizeof(path));
+  DragFinish(drop);
+  if (length > 0) LoadRomFromPath(path);
+}
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
@@ -40,6 +50,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     case WM_INITMENUPOPUP:
       if (reinterpret_cast<HMENU>(wParam) == fileMenu) RefreshFileMenu();
+      return 0;
+    case WM_DROPFILES:
+      LoadDroppedFile(reinterpret_cast<HDROP>(wParam));
       return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);
@@ -79,6 +92,7 @@ void CreateMainWindowAndChildren() {
                                x, y, kMainWindowWidth,
                                2 * GetSystemMetrics(SM_CYCAPTION) + kMainWindowHeightBelowCaptions, nullptr,
                                mainMenu, programInstance, nullptr);
+  DragAcceptFiles(mainWindow, TRUE);
   statusBar = CreateChild(STATUSCLASSNAMEA, "Quillon", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0);
   CreateToolBarAndSeparator();
   treeView = CreateChild(WC_TREEVIEWA, "Tree",

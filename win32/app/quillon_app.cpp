@@ -1,7 +1,9 @@
 #include "win32/app/quillon_app.h"
 
 #include "win32/app/app_state.h"
+#include "win32/app/command_line_file.h"
 #include "win32/app/ctl3d.h"
+#include "win32/app/main_commands.h"
 #include "win32/app/main_toolbar_and_tree.h"
 #include "win32/app/main_window.h"
 #include "win32/app/menus.h"
@@ -48,10 +50,12 @@ bool CreateMainWindow(HINSTANCE instance) {
   return true;
 }
 
-int RunQuillon(HINSTANCE instance, int showCommand) {
+int RunQuillon(HINSTANCE instance, int showCommand, const std::string& arguments) {
   if (!CreateMainWindow(instance)) return 1;
   ShowSplash();
   ShowWindow(mainWindow, showCommand);
   SetUpMainToolBarAndTree();
+  const std::string file = FileNamedOnCommandLine(arguments);
+  if (!file.empty()) LoadRomFromPath(file);
   return RunMessageLoop();
 }

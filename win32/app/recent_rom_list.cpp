@@ -17,7 +17,9 @@ void WriteSettings() {
 void RefreshRecentMenu() {
   for (std::size_t entry = 0; entry < kRecentRomCount; ++entry) {
     const UINT command = kCmdRecentRom0 + static_cast<UINT>(entry);
-    ModifyMenuA(fileMenu, command, MF_BYCOMMAND | MF_STRING, command,
+    // An entry without a path has nothing to load.
+    const UINT greyed = recentRoms[entry].empty() ? MF_GRAYED : MF_ENABLED;
+    ModifyMenuA(fileMenu, command, MF_BYCOMMAND | MF_STRING | greyed, command,
                 RecentMenuItemText(entry, recentRoms[entry]).c_str());
   }
 }

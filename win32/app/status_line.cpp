@@ -21,17 +21,38 @@ std::string ItemDescription(HTREEITEM item) {
   return "Quillon!";
 }
 
+std::string RomState() {
+  return RomKindText(romSession.romKind, romSession.romLayout) + std::to_string(romSession.romSize) + " bytes";
+}
+
+void ShowOnStatusLine(std::string text) {
+  if (romSession.romLoaded && IsRomPossessed(romSession.romFile, romSession.romLayout)) text += " - Possessed!";
+  SetWindowTextA(statusBar, text.c_str());
+}
+
+// The file's name without its folder.
+std::string FileName(const std::string& path) {
+  const std::size_t slash = path.find_last_of("\\/:");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void RefreshTitle() {
+  const std::string title = romSession.romLoaded ? "Quillon! - " + FileName(romSession.romPath) : "Quillon!";
+  SetWindowTextA(mainWindow, title.c_str());
+}
+
 }  // namespace
 
 void RefreshStatusLine() {
+  RefreshTitle();
   const auto selected =
       reinterpret_cast<HTREEITEM>(SendMessageA(treeView, TVM_GETNEXTITEM, TVGN_CARET, 0));
   std::string text = ItemDescription(selected);
-  if (selected && selected == treeItems.root) {
-    text += RomKindText(romSession.romKind, romSession.romLayout);
-    text += std::to_string(romSession.romSize);
-    text += " bytes";
-  }
-  if (romSession.romLoaded && IsRomPossessed(romSession.romFile, romSession.romLayout)) text += " - Possessed!";
-  SetWindowTextA(statusBar, text.c_str());
+  if (selected && selected == treeItems.root) text += RomState();
+  ShowOnStatusLine(text);
+}
+
+void ShowLoadedRomOnStatusLine() {
+  RefreshTitle();
+  ShowOnStatusLine("Quillon!" + RomState());
 }

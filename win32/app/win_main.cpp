@@ -2,6 +2,6 @@
 
 #include "win32/app/quillon_app.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-  return RunQuillon(instance, showCommand);
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int showCommand) {
+  return RunQuillon(instance, showCommand, arguments);
 }

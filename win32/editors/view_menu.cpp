@@ -32,7 +32,7 @@ std::optional<ListOrder> ListOrderOfCommand(int command) {
 }
 
 void RewriteViewMenu(HMENU viewMenu, const ViewMenuItem (&items)[3], ListOrder chosen) {
-  UINT position = 2;
+  UINT position = kFirstListOrderPosition;
   for (const ViewMenuItem& item : items) {
     const UINT check = item.order == chosen ? MF_CHECKED : MF_UNCHECKED;
     ModifyMenuA(viewMenu, position++, MF_BYPOSITION | MF_STRING | check,

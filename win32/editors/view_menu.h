@@ -9,11 +9,14 @@
 // The order a View menu command lists by, or none for any other command.
 std::optional<ListOrder> ListOrderOfCommand(int command);
 
-// One of items 2 to 4 of an editor's View menu, as the current order leaves it.
+// Where the list orders start in an editor's View menu: after Find, Find Next and a separator.
+constexpr UINT kFirstListOrderPosition = 3;
+
+// One of the three list order items of an editor's View menu, as the current order leaves it.
 struct ViewMenuItem {
   ListOrder order;
   const char* text;
 };
 
-// Rewrites items 2 to 4 of viewMenu with their texts and commands, checking the chosen order.
+// Rewrites the list order items of viewMenu with their texts and commands, checking the chosen order.
 void RewriteViewMenu(HMENU viewMenu, const ViewMenuItem (&items)[3], ListOrder chosen);
