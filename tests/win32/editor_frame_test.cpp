@@ -10,10 +10,16 @@
 #include <vector>
 
 #include "core/rom/apply_messages.h"
+#include "core/text/misc_text_tables.h"
+#include "core/text/psi_name_table.h"
+#include "core/text/teleport_table.h"
+#include "tests/support/enemy_fixture.h"
+#include "tests/support/table_fixture.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
 #include "tests/win32/editor_fixture.h"
 #include "tests/win32/theme_switched_off.h"
+#include "tests/win32/text_fit.h"
 #include "win32/editors/editor_controls.h"
 #include "win32/editors/enemy_editor_window.h"
 #include "win32/editors/item_editor_window.h"
@@ -365,6 +371,19 @@ std::vector<std::string> ControlsPastTheWindow(HWND editor) {
   return outside;
 }
 
+// Names as long as their fields hold, in the first record of every table, so that what the
+// editors show of them can be measured.
+FixtureImage LongNamesImage() {
+  const std::string longName = "Fourside Department Stor";
+  FixtureImage image = EarthBoundImage();
+  PutEnemyName(image, 0, longName);
+  image.PutGameText(ItemOffset(0), longName, kNameFieldLength);
+  image.PutGameText(Headered(kPsiNameTableRomPosition), longName, kNameFieldLength);
+  image.PutGameText(Headered(kTeleportTableRomPosition), longName, kNameFieldLength);
+  image.PutGameText(Headered(kPhoneListRomPosition), longName, kNameFieldLength);
+  return image;
+}
+
 // The editors under Wine's theme, and with the theme switched off: the controls of common
 // controls 6 take other sizes under a theme. make test runs the two in separate processes.
 enum class Theme { On, Off };
@@ -395,8 +414,8 @@ INSTANTIATE_TEST_SUITE_P(Themes, EditorLayoutTest, ::testing::Values(Theme::On, 
                            return info.param == Theme::On ? "ThemeOn" : "ThemeOff";
                          });
 
-TEST_P(EditorLayoutTest, ShownControlsOfAnyEditorNeitherOverlapNorReachPastTheWindowOnAnyTab) {
-  LoadImage(EarthBoundImage());
+TEST_P(EditorLayoutTest, ShownControlsOfAnyEditorNeitherOverlapNorReachPastTheWindowNorCutTheirTextOnAnyTab) {
+  LoadImage(LongNamesImage());
   EnemySelection = 0;
   ItemSelection = 0;
   for (const EditorCase& c : kEditors) {
@@ -413,6 +432,7 @@ TEST_P(EditorLayoutTest, ShownControlsOfAnyEditorNeitherOverlapNorReachPastTheWi
         EXPECT_GT(shown.size(), 3u) << c.tabs[tab].first;
         EXPECT_EQ(OverlappingControls(editor), std::vector<std::string>{}) << c.tabs[tab].first;
         EXPECT_EQ(ControlsPastTheWindow(editor), std::vector<std::string>{}) << c.tabs[tab].first;
+        EXPECT_EQ(TextsThatDoNotFit(editor), std::vector<std::string>{}) << c.tabs[tab].first;
       }
     }));
   }

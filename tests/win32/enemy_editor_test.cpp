@@ -15,6 +15,7 @@
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
 #include "win32/editors/enemy_editor_window.h"
+#include "win32/editors/view_menu.h"
 #include "win32/resources/resource.h"
 
 namespace {
@@ -100,7 +101,7 @@ TEST_F(EnemyEditorTest, ControlsStandAtTheirPlaces) {
   const Case cases[] = {
       {kEnemyNameId, 100, 45, 200, false},        {kEnemyHpId, 100, 67, 100, false},
       {kEnemyIqId, 100, 277, 100, false},         {kEnemyTheFlagId, 310, 45, 75, false},
-      {kEnemyItemId, 349, 130, 175, false},       {kEnemyItemFrequencyId, 349, 152, 175, false},
+      {kEnemyItemId, 349, 130, 240, false},       {kEnemyItemFrequencyId, 349, 152, 175, false},
       {kEnemyMissRateId, 350, 180, 100, false},   {kEnemyTypeId, 349, 200, 102, false},
       {kEnemyActionId + 0, 104, 117, 195, true},  {kEnemyActionId + 3, 104, 186, 195, true},
       {kEnemyArgumentId + 0, 385, 45, 195, false}, {kEnemyArgumentId + 3, 385, 114, 195, false},
@@ -108,7 +109,7 @@ TEST_F(EnemyEditorTest, ControlsStandAtTheirPlaces) {
       {kEnemyStartTextId, 100, 204, 100, false},  {kEnemyDeathTextId, 390, 204, 100, false},
       {kEnemyMaxCallId, 100, 225, 100, false},    {kEnemyMovementId, 400, 136, 100, false},
       {kEnemyBattleSpriteId, 400, 50, 100, false}, {kEnemyPaletteId, 400, 71, 100, false},
-      {kEnemyDeathSoundId, 399, 91, 162, false},  {kEnemyMusicId, 399, 113, 162, false},
+      {kEnemyDeathSoundId, 399, 91, 190, false},  {kEnemyMusicId, 399, 113, 190, false},
       {kEnemyOutsidePictureId, 99, 128, 100, true},
   };
   ASSERT_TRUE(OpenOn(kShownEnemy, [&](HWND editor) {
@@ -154,12 +155,23 @@ TEST_F(EnemyEditorTest, AFailedWriteShowsAWarning) {
   }));
 }
 
-TEST_F(EnemyEditorTest, ValuesBeyondTheirListsShowNoSelectionAndAnUntouchedApplyKeepsThem) {
+TEST_F(EnemyEditorTest, ValuesBeyondTheirListsShowAsOtherAndAnUntouchedApplyKeepsThem) {
   ASSERT_TRUE(OpenOn(kOddEnemy, [&](HWND editor) {
-    for (int id : std::initializer_list<int>{kEnemyItemFrequencyId, kEnemyTypeId, kEnemyDeathSoundId, kEnemyMusicId, kEnemyActionOrderId,
-                   kEnemyFinalActionId, kEnemyActionId + 3, kEnemyArgumentId + 0, kEnemyArgumentId + 1}) {
-      EXPECT_EQ(SelectedEntry(EnemyControl(editor, id)), -1) << id;
+    struct Other {
+      int id;
+      const char* text;
+    } others[] = {{kEnemyItemFrequencyId, "(other: 238)"}, {kEnemyTypeId, "(other: 238)"},
+                  {kEnemyDeathSoundId, "(other: 238)"},    {kEnemyMusicId, "(other: 238)"},
+                  {kEnemyActionOrderId, "(other: 238)"},   {kEnemyFinalActionId, "(other: 61166)"},
+                  {kEnemyActionId + 3, "(other: 61166)"}};
+    for (const Other& other : others) {
+      HWND list = EnemyControl(editor, other.id);
+      const int shown = static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0));
+      EXPECT_EQ(shown, EntryCount(list) - 1) << other.id << ": the last entry is selected";
+      EXPECT_EQ(EntryText(list, shown), other.text) << other.id;
+      EXPECT_EQ(SelectedEntry(list), -1) << other.id << ": read back as the stored value";
     }
+    for (int id : {kEnemyArgumentId + 0, kEnemyArgumentId + 1}) EXPECT_EQ(SelectedEntry(EnemyControl(editor, id)), -1);
     EXPECT_EQ(SendMessageA(EnemyControl(editor, kEnemyOutsidePictureId), LB_GETCURSEL, 0, 0), -1);
     EXPECT_EQ(EntryCount(EnemyControl(editor, kEnemyArgumentId + 2)), 0);
 
@@ -170,22 +182,54 @@ TEST_F(EnemyEditorTest, ValuesBeyondTheirListsShowNoSelectionAndAnUntouchedApply
               (std::vector<std::uint8_t>{0x3C, 0xF0, 0xEE, 0x00}));
     EXPECT_EQ(ShownEnemyNumber(editor), static_cast<int>(kOddEnemy));
     EXPECT_TRUE(recorder.messages.empty());
+
+    HWND frequency = EnemyControl(editor, kEnemyItemFrequencyId);
+    ChooseEntry(editor, EnemyControl(editor, kEnemyListId), PositionOfEnemy(kShownEnemy));
+    EXPECT_EQ(EntryText(frequency, EntryCount(frequency) - 1).rfind("(other", 0), std::string::npos)
+        << "an enemy whose value has its entry takes the other entry away";
   }));
 }
 
-TEST_F(EnemyEditorTest, ApplyCapsNumbersAndReadsAddressesAsHexOrDecimal) {
+TEST_F(EnemyEditorTest, ApplyTakesNumbersUpToTheirLargestAndReadsAddressesAsHexOrDecimal) {
   const std::uint32_t record = EnemyRecordOffset(kShownEnemy);
   ASSERT_TRUE(OpenOn(kShownEnemy, [&](HWND editor) {
-    TypeText(EnemyControl(editor, kEnemyHpId), "70000");
+    TypeText(EnemyControl(editor, kEnemyHpId), "65535");
     TypeText(EnemyControl(editor, kEnemyStartTextId), "$EF1234");
     TypeText(EnemyControl(editor, kEnemyDeathTextId), "123");
     ClickApply(editor);
     EXPECT_EQ(FileBytes(path, record + at::kHp, 2), (std::vector<std::uint8_t>{0xFF, 0xFF}));
     EXPECT_EQ(FileBytes(path, record + at::kStartTextAddress, 8),
               (std::vector<std::uint8_t>{0x34, 0x12, 0xEF, 0x00, 0x7B, 0x00, 0x00, 0x00}));
-    EXPECT_EQ(Text(editor, kEnemyHpId), "65535");
     EXPECT_EQ(Text(editor, kEnemyDeathTextId), "$7B");
   }));
+  EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(EnemyEditorTest, NumbersOutsideTheirFieldAreRefusedByNameAndNothingIsWritten) {
+  struct Case {
+    int box;
+    const char* typed;
+    const char* message;
+  } cases[] = {
+      {kEnemyHpId, "23302400", "HP: 23302400 is more than 65535, the largest HP."},
+      {kEnemyOffenseId, "4450", "Offense: 4450 is more than 255, the largest Offense."},
+      {kEnemyExperienceId, "-1", "Exp: -1 is less than 0, the smallest Exp."},
+      {kEnemyStartTextId, "$100000000", "Start text: $100000000 is more than $FFFFFFFF, the largest Start text."},
+  };
+  for (const Case& c : cases) {
+    recorder.messages.clear();
+    ASSERT_TRUE(OpenOn(kShownEnemy, [&](HWND editor) {
+      const std::vector<std::uint8_t> before = ReadFileBytes(path);
+      TypeText(EnemyControl(editor, c.box), c.typed);
+      ClickApply(editor);
+      EXPECT_TRUE(ReadFileBytes(path) == before) << c.typed;
+      EXPECT_EQ(Text(editor, c.box), c.typed) << "the typing stays to be corrected";
+      SendMessageA(editor, WM_CLOSE, 0, 0);
+    }));
+    ASSERT_FALSE(recorder.messages.empty()) << c.typed;
+    EXPECT_EQ(recorder.messages[0].text, c.message);
+    EXPECT_EQ(recorder.messages[0].kind, MessageKind::Warning);
+  }
 }
 
 TEST_F(EnemyEditorTest, RenamingMovesTheEnemyInNameOrderAndKeepsItShown) {
@@ -316,15 +360,15 @@ TEST_F(EnemyEditorTest, ListOrdersKeepTheEnemyShownAndRewriteTheViewMenu) {
       EXPECT_EQ(Text(editor, kEnemyNameId), "Spiteful Crow") << c.command;
       const int commands[3] = {kCmdListByOriginalOrder, kCmdListByName, kCmdListByGameOrderOrType};
       for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(static_cast<int>(GetMenuItemID(enemyViewMenu, 2 + i)), commands[i]) << c.command << " item " << i;
+        EXPECT_EQ(static_cast<int>(GetMenuItemID(enemyViewMenu, kFirstListOrderPosition + i)), commands[i]) << c.command << " item " << i;
         char text[64] = {};
-        GetMenuStringA(enemyViewMenu, 2 + i, text, sizeof text, MF_BYPOSITION);
+        GetMenuStringA(enemyViewMenu, kFirstListOrderPosition + i, text, sizeof text, MF_BYPOSITION);
         EXPECT_EQ(std::string(text), c.items[i]) << c.command;
-        const bool checked = GetMenuState(enemyViewMenu, 2 + i, MF_BYPOSITION) & MF_CHECKED;
+        const bool checked = GetMenuState(enemyViewMenu, kFirstListOrderPosition + i, MF_BYPOSITION) & MF_CHECKED;
         EXPECT_EQ(checked, i == c.checked) << c.command << " item " << i;
         // Original order, name, game order: the tool bar's commands.
         const UINT commands[] = {18, 16, 17};
-        EXPECT_EQ(GetMenuItemID(enemyViewMenu, 2 + i), commands[i]) << c.command << " item " << i;
+        EXPECT_EQ(GetMenuItemID(enemyViewMenu, kFirstListOrderPosition + i), commands[i]) << c.command << " item " << i;
       }
     }
     EXPECT_EQ(EnemySelection, remembered);

@@ -20,6 +20,7 @@
 #include "win32/app/command_ids.h"
 #include "win32/editors/editor_frame.h"
 #include "win32/editors/item_editor_window.h"
+#include "win32/editors/view_menu.h"
 #include "win32/resources/resource.h"
 
 namespace {
@@ -99,7 +100,7 @@ std::ostream& operator<<(std::ostream& out, const MenuEntry& entry) {
 
 std::vector<MenuEntry> OrderMenuEntries() {
   std::vector<MenuEntry> entries;
-  for (UINT position = 2; position <= 4; ++position) {
+  for (UINT position = kFirstListOrderPosition; position < kFirstListOrderPosition + 3; ++position) {
     char text[64] = {};
     GetMenuStringA(itemViewMenu, position, text, sizeof text, MF_BYPOSITION);
     entries.push_back({text, GetMenuItemID(itemViewMenu, static_cast<int>(position)),
@@ -187,7 +188,7 @@ TEST_F(ItemEditorTest, ControlsSitWhereTheyBelong) {
     EXPECT_EQ(GetParent(effects), stats);
     EXPECT_EQ(PlaceOf(effects).x, 99);
     EXPECT_EQ(PlaceOf(effects).y, 66);
-    EXPECT_EQ(PlaceOf(effects).width, 175);
+    EXPECT_EQ(PlaceOf(effects).width, 195);
     EXPECT_TRUE(GetWindowLongA(effects, GWL_STYLE) & WS_TABSTOP);
     const char* labels[] = {"Item:", "Name:", "Effect:", "Cost:", "Type:", "Strength:", "Extra Power:",
                             "E.P. Increase:", "Special prop.:", "Desc. address:"};
@@ -230,7 +231,8 @@ TEST_F(ItemEditorTest, ShowsEveryFieldAndTheBoxesOfTheOwnershipByte) {
       {2, {{kItemNameBoxId, "Hand Aid"}, {kItemCostBoxId, "300"}, {kItemDescAddressBoxId, "$1234AB"}},
        0, false, true, false, false, false, false, false},
       {0, {{kItemNameBoxId, "Apple juice"}}, 5, true, false, false, true, true, true, true},
-      {254, {{kItemNameBoxId, "Odd effect"}}, -1, true, false, true, false, false, false, false},
+      // The effect list has 319 entries; the stored 400 shows as a 320th.
+      {254, {{kItemNameBoxId, "Odd effect"}}, 319, true, false, true, false, false, false, false},
   };
   ASSERT_TRUE(OpenEditor([&](HWND editor) {
     for (const Case& c : cases) {
@@ -246,7 +248,7 @@ TEST_F(ItemEditorTest, ShowsEveryFieldAndTheBoxesOfTheOwnershipByte) {
       EXPECT_EQ(IsChecked(editor, kItemJeffId), c.jeff) << c.entry;
       EXPECT_EQ(IsChecked(editor, kItemPooId), c.poo) << c.entry;
     }
-    EXPECT_EQ(WindowText(ControlById(editor, kItemEffectListId)), "") << "an effect past the list shows nothing";
+    EXPECT_EQ(WindowText(ControlById(editor, kItemEffectListId)), "(other: 400)") << "an effect past the list";
   }));
   ASSERT_TRUE(OpenEditor([&](HWND editor) {
     EXPECT_EQ(Selection(ControlById(editor, kItemListId)), 254) << "the editor reopens where it was left";
@@ -254,7 +256,7 @@ TEST_F(ItemEditorTest, ShowsEveryFieldAndTheBoxesOfTheOwnershipByte) {
   }));
 }
 
-TEST_F(ItemEditorTest, ApplyWritesTheTypedValuesWithTheirCapsAndIsOnDiskAtOnce) {
+TEST_F(ItemEditorTest, ApplyWritesTheTypedValuesUpToTheirBoundsAndIsOnDiskAtOnce) {
   struct Case {
     const char* what;
     int box;
@@ -264,15 +266,13 @@ TEST_F(ItemEditorTest, ApplyWritesTheTypedValuesWithTheirCapsAndIsOnDiskAtOnce) 
     std::string shown;
   };
   const Case cases[] = {
-      {"cost 70000", kItemCostBoxId, "70000", kItemCostField, {0xF5, 0xFF}, "65525"},
-      {"cost -1", kItemCostBoxId, "-1", kItemCostField, {0xFF, 0xFF}, "4294967295"},
-      {"strength 200", kItemStrengthBoxId, "200", kItemStrengthField, {0x7F}, "127"},
-      {"strength -200", kItemStrengthBoxId, "-200", kItemStrengthField, {0x38}, "56"},
+      {"cost 65525", kItemCostBoxId, "65525", kItemCostField, {0xF5, 0xFF}, "65525"},
+      {"strength 127", kItemStrengthBoxId, "127", kItemStrengthField, {0x7F}, "127"},
+      {"strength -128", kItemStrengthBoxId, "-128", kItemStrengthField, {0x80}, "-128"},
       {"extra power 200", kItemExtraPowerBoxId, "200", kItemExtraPowerField, {0xC8}, "-56"},
-      {"extra power 300", kItemExtraPowerBoxId, "300", kItemExtraPowerField, {0xFF}, "-1"},
       {"type 3.9", kItemTypeBoxId, "3.9", kItemTypeField, {0x03}, "3"},
       {"E.P. increase 12.9", kItemEpIncreaseBoxId, "12.9", kItemEpIncreaseField, {0x0C}, "12"},
-      {"special property 999", kItemSpecialPropertyBoxId, "999", kItemSpecialPropertyField, {0xFF}, "255"},
+      {"special property 255", kItemSpecialPropertyBoxId, "255", kItemSpecialPropertyField, {0xFF}, "255"},
       {"address $1A2B3C", kItemDescAddressBoxId, "$1A2B3C", kItemDescAddressField, {0x3C, 0x2B, 0x1A, 0x00},
        "$1A2B3C"},
       {"address 26", kItemDescAddressBoxId, "26", kItemDescAddressField, {0x1A, 0x00, 0x00, 0x00}, "$1A"},
@@ -291,6 +291,35 @@ TEST_F(ItemEditorTest, ApplyWritesTheTypedValuesWithTheirCapsAndIsOnDiskAtOnce) 
   }));
   EXPECT_TRUE(recorder.messages.empty());
   EXPECT_TRUE(recorder.sounds.empty());
+}
+
+TEST_F(ItemEditorTest, NumbersOutsideTheirFieldAreRefusedByNameAndNothingIsWritten) {
+  struct Case {
+    int box;
+    const char* typed;
+    const char* message;
+  } cases[] = {
+      {kItemCostBoxId, "70000", "Cost: 70000 is more than 65525, the largest Cost."},
+      {kItemCostBoxId, "-1", "Cost: -1 is less than 0, the smallest Cost."},
+      {kItemStrengthBoxId, "200", "Strength: 200 is more than 127, the largest Strength."},
+      {kItemStrengthBoxId, "-200", "Strength: -200 is less than -128, the smallest Strength."},
+      {kItemExtraPowerBoxId, "300", "Extra Power: 300 is more than 255, the largest Extra Power."},
+      {kItemSpecialPropertyBoxId, "999", "Special prop.: 999 is more than 255, the largest Special prop.."},
+  };
+  ASSERT_TRUE(OpenEditor([&](HWND editor) {
+    ChooseEntry(editor, 1);
+    const std::vector<std::uint8_t> before = ReadFileBytes(path);
+    for (const Case& c : cases) {
+      recorder.messages.clear();
+      const std::string shown = WindowText(ControlById(editor, c.box));
+      TypeText(ControlById(editor, c.box), c.typed);
+      ClickApply(editor);
+      ASSERT_EQ(recorder.messages.size(), 1u) << c.typed;
+      EXPECT_EQ(recorder.messages[0].text, c.message);
+      EXPECT_TRUE(ReadFileBytes(path) == before) << c.typed;
+      TypeText(ControlById(editor, c.box), shown);
+    }
+  }));
 }
 
 TEST_F(ItemEditorTest, ApplyBuildsTheOwnershipByteFromTheBoxesAndKeepsAnEffectPastTheList) {

@@ -43,7 +43,11 @@ TEST_F(PsiNameEditorTest, ShowsTheSixteenNamesInTwoColumnsUnderOneHeader) {
   ASSERT_TRUE(OpenFromTree(treeItems.names, [&](HWND editor) {
     HWND header = FindChild(editor, WC_HEADERA);
     ASSERT_TRUE(header);
-    EXPECT_EQ(PlaceOf(header), (ControlPlace{105, 100, 399, 18}));
+    EXPECT_EQ(PlaceOf(header), (ControlPlace{105, 98, 399, 18}));
+    RECT headerRect = {}, firstRow = {};
+    GetWindowRect(header, &headerRect);
+    GetWindowRect(NameBox(editor, 0), &firstRow);
+    EXPECT_LT(headerRect.bottom, firstRow.top) << "the header stays clear of the first row";
     EXPECT_TRUE(GetWindowLongA(header, GWL_STYLE) & HDS_BUTTONS);
     ASSERT_EQ(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0), 1);
     char text[32] = {};

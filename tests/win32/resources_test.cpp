@@ -226,11 +226,11 @@ struct DialogControls {
 
 const DialogControls kDialogControls[] = {
     {IDD_ABOUT,
-     {{-1, "Static", nullptr, kText, 10, 30, 290, 40},
-      {-1, "Static", nullptr, kText, 10, 65, 290, 50},
-      {-1, "Static", nullptr, kText, 10, 100, 290, 50},
+     {{-1, "Static", nullptr, kText, 10, 36, 290, 28},
+      {-1, "Static", nullptr, kText, 10, 66, 290, 28},
+      {-1, "Static", nullptr, kText, 10, 96, 290, 28},
       {-1, "Static", "See Help files for more stuff like this that nobody actually reads but we put in here anyway",
-       kText, 10, 145, 290, 50}}},
+       kText, 10, 126, 290, 20}}},
     {IDD_ENEMY_SEARCH,
      {{-1, "Static", "Search in Enemy Names:", kText, 5, 5, 140, 10},
       {IDC_SEARCH_TEXT, "Edit", "", kEdit, 9, 20, 125, 12},

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tests/win32/modal_driver.h"
+#include "tests/win32/text_fit.h"
 #include "tests/win32/shell_fixture.h"
 #include "win32/app/app_state.h"
 #include "win32/editors/search_dialog.h"
@@ -66,6 +67,7 @@ TEST_F(SearchDialogTest, EachTemplateNamesWhatItSearches) {
     Ask(templateId, [label = label](HWND dialog) {
       EXPECT_EQ(WindowText(dialog), "Search");
       EXPECT_TRUE(FindWindowExA(dialog, nullptr, "Static", label)) << label;
+      EXPECT_EQ(TextsThatDoNotFit(dialog), std::vector<std::string>{}) << label;
       Click(dialog, IDC_SEARCH_CANCEL);
     });
   }

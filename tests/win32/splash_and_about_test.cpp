@@ -6,6 +6,7 @@
 
 #include "tests/win32/modal_driver.h"
 #include "quillon_version.h"
+#include "tests/win32/text_fit.h"
 #include "tests/win32/shell_fixture.h"
 #include "win32/app/about_dialog.h"
 #include "win32/app/app_state.h"
@@ -139,6 +140,7 @@ TEST_F(AboutBox, ShowsTheVersionInTheTitleFontOverFourTexts) {
     ASSERT_EQ(texts.size(), 5u);
     EXPECT_EQ(texts[3], "See Help files for more stuff like this that nobody actually reads but we put in here anyway");
     for (const std::string& text : texts) EXPECT_FALSE(text.empty());
+    EXPECT_EQ(TextsThatDoNotFit(about), std::vector<std::string>{});
     PostMessageA(about, WM_CLOSE, 0, 0);
   });
   EXPECT_TRUE(shown);

@@ -82,7 +82,8 @@ void CreateStatsControls(EnemyEditorControls& c) {
       CreateWindowExA(0, "BUTTON", "'The' flag", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 310, 45, 75,
                       21, g, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEnemyTheFlagId)), programInstance, nullptr));
   Label(g, "Item:", 255, 130, kStatsLabelWidth);
-  c.item = List(g, 349, 130, 175, 150, kEnemyItemId);
+  // Wide enough for the longest item name with its number.
+  c.item = List(g, 349, 130, 240, 150, kEnemyItemId);
   Label(g, "Item freq.:", 255, 152, kStatsLabelWidth);
   c.itemFrequency = List(g, 349, 152, 175, 150, kEnemyItemFrequencyId);
   c.missRate = Field(g, "Miss rate:", 255, kStatsLabelWidth, 350, 180, 100, kEnemyMissRateId);
@@ -117,9 +118,10 @@ void CreateGfxControls(HWND window, EnemyEditorControls& c) {
   c.battleSprite = Field(g, "Battle sprite:", 305, kStatsLabelWidth, 400, 50, 100, kEnemyBattleSpriteId);
   c.palette = Field(g, "Palette:", 305, kStatsLabelWidth, 400, 71, 100, kEnemyPaletteId);
   Label(g, "Death Sound:", 305, 91, kStatsLabelWidth);
-  c.deathSound = List(g, 399, 91, 162, 90, kEnemyDeathSoundId);
+  // Wide enough for the longest music name.
+  c.deathSound = List(g, 399, 91, 190, 90, kEnemyDeathSoundId);
   Label(g, "Music:", 305, 113, 80);
-  c.music = List(g, 399, 113, 162, 90, kEnemyMusicId);
+  c.music = List(g, 399, 113, 190, 90, kEnemyMusicId);
   // In the right column: the outside picture list covers the left one from "Outside pic:" down.
   c.movement = Field(g, "Movement:", 305, kStatsLabelWidth, 400, 136, 100, kEnemyMovementId);
   Label(g, "Outside pic:", 5, 50, kStatsLabelWidth);
@@ -154,9 +156,11 @@ const TextField kTextFields[] = {
 struct ListField {
   HWND EnemyEditorControls::*control;
   int EnemyBoxes::*box;
+  std::uint32_t (*stored)(const EnemyRecord& enemy);
 };
 
-#define ENEMY_LIST_FIELD(field) {&EnemyEditorControls::field, &EnemyBoxes::field}
+#define ENEMY_LIST_FIELD(field) \
+  {&EnemyEditorControls::field, &EnemyBoxes::field, [](const EnemyRecord& e) -> std::uint32_t { return e.field; }}
 const ListField kListFields[] = {
     ENEMY_LIST_FIELD(item),  ENEMY_LIST_FIELD(itemFrequency), ENEMY_LIST_FIELD(deathSound),
     ENEMY_LIST_FIELD(type),  ENEMY_LIST_FIELD(music),         ENEMY_LIST_FIELD(actionOrder),
@@ -217,13 +221,15 @@ void ShowArgument(HWND box, const ArgumentBox& argument) {
   SelectEntry(box, argument.selection);
 }
 
-void ShowEnemyBoxes(const EnemyEditorControls& c, const EnemyBoxes& boxes) {
+void ShowEnemyBoxes(const EnemyEditorControls& c, const EnemyBoxes& boxes, const EnemyRecord& enemy) {
   for (const TextField& field : kTextFields) ShowControlText(c.*field.control, boxes.*field.box);
-  for (const ListField& field : kListFields) SelectEntry(c.*field.control, boxes.*field.box);
+  for (const ListField& field : kListFields) {
+    SelectEntryOfStored(c.*field.control, boxes.*field.box, field.stored(enemy));
+  }
   SendMessageA(c.outsidePicture, LB_SETCURSEL, static_cast<WPARAM>(boxes.outsidePicture), 0);
   ShowCheck(c.theFlag, boxes.theFlag);
   for (std::size_t k = 0; k < kEnemyActionCount; ++k) {
-    SelectEntry(c.actions[k], boxes.actions[k]);
+    SelectEntryOfStored(c.actions[k], boxes.actions[k], enemy.actions[k]);
     ShowArgument(c.arguments[k], boxes.arguments[k]);
   }
 }

@@ -31,7 +31,8 @@ EnemyEditorControls CreateEnemyEditorControls(const EditorFrame& frame);
 void ShowEnemyEditorTab(const EditorFrame& frame, const EnemyEditorControls& controls, EnemyEditorTab tab);
 
 // Every control shows its box; the enemy list is left as it is.
-void ShowEnemyBoxes(const EnemyEditorControls& controls, const EnemyBoxes& boxes);
+// enemy gives the stored values that a list without their entry shows as "(other: N)".
+void ShowEnemyBoxes(const EnemyEditorControls& controls, const EnemyBoxes& boxes, const EnemyRecord& enemy);
 // The boxes as the controls hold them now; argument lists are not read back.
 EnemyBoxes ReadEnemyBoxes(const EnemyEditorControls& controls);
 // Fills an argument box with its list and selects the entry, or clears it.

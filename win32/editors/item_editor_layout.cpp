@@ -71,7 +71,8 @@ ItemEditorControls CreateItemEditorControls(const EditorFrame& frame) {
   Label(stats, "Name:", 46);
   c.nameNote = CreateLabel(stats, "", 305, 47, 90, kRowHeight, kItemNameNoteId);
   UseEditorFont(c.nameNote);
-  c.effect = StyledChild("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, stats, 99, 66, 175, 150,
+  // As wide as the enemy editor's action lists, which hold the same names.
+  c.effect = StyledChild("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, stats, 99, 66, 195, 150,
                          kItemEffectListId);
   Label(stats, "Effect:", 66);
   c.cost = NumberBox(stats, "Cost:", 90, kItemCostBoxId);
@@ -94,9 +95,9 @@ ItemEditorControls CreateItemEditorControls(const EditorFrame& frame) {
   return c;
 }
 
-void ShowItemBoxes(const ItemEditorControls& c, const ItemBoxes& boxes) {
+void ShowItemBoxes(const ItemEditorControls& c, const ItemBoxes& boxes, const ItemRecord& item) {
   for (const TextField& field : kTextFields) ShowControlText(c.*field.control, boxes.*field.box);
-  SelectEntry(c.effect, boxes.effect);
+  SelectEntryOfStored(c.effect, boxes.effect, item.effect);
   for (const CheckField& field : kCheckFields) ShowCheck(c.*field.control, boxes.checks.*field.box);
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "core/item/item_boxes.h"
+#include "core/item/item_table.h"
 #include "win32/editors/editor_frame.h"
 
 // The item editor's controls: where each stands, and which box of ItemBoxes it shows.
@@ -17,6 +18,7 @@ struct ItemEditorControls {
 ItemEditorControls CreateItemEditorControls(const EditorFrame& frame);
 
 // Every control shows its box; the item list is left as it is.
-void ShowItemBoxes(const ItemEditorControls& controls, const ItemBoxes& boxes);
+// item gives the stored effect that the effect list without its entry shows as "(other: N)".
+void ShowItemBoxes(const ItemEditorControls& controls, const ItemBoxes& boxes, const ItemRecord& item);
 // The boxes as the controls hold them now.
 ItemBoxes ReadItemBoxes(const ItemEditorControls& controls);

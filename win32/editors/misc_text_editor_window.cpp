@@ -5,6 +5,7 @@
 #include "win32/app/app_state.h"
 #include "win32/editors/control_values.h"
 #include "win32/editors/list_fills.h"
+#include "win32/editors/unapplied_edits.h"
 
 namespace {
 
@@ -123,8 +124,24 @@ bool ShowChosenEntry(int id, int code) {
   return true;
 }
 
+bool HoldsTyping(std::initializer_list<HWND> boxes) {
+  for (HWND box : boxes) {
+    if (HasUnappliedEditIn(OpenEditorFrame().window, box)) return true;
+  }
+  return false;
+}
+
+// The groups that hold typing, as the question names them: "the phone list", "the phone
+// list and the battle menu".
 std::string MiscTextName(int) {
-  return "the misc. text";
+  std::vector<std::string> groups;
+  if (HoldsTyping({controls.phoneName, controls.phonePointer})) groups.push_back("the phone list");
+  if (HoldsTyping({controls.ailmentName})) groups.push_back("the ailment names");
+  if (HoldsTyping({controls.battleMenuEntry})) groups.push_back("the battle menu");
+  if (groups.empty()) return "the misc. text";
+  std::string name = groups.front();
+  for (std::size_t i = 1; i < groups.size(); ++i) name += (i + 1 == groups.size() ? " and " : ", ") + groups[i];
+  return name;
 }
 
 EditorDefinition Define() {

@@ -9,7 +9,8 @@ namespace {
 HWND nameBoxes[kPsiNameCount];
 
 void CreatePsiNameControls(const EditorFrame& frame) {
-  UseEditorFont(CreateColumnHeader(frame.window, 105, 100, 399, 18, {{"PSI Name", 200}}));
+  // The header ends a pixel above the first row, which starts at 117 in the window.
+  UseEditorFont(CreateColumnHeader(frame.window, 105, 98, 399, 18, {{"PSI Name", 200}}));
   constexpr std::size_t kColumnLength = kPsiNameCount / 2;
   for (std::size_t i = 0; i < kPsiNameCount; ++i) {
     const int x = i < kColumnLength ? 100 : 299;
