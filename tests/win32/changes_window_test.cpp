@@ -188,6 +188,9 @@ TEST_F(ChangesWindowTest, ApplyPatchShowsWhatThePatchChangesAndAsksBeforeTheSave
     const std::string resultPath = TempPath(save ? "saved.smc" : "unsaved.smc");
     recorder.fileChoices.clear();
     recorder.fileAnswers = {patchPath, uneditedPath, resultPath};
+    // Yes to applying an IPS patch at all, then OK to the box naming the saved file.
+    recorder.messageAnswers = {MessageAnswer::Yes, MessageAnswer::Ok};
+    recorder.messages.clear();
     ASSERT_TRUE(DriveModalDialogTitled("Changes", [] { SendCommand(kCmdApplyPatch); }, [&](HWND window) {
       EXPECT_EQ(ListedRows(window), editRows);
       EXPECT_EQ(WindowText(GetDlgItem(window, IDC_CHANGES_QUESTION)), "Save the patched image?");
@@ -201,8 +204,8 @@ TEST_F(ChangesWindowTest, ApplyPatchShowsWhatThePatchChangesAndAsksBeforeTheSave
       EXPECT_TRUE(ReadFileBytes(resultPath) == edited.bytes);
     }
     EXPECT_EQ(recorder.sounds, save ? std::vector<SoundId>{SoundId::IpsWritten} : std::vector<SoundId>{});
+    EXPECT_EQ(recorder.messages.size(), save ? 2u : 1u) << "the IPS question, and the saved file's box";
   }
-  EXPECT_TRUE(recorder.messages.empty()) << recorder.messages[0].text;
   EXPECT_EQ(ReadFileBytes(uneditedPath), unedited.bytes);
 }
 
