@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/patch/apply_bps_patch.h"
 #include "core/patch/patch_messages.h"
 
 namespace {
@@ -18,8 +19,10 @@ std::uint32_t ReadBigEndian(const std::uint8_t* bytes, std::size_t count) {
   return value;
 }
 
-// Room for bytes [offset, offset + count), zeros filling any gap past the old end.
+// Room for bytes [offset, offset + count), zeros filling any gap past the old end; null
+// when that would make the image larger than any ROM, as a BPS result may not be either.
 std::uint8_t* Reach(std::vector<std::uint8_t>& image, std::size_t offset, std::size_t count) {
+  if (offset + count > kMaxPatchedRomSize) return nullptr;
   if (image.size() < offset + count) image.resize(offset + count);
   return image.data() + offset;
 }
@@ -28,6 +31,7 @@ std::uint8_t* Reach(std::vector<std::uint8_t>& image, std::size_t offset, std::s
 
 AppliedPatch ApplyIpsPatch(ByteSpan patch, ByteSpan image) {
   const auto damaged = [] { return PatchRefused(PatchFormat::Ips, kIpsPatchDamaged); };
+  const auto tooLarge = [] { return PatchRefused(PatchFormat::Ips, kPatchedImageTooLarge); };
   AppliedPatch result{true, "", PatchFormat::Ips, std::vector<std::uint8_t>(image.data, image.data + image.size)};
   std::vector<std::uint8_t>& out = result.image;
   if (patch.size < kHeaderSize || std::memcmp(patch.data, "PATCH", kHeaderSize) != 0) return damaged();
@@ -47,12 +51,18 @@ AppliedPatch ApplyIpsPatch(ByteSpan patch, ByteSpan image) {
     at += 2;
     if (size > 0) {
       if (patch.size - at < size) return damaged();
-      std::memcpy(Reach(out, offset, size), patch.data + at, size);
+      std::uint8_t* into = Reach(out, offset, size);
+      if (!into) return tooLarge();
+      std::memcpy(into, patch.data + at, size);
       at += size;
     } else {
       if (patch.size - at < 3) return damaged();
       const std::size_t count = ReadBigEndian(patch.data + at, 2);
-      if (count > 0) std::memset(Reach(out, offset, count), patch.data[at + 2], count);
+      if (count > 0) {
+        std::uint8_t* into = Reach(out, offset, count);
+        if (!into) return tooLarge();
+        std::memset(into, patch.data[at + 2], count);
+      }
       at += 3;
     }
   }
