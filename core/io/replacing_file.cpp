@@ -28,15 +28,21 @@ std::mt19937_64 SeededRandom() {
 
 }  // namespace
 
-ReplacingFile::ReplacingFile(const std::string& targetPath) : targetPath_(targetPath) {
-  if (!MayReplaceFile(targetPath)) return;
+ReplacingFile::ReplacingFile(const std::string& targetPath) : ReplacingFile(targetPath, FileAccess{}) {}
+
+ReplacingFile::ReplacingFile(const std::string& targetPath, const FileAccess& newFileAccess)
+    : targetPath_(FollowLinks(targetPath)) {
+  if (!MayReplaceFile(targetPath_)) return;
+  const FileAccess existing = AccessOf(targetPath_);
   std::mt19937_64 random = SeededRandom();
   for (int attempt = 0; attempt < kNameAttempts && !stream_; ++attempt) {
-    tempPath_ = TemporaryName(targetPath, random);
+    tempPath_ = TemporaryName(targetPath_, random);
     bool alreadyExists = false;
     stream_ = CreateNewFile(tempPath_, alreadyExists);
     if (!alreadyExists) break;
   }
+  // Before any byte is written, so no one the target keeps out reads a byte of it.
+  if (stream_ && !GiveAccess(stream_, existing.known ? existing : newFileAccess)) failed_ = true;
 }
 
 ReplacingFile::~ReplacingFile() {
@@ -59,9 +65,10 @@ bool ReplacingFile::Commit() {
   }
   const bool closed = std::fclose(stream_) == 0;
   stream_ = nullptr;
-  if (closed && MoveFileOver(tempPath_, targetPath_)) return true;
-  std::remove(tempPath_.c_str());
-  return false;
+  const bool inPlace = LinkCount(targetPath_) > 1;
+  const bool placed = closed && (inPlace ? CopyFileInPlace(tempPath_, targetPath_) : MoveFileOver(tempPath_, targetPath_));
+  if (!placed || inPlace) std::remove(tempPath_.c_str());
+  return placed;
 }
 
 void ReplacingFile::Discard() {

@@ -3,12 +3,19 @@
 #include <cstdio>
 #include <string>
 
+#include "core/io/file_steps.h"
+
 // Writes a new file under a fresh name beside the target and puts it in the target's place
 // in one step when complete. A failed write leaves the target as it was and touches no other
 // file; a read-only target, or a folder, is refused before anything is written.
+// The replacement keeps the target's permissions and, where the process may, its owner and
+// group. A symbolic link stays: the file it points to is replaced. A file with more names
+// than one is written in place once the new one is complete, so every name sees it.
 class ReplacingFile {
  public:
   explicit ReplacingFile(const std::string& targetPath);
+  // A new file given the permissions, owner and group of another (a copy of it).
+  ReplacingFile(const std::string& targetPath, const FileAccess& newFileAccess);
   ~ReplacingFile();
   ReplacingFile(const ReplacingFile&) = delete;
   ReplacingFile& operator=(const ReplacingFile&) = delete;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -78,6 +79,81 @@ TEST(ReplacingFile, FailedMoveRemovesTheTemporaryFile) {
   WriteTextFile(target + "/inside", "x");
   EXPECT_FALSE(file.Commit());
   EXPECT_EQ(ReadFolderContents(folder), (FolderContents{{"out.txt", "<not a file>"}}));
+}
+
+struct stat StatusOf(const std::string& path) {
+  struct stat status {};
+  EXPECT_EQ(stat(path.c_str(), &status), 0) << path;
+  return status;
+}
+
+TEST(ReplacingFile, KeepsTheTargetsPermissions) {
+  const std::string folder = FreshFolder("modes");
+  for (const mode_t mode : {0600, 0640, 0755, 0604}) {
+    const std::string target = folder + "/image.smc";
+    WriteTextFile(target, "old");
+    ASSERT_EQ(chmod(target.c_str(), mode), 0);
+    ASSERT_TRUE(WriteWhole(target, "new")) << std::oct << mode;
+    EXPECT_EQ(StatusOf(target).st_mode & 07777, mode) << std::oct << mode;
+    EXPECT_EQ(ReadFileText(target), "new");
+  }
+  const std::string fresh = folder + "/fresh.smc";
+  const FileAccess secret{true, 0600, static_cast<long>(getuid()), static_cast<long>(getgid())};
+  ReplacingFile copy(fresh, secret);
+  ASSERT_TRUE(copy.Write("copy") && copy.Commit());
+  EXPECT_EQ(StatusOf(fresh).st_mode & 07777, 0600u) << "a new file takes the access it is given";
+}
+
+TEST(ReplacingFile, KeepsTheTargetsOwnerAndGroup) {
+  if (geteuid() != 0) GTEST_SKIP() << "only root may give a file to another owner";
+  const std::string target = FreshFolder("owner") + "/image.smc";
+  WriteTextFile(target, "old");
+  // The daemon user and group of Debian.
+  ASSERT_EQ(chown(target.c_str(), 1, 1), 0);
+  ASSERT_TRUE(WriteWhole(target, "new"));
+  EXPECT_EQ(StatusOf(target).st_uid, 1u);
+  EXPECT_EQ(StatusOf(target).st_gid, 1u);
+}
+
+TEST(ReplacingFile, ReplacesTheFileASymbolicLinkPointsToAndKeepsTheLink) {
+  const std::string folder = FreshFolder("links");
+  fs::create_directory(folder + "/real");
+  WriteTextFile(folder + "/real/target.smc", "old");
+  fs::create_symlink("real/target.smc", folder + "/link.smc");
+  fs::create_symlink(folder + "/link.smc", folder + "/link-to-link.smc");
+  fs::create_symlink("real/not-yet.smc", folder + "/dangling.smc");
+  struct Case {
+    std::string written;
+    std::string real;
+    const char* text;
+  } cases[] = {
+      {folder + "/link.smc", folder + "/real/target.smc", "through a link"},
+      {folder + "/link-to-link.smc", folder + "/real/target.smc", "through a link to a link"},
+      {folder + "/dangling.smc", folder + "/real/not-yet.smc", "through a link to no file yet"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(WriteWhole(c.written, c.text)) << c.text;
+    EXPECT_TRUE(fs::is_symlink(c.written)) << c.text;
+    EXPECT_EQ(ReadFileText(c.real), c.text);
+  }
+  EXPECT_EQ(ReadFolderContents(folder + "/real"),
+            (FolderContents{{"target.smc", "through a link to a link"}, {"not-yet.smc", "through a link to no file yet"}}))
+      << "no temporary file is left beside the real file";
+}
+
+TEST(ReplacingFile, WritesAFileWithSeveralNamesInPlaceSoEveryNameSeesIt) {
+  const std::string folder = FreshFolder("hard-links");
+  const std::string first = folder + "/hl1.smc";
+  const std::string second = folder + "/hl2.smc";
+  WriteTextFile(first, "the old and longer text");
+  fs::create_hard_link(first, second);
+  const ino_t file = StatusOf(first).st_ino;
+
+  ASSERT_TRUE(WriteWhole(first, "new"));
+  EXPECT_EQ(ReadFileText(second), "new");
+  EXPECT_EQ(StatusOf(first).st_ino, file);
+  EXPECT_EQ(StatusOf(second).st_nlink, 2u);
+  EXPECT_EQ(ReadFolderContents(folder), (FolderContents{{"hl1.smc", "new"}, {"hl2.smc", "new"}}));
 }
 
 TEST(CreateNewFile, NeverOpensAnExistingFile) {
