@@ -71,7 +71,9 @@ BackupName NextBackupName(const std::vector<BackupName>& existing, const std::st
   return {stamp, number, stem + "-" + stamp + suffix + extension};
 }
 
-bool CopyFileInto(const std::string& source, ReplacingFile& target) {
+// A copy of the image with its permissions, owner and group; none at all when it fails.
+bool CopyImage(const std::string& source, const std::string& copyPath) {
+  ReplacingFile target(copyPath, AccessOf(source));
   std::FILE* input = std::fopen(source.c_str(), "rb");
   if (!input) return false;
   std::vector<char> buffer(1 << 20);
@@ -83,16 +85,31 @@ bool CopyFileInto(const std::string& source, ReplacingFile& target) {
   }
   copied = copied && !std::ferror(input);
   std::fclose(input);
-  return copied;
+  return copied && target.Commit();
 }
 
-void RemoveAllButNewest(std::vector<BackupName> backups, const fs::path& folder) {
-  if (backups.size() <= kBackupsKept) return;
-  std::sort(backups.begin(), backups.end(), [](const BackupName& a, const BackupName& b) {
-    return a.stamp != b.stamp ? a.stamp > b.stamp : a.number > b.number;
+fs::file_time_type FileTimeOf(const fs::path& path) {
+  std::error_code error;
+  const fs::file_time_type time = fs::last_write_time(path, error);
+  return error ? fs::file_time_type::min() : time;
+}
+
+// The copy just made always stays: after the clock went back its name sorts oldest. The
+// others go by their file times, oldest first; copies written in one tick by their names.
+void RemoveAllButNewest(const std::vector<BackupName>& older, const fs::path& folder) {
+  if (older.size() < kBackupsKept) return;
+  struct Dated {
+    fs::file_time_type time;
+    const BackupName* name;
+  };
+  std::vector<Dated> dated;
+  for (const BackupName& backup : older) dated.push_back({FileTimeOf(folder / backup.fileName), &backup});
+  std::sort(dated.begin(), dated.end(), [](const Dated& a, const Dated& b) {
+    if (a.time != b.time) return a.time > b.time;
+    return a.name->stamp != b.name->stamp ? a.name->stamp > b.name->stamp : a.name->number > b.name->number;
   });
-  for (std::size_t i = kBackupsKept; i < backups.size(); ++i) {
-    std::remove((folder / backups[i].fileName).string().c_str());
+  for (std::size_t i = kBackupsKept - 1; i < dated.size(); ++i) {
+    std::remove((folder / dated[i].name->fileName).string().c_str());
   }
 }
 
@@ -108,15 +125,17 @@ bool MakeImageBackup(const std::string& imagePath, const std::tm& localTime, std
   const std::string extension = image.extension().string();
   const fs::path folder(BackupFolderOf(imagePath));
   std::error_code error;
-  fs::create_directory(folder, error);
+  const bool folderMade = fs::create_directory(folder, error);
   if (error || !fs::is_directory(folder, error)) return false;
 
-  std::vector<BackupName> backups = ExistingBackups(folder, stem, extension);
+  const std::vector<BackupName> backups = ExistingBackups(folder, stem, extension);
   const BackupName made = NextBackupName(backups, StampOf(localTime), stem, extension);
-  ReplacingFile copy((folder / made.fileName).string());
-  if (!CopyFileInto(imagePath, copy) || !copy.Commit()) return false;
-  backups.push_back(made);
-  RemoveAllButNewest(std::move(backups), folder);
+  if (!CopyImage(imagePath, (folder / made.fileName).string())) {
+    // A folder made for this copy alone goes with it.
+    if (folderMade) fs::remove(folder, error);
+    return false;
+  }
+  RemoveAllButNewest(backups, folder);
   if (madePath) *madePath = (folder / made.fileName).string();
   return true;
 }

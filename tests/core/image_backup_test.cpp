@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "core/rom/image_backup.h"
 #include "core/rom/load_rom.h"
 #include "tests/support/fixture_image.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/folder_contents.h"
 #include "tests/support/recording_platform.h"
 
@@ -65,25 +67,34 @@ TEST(MakeImageBackup, CopiesTheImageUnderItsStemAndTheTimeNumberingASecondTakenT
   EXPECT_EQ(ReadFileText(folder + "/EarthBound-20261210-143005-3.smc"), "third");
 }
 
+// Dates a backup's file hours before now, as a copy made then would be.
+void AgeFile(const std::string& path, int hours) {
+  fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::hours(hours));
+}
+
 TEST(MakeImageBackup, KeepsTheFiveNewestAndNoOtherFileIsTouched) {
   const std::string image = SmallImage("Game.v2.sfc", "image");
   const std::string folder = image + ".backups";
   fs::create_directory(folder);
-  // Names close to the pattern that are not this image's backups.
+  // Names close to the pattern that are not this image's backups, older than any of them.
   const std::vector<std::string> others = {"Game.v2-20200101-000000.smc", "Game-20200101-000000.sfc",
                                            "Game.v2-2020010-000000.sfc",  "Game.v2-20200101-000000-1.sfc",
                                            "Game.v2-20200101-000000-x.sfc", "notes.txt"};
-  for (const std::string& other : others) WriteTextFile(folder + "/" + other, "keep");
+  for (const std::string& other : others) {
+    WriteTextFile(folder + "/" + other, "keep");
+    AgeFile(folder + "/" + other, 100);
+  }
 
-  for (int second = 0; second < 4; ++second) ASSERT_TRUE(MakeImageBackup(image, At(2026, 1, 1, 0, 0, second)));
-  ASSERT_TRUE(MakeImageBackup(image, At(2025, 6, 1, 0, 0, 0)));
-  ASSERT_TRUE(MakeImageBackup(image, At(2026, 1, 1, 0, 0, 3)));
-  ASSERT_TRUE(MakeImageBackup(image, At(2026, 1, 1, 0, 0, 3)));
+  for (int second = 0; second < 6; ++second) {
+    ASSERT_TRUE(MakeImageBackup(image, At(2026, 1, 1, 0, 0, second)));
+    AgeFile(folder + "/Game.v2-20260101-00000" + std::to_string(second) + ".sfc", 10 - second);
+  }
+  ASSERT_TRUE(MakeImageBackup(image, At(2026, 1, 1, 0, 0, 5)));
 
   std::vector<std::string> expected = others;
-  for (const char* kept : {"Game.v2-20260101-000001.sfc", "Game.v2-20260101-000002.sfc",
-                           "Game.v2-20260101-000003.sfc", "Game.v2-20260101-000003-2.sfc",
-                           "Game.v2-20260101-000003-3.sfc"}) {
+  for (const char* kept : {"Game.v2-20260101-000002.sfc", "Game.v2-20260101-000003.sfc",
+                           "Game.v2-20260101-000004.sfc", "Game.v2-20260101-000005.sfc",
+                           "Game.v2-20260101-000005-2.sfc"}) {
     expected.push_back(kept);
   }
   std::sort(expected.begin(), expected.end());
@@ -91,11 +102,55 @@ TEST(MakeImageBackup, KeepsTheFiveNewestAndNoOtherFileIsTouched) {
   for (const std::string& other : others) EXPECT_EQ(ReadFileText(folder + "/" + other), "keep") << other;
 }
 
+TEST(MakeImageBackup, KeepsTheCopyJustMadeAfterTheClockWentBackAndPrunesByFileTime) {
+  const std::string image = SmallImage("c.smc", "as it is now");
+  const std::string folder = image + ".backups";
+  fs::create_directory(folder);
+  // Named by a clock that ran a year ahead; the file times say which is oldest.
+  const int ageInHours[] = {3, 5, 1, 4, 2};
+  for (int day = 1; day <= 5; ++day) {
+    const std::string name = folder + "/c-2027010" + std::to_string(day) + "-120000.smc";
+    WriteTextFile(name, "day " + std::to_string(day));
+    AgeFile(name, ageInHours[day - 1]);
+  }
+
+  ASSERT_TRUE(MakeImageBackup(image, At(2026, 3, 29, 2, 30, 0)));
+  EXPECT_EQ(FilesIn(folder), (std::vector<std::string>{"c-20260329-023000.smc", "c-20270101-120000.smc",
+                                                        "c-20270103-120000.smc", "c-20270104-120000.smc",
+                                                        "c-20270105-120000.smc"}))
+      << "the copy of day 2, written longest ago, goes";
+  EXPECT_EQ(ReadFileText(folder + "/c-20260329-023000.smc"), "as it is now");
+}
+
+TEST(MakeImageBackup, GivesTheCopyTheImagesPermissions) {
+  const std::string image = SmallImage("secret.smc", "private");
+  fs::permissions(image, fs::perms::owner_read | fs::perms::owner_write);
+  ASSERT_TRUE(MakeImageBackup(image, At(2026, 1, 1, 0, 0, 0)));
+  const fs::perms copy = fs::status(image + ".backups/secret-20260101-000000.smc").permissions();
+  EXPECT_EQ(copy & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+}
+
 TEST(MakeImageBackup, FailsWhenTheFolderCannotBeMade) {
   const std::string image = SmallImage("Blocked.smc", "image");
   WriteTextFile(image + ".backups", "a file where the folder should be");
   EXPECT_FALSE(MakeImageBackup(image, At(2026, 1, 1, 0, 0, 0)));
-  EXPECT_FALSE(MakeImageBackup(TempPath("missing.smc"), At(2026, 1, 1, 0, 0, 0)));
+  const std::string missing = TempPath("missing.smc");
+  EXPECT_FALSE(MakeImageBackup(missing, At(2026, 1, 1, 0, 0, 0)));
+  EXPECT_FALSE(fs::exists(missing + ".backups")) << "the folder made for the copy goes with it";
+}
+
+TEST(MakeImageBackup, ACopyThatCannotBeWrittenLeavesNoFolderItMade) {
+  const std::string image = SmallImage("Full.smc", std::string(4096, 'x'));
+  const std::string kept = SmallImage("Kept.smc", std::string(4096, 'y'));
+  fs::create_directory(kept + ".backups");
+  {
+    // A disk that fills after the first kilobyte; root cannot write past it either.
+    const FileSizeLimit full(1024);
+    EXPECT_FALSE(MakeImageBackup(image, At(2026, 1, 1, 0, 0, 0)));
+    EXPECT_FALSE(MakeImageBackup(kept, At(2026, 1, 1, 0, 0, 0)));
+  }
+  EXPECT_FALSE(fs::exists(image + ".backups"));
+  EXPECT_TRUE(fs::is_empty(kept + ".backups")) << "a folder that was there stays";
 }
 
 class BackupBeforeWriteTest : public ::testing::Test {
