@@ -1,5 +1,6 @@
 #include "cli/image_file.h"
 
+#include "core/io/file_messages.h"
 #include "core/io/open_rom_for_reading.h"
 #include "core/rom/load_rom.h"
 
@@ -18,16 +19,19 @@ std::FILE* RefuseTooLarge(std::FILE* image, const std::string& path, std::FILE* 
 std::FILE* OpenImageReadOnly(const std::string& path, std::FILE* err) {
   std::FILE* image = OpenRomForReading(path);
   if (!image) {
-    std::fprintf(err, "quillon-cli: cannot open %s\n", path.c_str());
+    std::fprintf(err, "quillon-cli: %s\n", CannotOpenMessage(path, "cannot open " + path).c_str());
     return nullptr;
   }
   return RefuseTooLarge(image, path, err);
 }
 
 std::FILE* OpenImageForUpdate(const std::string& path, std::FILE* err) {
-  std::FILE* image = std::fopen(path.c_str(), "r+b");
+  // Checked before opening, as root could open a read-only image for writing all the same.
+  const std::string refusal = WriteRefusal(path);
+  std::FILE* image = refusal.empty() ? OpenRegularFile(path, "r+b") : nullptr;
   if (!image) {
-    std::fprintf(err, "quillon-cli: cannot open %s for writing\n", path.c_str());
+    const std::string message = refusal.empty() ? "cannot open " + path + " for writing" : refusal;
+    std::fprintf(err, "quillon-cli: %s\n", message.c_str());
     return nullptr;
   }
   return RefuseTooLarge(image, path, err);

@@ -27,11 +27,11 @@ int RunMakePatchCommand(const std::vector<std::string>& args, const MakePatchCom
     return Fail(err, command.patchWouldReplaceRom);
   }
   std::FILE* edited = OpenRomForReading(editedPath);
-  if (!edited) return Fail(err, std::string(kIpsCannotOpenRom) + ": " + editedPath);
+  if (!edited) return Fail(err, CannotOpenMessage(editedPath, std::string(kIpsCannotOpenRom) + ": " + editedPath));
   std::FILE* unedited = OpenRomForReading(uneditedPath);
   if (!unedited) {
     std::fclose(edited);
-    return Fail(err, std::string(kIpsCannotOpenRom) + ": " + uneditedPath);
+    return Fail(err, CannotOpenMessage(uneditedPath, std::string(kIpsCannotOpenRom) + ": " + uneditedPath));
   }
   std::atomic<std::int32_t> bytesDone{0};
   std::atomic<std::int32_t> totalBytes{0};

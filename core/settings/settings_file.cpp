@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/io/open_rom_for_reading.h"
 #include "core/io/replacing_file.h"
 
 const char* const kSettingsFileName = "quillon.ini";
@@ -40,7 +41,7 @@ std::string FormatSettingsText(const RecentRoms& roms) {
 }
 
 RecentRoms ReadSettingsFile(const std::string& directory) {
-  std::FILE* file = std::fopen((directory + kSettingsFileName).c_str(), "rb");
+  std::FILE* file = OpenRegularFile(directory + kSettingsFileName, "rb");
   if (!file) return {};
   std::string text(kMaxSettingsBytes, '\0');
   text.resize(std::fread(&text[0], 1, text.size(), file));

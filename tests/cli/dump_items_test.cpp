@@ -105,7 +105,7 @@ TEST_F(DumpItemsCli, ErrorsSayOneLineExitNonZeroAndLeaveNoFile) {
       {"missing image", {"dump-items", TempPath("missing.smc"), out}, 1, "cannot open"},
       {"image too small", {"dump-items", tinyImage, out}, 1, "too small"},
       {"image too large", {"dump-items", hugeImage, out}, 1, "is larger than 16 MiB"},
-      {"image is a folder", {"dump-items", emptyFolder, out}, 1, "cannot open"},
+      {"image is a folder", {"dump-items", emptyFolder, out}, 1, "is not a regular file."},
       {"unwritable output", {"dump-items", imagePath, TempPath("no-folder") + "/x.txt"}, 1, "could not be written"},
       {"output is the image", {"dump-items", imagePath, imagePath}, 1, "is the image itself"},
       {"output is a folder", {"dump-items", imagePath, emptyFolder}, 1, "could not be written"},

@@ -58,7 +58,7 @@ TEST_F(MakeIpsCommand, ErrorsGiveOneLineAndNoPatch) {
   } cases[] = {
       {{editedPath, missing}, patchPath, "quillon-cli: Error Opening ROM for Reading: " + missing + "\n"},
       {{missing, uneditedPath}, patchPath, "quillon-cli: Error Opening ROM for Reading: " + missing + "\n"},
-      {{editedPath, folder}, patchPath, "quillon-cli: Error Opening ROM for Reading: " + folder + "\n"},
+      {{editedPath, folder}, patchPath, "quillon-cli: " + folder + " is not a regular file.\n"},
       {{editedPath, mother2}, patchPath, "quillon-cli: The two ROM are not compatible.\n"},
       {{editedPath, shorter}, patchPath, "quillon-cli: The two ROM are of different size\n"},
       {{editedPath, headerless}, patchPath,

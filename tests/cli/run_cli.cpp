@@ -20,7 +20,8 @@ std::string Quoted(const std::string& text) {
 CliRun RunProgram(const std::string& program, const std::vector<std::string>& args) {
   const std::string outPath = TempPath("cli.out");
   const std::string errPath = TempPath("cli.err");
-  std::string command = Quoted(program);
+  // A program that waits forever fails its test instead of stopping the whole run.
+  std::string command = "timeout 60 " + Quoted(program);
   for (const std::string& arg : args) command += " " + Quoted(arg);
   command += " >" + Quoted(outPath) + " 2>" + Quoted(errPath) + " </dev/null";
   const int raw = std::system(command.c_str());

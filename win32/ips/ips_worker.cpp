@@ -39,7 +39,7 @@ DWORD WINAPI IpsWorker(LPVOID parameter) {
       ShowWarning(*platform, result.message);
     }
   } else {
-    ShowWarning(*platform, kIpsCannotOpenRom);
+    ShowWarning(*platform, CannotOpenMessage(uneditedRomPath, kIpsCannotOpenRom));
   }
   ipsFinished = 1;
   return 0;
