@@ -18,5 +18,6 @@ int ApplyPatchCommand(const std::vector<std::string>& args, std::FILE* err) {
     return 1;
   }
   if (applied.format == PatchFormat::Ips) std::fprintf(err, "quillon-cli: note: %s\n", kIpsCarriesNoCheck);
+  if (applied.wholeFile) std::fprintf(err, "quillon-cli: note: %s\n", kBpsAppliedToWholeFile);
   return 0;
 }

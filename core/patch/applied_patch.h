@@ -12,8 +12,10 @@ struct AppliedPatch {
   std::string message;
   PatchFormat format = PatchFormat::Ips;
   std::vector<std::uint8_t> image;
+  // A BPS patch made over the whole file, copier header included, applied to it so.
+  bool wholeFile = false;
 };
 
 inline AppliedPatch PatchRefused(PatchFormat format, std::string message) {
-  return {false, std::move(message), format, {}};
+  return {false, std::move(message), format, {}, false};
 }

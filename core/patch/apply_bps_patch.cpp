@@ -253,7 +253,9 @@ CheckedBpsPatch CheckBpsPatch(ByteSpan patch, ByteSpan source) {
 
   const std::uint32_t sourceCrc = Crc32(source);
   if (checked.sourceSize != source.size || sourceCrc != ReadCrc32(footer)) {
-    return Refused(BpsWrongImageMessage(ReadCrc32(footer), sourceCrc));
+    CheckedBpsPatch refused = Refused(BpsWrongImageMessage(ReadCrc32(footer), sourceCrc));
+    refused.otherSource = true;
+    return refused;
   }
   if (checked.targetSize > kMaxPatchedRomSize) return Refused(kPatchedImageTooLarge);
   checked.actions = ByteSpan(at, static_cast<std::size_t>(footer - at));
@@ -281,12 +283,11 @@ std::string RunBpsActions(const CheckedBpsPatch& patch, std::uint8_t* data, cons
 
 AppliedPatch ApplyBpsPatch(ByteSpan patch, ByteSpan image, std::size_t copierHeaderSize) {
   std::vector<std::uint8_t> result(image.data, image.data + image.size);
-  const ByteSpan source = image.From(std::min(copierHeaderSize, image.size));
-  std::string message =
-      ApplyBpsPatchInPlace(patch, result, copierHeaderSize, [source](std::uint8_t* into, std::size_t count) {
-        std::memcpy(into, source.data, count);
+  BpsApplied applied = ApplyBpsPatchInPlace(
+      patch, result, copierHeaderSize, [image](std::size_t offset, std::uint8_t* into, std::size_t count) {
+        std::memcpy(into, image.data + offset, count);
         return static_cast<const char*>(nullptr);
       });
-  if (!message.empty()) return PatchRefused(PatchFormat::Bps, std::move(message));
-  return {true, "", PatchFormat::Bps, std::move(result)};
+  if (!applied.message.empty()) return PatchRefused(PatchFormat::Bps, std::move(applied.message));
+  return {true, "", PatchFormat::Bps, std::move(result), applied.wholeFile};
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/io/file_messages.h"
 #include "core/io/open_rom_for_reading.h"
 #include "core/io/replacing_file.h"
 #include "core/io/same_file.h"
@@ -29,16 +30,16 @@ PatchFilesApplied Refused(std::string message, PatchFormat format = PatchFormat:
 }
 
 // Opens, reads and closes the file, so the result may take its place afterwards. Returns
-// the message of a failure, or null.
-const char* ReadClosed(const std::string& path, std::size_t limit, const char* cannotOpen,
+// the message of a failure, or an empty one.
+std::string ReadClosed(const std::string& path, std::size_t limit, const char* cannotOpen,
                        const WholeFileMessages& messages, FileBytes& bytes, IpsProgress progress) {
   std::FILE* file = OpenRomForReading(path);
-  if (!file) return cannotOpen;
+  if (!file) return CannotOpenMessage(path, cannotOpen);
   const std::int64_t size = GetRomSize(file);
   progress.totalBytes.fetch_add(static_cast<std::int32_t>(std::min<std::int64_t>(size, INT32_MAX / 2)));
   const char* failure = ReadWholeFile(file, limit, messages, bytes, progress.bytesDone);
   std::fclose(file);
-  return failure;
+  return failure ? failure : "";
 }
 
 // The copier header of the image at path; one that cannot be opened fails its read later.
@@ -50,27 +51,32 @@ std::uint32_t HeaderSizeOf(const std::string& path) {
   return headerSize;
 }
 
-// The image's ROM data as the file still holds it, for a patch that copies from bytes it
-// has already written over in memory.
-SourceAgain FromFile(const std::string& path, std::uint32_t headerSize) {
-  return [&path, headerSize](std::uint8_t* into, std::size_t count) {
+// The image as the file still holds it, for a patch that copies from bytes it has already
+// written over in memory.
+ImageAgain FromFile(const std::string& path) {
+  return [&path](std::size_t offset, std::uint8_t* into, std::size_t count) {
     std::FILE* file = OpenRomForReading(path);
     if (!file) return kIpsCannotOpenRom;
-    const bool read = std::fseek(file, headerSize, SEEK_SET) == 0 && std::fread(into, 1, count, file) == count;
+    const bool read = std::fseek(file, static_cast<long>(offset), SEEK_SET) == 0 &&
+                      std::fread(into, 1, count, file) == count;
     std::fclose(file);
     return read ? nullptr : kImageReadMessages.cannotRead;
   };
 }
 
 // An image replaced by its own patched copy is backed up first, as an editor backs up an
-// image before its first write.
-PatchFilesApplied WriteResult(const PatchFiles& files, ByteSpan image, PatchFormat format) {
+// image before its first write; a result that may not be written makes no backup.
+PatchFilesApplied WriteResult(const PatchFiles& files, const PatchedImage& patched) {
+  const PatchFormat format = patched.format;
+  const std::string refusal = WriteRefusal(files.result);
+  if (!refusal.empty()) return Refused(refusal, format);
   if (IsSameFile(files.result, files.image) && !MakeImageBackup(files.image, LocalTimeNow())) {
     return Refused(BackupFailedMessage(files.image), format);
   }
   ReplacingFile result(files.result);
+  const ByteSpan image = patched.Result();
   if (!result.Write(image.data, image.size) || !result.Commit()) return Refused(kCannotWritePatchedRom, format);
-  return {true, "", format};
+  return {true, "", format, patched.wholeFile};
 }
 
 }  // namespace
@@ -80,39 +86,38 @@ PatchedImage PatchImageInMemory(const std::string& patchPath, const std::string&
   progress.totalBytes.store(0);
   PatchedImage patched;
   FileBytes patch;
-  if (const char* failure = ReadClosed(patchPath, kMaxPatchFileSize, kCannotOpenPatch,
-                                       {kPatchFileTooLarge, kCannotReadPatch}, patch, progress)) {
-    patched.message = failure;
-    return patched;
-  }
+  patched.message =
+      ReadClosed(patchPath, kMaxPatchFileSize, kCannotOpenPatch, {kPatchFileTooLarge, kCannotReadPatch}, patch, progress);
+  if (!patched.Applied()) return patched;
   patched.headerSize = HeaderSizeOf(imagePath);
   FileBytes& image = patched.inPlace;
   // Room for a larger result from the start spares copying the image to make it.
   image.reserve(patched.headerSize + BpsResultRoom(ByteSpan(patch.data(), patch.size())));
-  if (const char* failure = ReadClosed(imagePath, kMaxPatchedRomSize + patched.headerSize, kIpsCannotOpenRom,
-                                       kImageReadMessages, image, progress)) {
-    patched.message = failure;
-    return patched;
-  }
+  patched.message = ReadClosed(imagePath, kMaxPatchedRomSize + patched.headerSize, kIpsCannotOpenRom,
+                               kImageReadMessages, image, progress);
+  if (!patched.Applied()) return patched;
 
   const ByteSpan patchBytes(patch.data(), patch.size());
   // A BPS result is made in the image's own bytes: a second image's worth of memory would
   // cost more than applying the patch does.
   if (StartsAsBpsPatch(patchBytes)) {
     patched.format = PatchFormat::Bps;
-    patched.message = ApplyBpsPatchInPlace(patchBytes, image, patched.headerSize, FromFile(imagePath, patched.headerSize));
+    BpsApplied applied = ApplyBpsPatchInPlace(patchBytes, image, patched.headerSize, FromFile(imagePath));
+    patched.message = std::move(applied.message);
+    patched.wholeFile = applied.wholeFile;
     return patched;
   }
   AppliedPatch applied = ApplyPatch(patchBytes, ByteSpan(image.data(), image.size()), patched.headerSize);
   patched.format = applied.format;
   patched.message = std::move(applied.message);
   patched.built = std::move(applied.image);
+  patched.wholeFile = applied.wholeFile;
   return patched;
 }
 
 PatchFilesApplied WritePatchedImage(const PatchFiles& files, const PatchedImage& patched) {
   if (IsSameFile(files.result, files.patch)) return Refused(kPatchedRomWouldReplacePatch, patched.format);
-  return WriteResult(files, patched.Result(), patched.format);
+  return WriteResult(files, patched);
 }
 
 PatchFilesApplied ApplyPatchFiles(const PatchFiles& files, IpsProgress progress) {

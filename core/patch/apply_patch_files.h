@@ -24,6 +24,8 @@ struct PatchedImage {
   std::uint32_t headerSize = 0;
   FileBytes inPlace;                 // the image as read; a BPS patch is applied in it
   std::vector<std::uint8_t> built;  // an IPS result is built apart
+  // A BPS patch made over the whole file, copier header included, applied to it so.
+  bool wholeFile = false;
 
   bool Applied() const { return message.empty(); }
   ByteSpan Result() const {
@@ -40,6 +42,8 @@ struct PatchFilesApplied {
   bool written = false;
   std::string message;
   PatchFormat format = PatchFormat::Ips;
+  // A BPS patch made over the whole file, copier header included, was applied to it so.
+  bool wholeFile = false;
 };
 
 // Writes a patched image to files.result, with the refusals and the backup below.

@@ -12,6 +12,8 @@ const char* const kRomTooLargeForPatch = "The ROM is larger than 16 MiB, larger 
 const char* const kPatchFileTooLarge = "The patch file is larger than 128 MiB, larger than any patch for a ROM.";
 const char* const kIpsCarriesNoCheck =
     "An IPS patch carries no check of its ROM: make sure it was made for this one (and with or without its header).";
+const char* const kBpsAppliedToWholeFile =
+    "The patch was made for the whole file, copier header included, so it was applied to the whole file.";
 const char* const kBpsCannotWritePatch = "Error Writing BPS File";
 const char* const kBpsPatchWouldReplaceRom = "The BPS file cannot be one of the two ROM.";
 const char* const kCannotOpenPatch = "Error Opening Patch for Reading";

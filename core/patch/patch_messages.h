@@ -13,6 +13,7 @@ extern const char* const kPatchedImageTooLarge;
 extern const char* const kRomTooLargeForPatch;
 extern const char* const kPatchFileTooLarge;
 extern const char* const kIpsCarriesNoCheck;
+extern const char* const kBpsAppliedToWholeFile;
 extern const char* const kBpsCannotWritePatch;
 extern const char* const kBpsPatchWouldReplaceRom;
 extern const char* const kCannotOpenPatch;

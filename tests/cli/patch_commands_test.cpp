@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -8,9 +11,12 @@
 
 #include "core/patch/bps_format.h"
 #include "core/patch/bps_number.h"
+#include "core/patch/write_bps_patch.h"
 #include "tests/cli/run_cli.h"
 #include "tests/support/bps_reference.h"
+#include "tests/support/byte_text.h"
 #include "tests/support/fixture_image.h"
+#include "tests/support/folder_contents.h"
 
 namespace {
 
@@ -84,6 +90,67 @@ TEST_F(PatchCommands, ApplyPatchOntoItsImageWithoutABackupWritesNothing) {
   EXPECT_TRUE(ReadFileBytes(uneditedPath) == unedited.bytes) << "the image stays as it was";
   EXPECT_EQ(FolderEntries(folder),
             (std::set<std::string>{"edited.smc", "unedited.smc", "unedited.smc.backups", "edit.bps"}));
+}
+
+TEST_F(PatchCommands, ApplyPatchOntoAReadOnlyImageRefusesBeforeItsBackupSixTimesOver) {
+  const std::string patch = InFolder("edit.bps");
+  ASSERT_EQ(RunCli({"make-bps", editedPath, uneditedPath, patch}).status, 0);
+  const std::string backups = InFolder("unedited.smc.backups");
+  fs::create_directory(backups);
+  for (int day = 1; day <= 5; ++day) WriteTextFile(backups + "/unedited-2027010" + std::to_string(day) + "-120000.smc", "older");
+  const FolderContents before = ReadFolderContents(backups);
+  fs::permissions(uneditedPath, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+
+  for (int attempt = 0; attempt < 6; ++attempt) {
+    const CliRun run = RunCli({"apply-patch", patch, uneditedPath, uneditedPath});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "quillon-cli: " + uneditedPath + " is read-only, so nothing was written to it.\n");
+  }
+  EXPECT_EQ(ReadFolderContents(backups), before) << "no backup made, none pruned";
+  EXPECT_TRUE(ReadFileBytes(uneditedPath) == unedited.bytes);
+}
+
+TEST_F(PatchCommands, ApplyPatchOntoItsImageKeepsItsPermissionsGroupAndNames) {
+  const std::string patch = InFolder("edit.bps");
+  ASSERT_EQ(RunCli({"make-bps", editedPath, uneditedPath, patch}).status, 0);
+  fs::create_directory(InFolder("real"));
+  const std::string real = InFolder("real/target.smc");
+  unedited.WriteTo(real);
+  ASSERT_EQ(chmod(real.c_str(), 0640), 0);
+  // Giving the file a group the process is not in needs root; as anyone else it keeps its own.
+  const gid_t group = geteuid() == 0 ? 1 : getegid();
+  ASSERT_EQ(chown(real.c_str(), static_cast<uid_t>(-1), group), 0);
+  const std::string link = InFolder("link.smc");
+  fs::create_symlink("real/target.smc", link);
+  const std::string secondName = InFolder("real/second-name.smc");
+  fs::create_hard_link(real, secondName);
+
+  for (const std::string& image : {link, secondName}) {
+    unedited.WriteTo(secondName);
+    const CliRun run = RunCli({"apply-patch", patch, image, image});
+    ASSERT_EQ(run.status, 0) << image << ": " << run.err;
+    EXPECT_TRUE(fs::is_symlink(link)) << image;
+    EXPECT_TRUE(ReadFileBytes(real) == edited.bytes) << image;
+    EXPECT_TRUE(ReadFileBytes(secondName) == edited.bytes) << image;
+    struct stat status {};
+    ASSERT_EQ(stat(real.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640u) << image;
+    EXPECT_EQ(status.st_gid, group) << image;
+    EXPECT_EQ(status.st_nlink, 2u) << image;
+  }
+}
+
+TEST_F(PatchCommands, ABpsPatchMadeOverTheWholeHeaderedFileIsAppliedToItWithANote) {
+  const Bytes wholeFilePatch = WriteBpsPatch(edited.bytes, unedited.bytes);
+  const std::string patch = InFolder("whole-file.bps");
+  WriteFileBytes(patch, wholeFilePatch);
+  const std::string result = InFolder("result.smc");
+  const CliRun run = RunCli({"apply-patch", patch, uneditedPath, result});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err,
+            "quillon-cli: note: The patch was made for the whole file, copier header included, so it was applied to "
+            "the whole file.\n");
+  EXPECT_TRUE(ReadFileBytes(result) == edited.bytes);
 }
 
 TEST_F(PatchCommands, BpsPatchesCarryRomDataOnlySoTheyServeBothLayouts) {
@@ -162,6 +229,14 @@ TEST_F(PatchCommands, RefusalsGiveOneLineAndWriteNothing) {
   std::fclose(std::fopen(huge.c_str(), "wb"));
   fs::resize_file(huge, 16 * 1024 * 1024 + 512 + 1);
   const std::string tooLarge = "quillon-cli: The ROM is larger than 16 MiB, larger than any ROM a patch is made for.\n";
+  const std::string bigIps = InFolder("big.ips");
+  WriteFileBytes(bigIps, Concat({Text("PATCH"), {0xFF, 0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0x41}, Text("EOF")}));
+  const std::string pipe = InFolder("pipe.smc");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0666), 0);
+  const std::string readOnly = InFolder("read-only.smc");
+  WriteTextFile(readOnly, "someone's");
+  fs::permissions(readOnly, fs::perms::owner_read);
+  const auto notAFile = [](const std::string& path) { return "quillon-cli: " + path + " is not a regular file.\n"; };
   const std::string crcs = "Expected CRC32 ";
   const struct {
     std::vector<std::string> args;
@@ -174,6 +249,12 @@ TEST_F(PatchCommands, RefusalsGiveOneLineAndWriteNothing) {
       {{"apply-patch", bps, huge, out}, tooLarge},
       {{"apply-patch", bps, uneditedPath, bps}, "quillon-cli: The patched ROM cannot be saved over the patch.\n"},
       {{"apply-patch", bps, uneditedPath, noFolder}, "quillon-cli: Error Writing Patched ROM\n"},
+      {{"apply-patch", bps, uneditedPath, readOnly}, "quillon-cli: " + readOnly + " is read-only, so nothing was written to it.\n"},
+      {{"apply-patch", bigIps, uneditedPath, out}, "quillon-cli: The patched ROM would be larger than 16 MiB.\n"},
+      {{"apply-patch", pipe, uneditedPath, out}, notAFile(pipe)},
+      {{"apply-patch", bps, pipe, out}, notAFile(pipe)},
+      {{"apply-patch", "/dev/zero", uneditedPath, out}, notAFile("/dev/zero")},
+      {{"make-bps", pipe, uneditedPath, out}, notAFile(pipe)},
       {{"make-bps", editedPath, missing, out}, "quillon-cli: Error Opening ROM for Reading: " + missing + "\n"},
       {{"make-bps", editedPath, uneditedPath, uneditedPath}, "quillon-cli: The BPS file cannot be one of the two ROM.\n"},
       {{"make-bps", editedPath, uneditedPath, noFolder}, "quillon-cli: Error Writing BPS File\n"},
@@ -191,6 +272,7 @@ TEST_F(PatchCommands, RefusalsGiveOneLineAndWriteNothing) {
   }
   EXPECT_EQ(ReadFileBytes(uneditedPath), uneditedBytes);
   EXPECT_EQ(ReadFileBytes(bps), bpsBytes);
+  EXPECT_EQ(ReadFileText(readOnly), "someone's");
 }
 
 TEST_F(PatchCommands, WrongArgumentCountShowsTheUsage) {

@@ -182,6 +182,52 @@ TEST(ApplyPatch, RefusesABpsPatchThatWouldMakeAnImageBeyond16MiB) {
   EXPECT_EQ(applied.message, kPatchedImageTooLarge);
 }
 
+TEST(ApplyPatch, RefusesAnIpsPatchThatWouldMakeAnImageBeyond16MiB) {
+  const Bytes image(16, 0x10);
+  const struct {
+    const char* name;
+    Bytes patch;
+    bool applied;
+  } cases[] = {
+      {"a 64 KiB run at the last offset", Ips({{0xFF, 0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0x41}}), false},
+      {"a record ending one byte past 16 MiB", Ips({{0xFF, 0xFF, 0xFF, 0, 2, 0x41, 0x42}}), false},
+      {"a run ending one byte past 16 MiB", Ips({{0xFF, 0xFF, 0xFF, 0, 0, 0, 2, 0x41}}), false},
+      {"a record ending at 16 MiB exactly", Ips({{0xFF, 0xFF, 0xFF, 0, 1, 0x41}}), true},
+  };
+  for (const auto& c : cases) {
+    const AppliedPatch applied = ApplyPatch(c.patch, image, 0);
+    EXPECT_EQ(applied.applied, c.applied) << c.name;
+    EXPECT_EQ(applied.message, c.applied ? "" : kPatchedImageTooLarge) << c.name;
+    if (c.applied) {
+      EXPECT_EQ(applied.image.size(), 16u * 1024 * 1024) << c.name;
+    }
+  }
+}
+
+TEST(ApplyPatch, AppliesABpsPatchMadeOverTheWholeHeaderedFileToTheWholeFile) {
+  std::mt19937 random(5);
+  Bytes file(512 + 0x4000);
+  for (auto& byte : file) byte = static_cast<std::uint8_t>(random());
+  Bytes edited = file;
+  edited[3] ^= 0x11;
+  edited[0x1234] ^= 0x5A;
+  const Bytes wholeFilePatch = WriteBpsPatch(edited, file);
+
+  const AppliedPatch applied = ApplyPatch(wholeFilePatch, file, 512);
+  ASSERT_TRUE(applied.applied) << applied.message;
+  EXPECT_TRUE(applied.wholeFile);
+  EXPECT_TRUE(applied.image == edited) << "the header's bytes are the patch's to change too";
+
+  const Bytes romDataPatch = WriteBpsPatch(Bytes(edited.begin() + 512, edited.end()), Bytes(file.begin() + 512, file.end()));
+  EXPECT_FALSE(ApplyPatch(romDataPatch, file, 512).wholeFile) << "a patch of the ROM data is applied to it";
+  Bytes other = file;
+  other[0x2000] ^= 1;
+  const AppliedPatch refused = ApplyPatch(wholeFilePatch, other, 512);
+  EXPECT_FALSE(refused.applied);
+  EXPECT_EQ(refused.message, BpsWrongImageMessage(Crc32(file), Crc32(ByteSpan(other.data(), other.size()).From(512))))
+      << "a patch for neither names the CRC-32 of the ROM data";
+}
+
 TEST(ApplyPatch, KeepsTheCopierHeaderOutOfABpsPatch) {
   std::mt19937 random(4);
   Bytes rom(0x10000);

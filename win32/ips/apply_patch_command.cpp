@@ -35,7 +35,9 @@ void SavePatchedImage(PatchFiles files) {
   const PatchFilesApplied written = WritePatchedImage(files, describedPatch.patched);
   if (written.written) {
     platform->PlaySound(SoundId::IpsWritten);
-    ShowInformation(*platform, FileSavedMessage("The patched image", files.result, FileSizeAt(files.result)));
+    std::string saved = FileSavedMessage("The patched image", files.result, FileSizeAt(files.result));
+    if (written.wholeFile) saved += std::string("  ") + kBpsAppliedToWholeFile;
+    ShowInformation(*platform, saved);
   } else {
     ShowWarning(*platform, written.message);
   }
