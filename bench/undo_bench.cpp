@@ -48,6 +48,7 @@ struct ApplyBench {
     session.romLoaded = 1;
     session.romLayout = kHeaderedLayout;
     session.romPath = ImagePath();
+    RememberLoadedImage(session);
     LoadEnemyTable(session.romFile, kHeaderedLayout, enemies);
     LoadItemTable(session.romFile, kHeaderedLayout, items);
   }

@@ -11,6 +11,11 @@ int FixChecksumCommand(const std::string& imagePath, std::FILE* out, std::FILE* 
   session.romFile = image;
   session.romLayout = DecideRomLayout(image);
   session.romPath = imagePath;
+  if (!RememberLoadedImage(session)) {
+    std::fclose(image);
+    std::fprintf(err, "quillon-cli: cannot read %s\n", imagePath.c_str());
+    return 1;
+  }
   ChecksumFixResult result = FixRomChecksum(session);
   if (std::fclose(image) != 0 && result.outcome == ChecksumFix::Fixed) result.outcome = ChecksumFix::NotWritten;
   const std::string message = ChecksumFixMessage(result, imagePath);

@@ -1,10 +1,14 @@
 #include "core/rom/apply_messages.h"
 
+#include "core/io/file_messages.h"
 #include "core/rom/image_backup.h"
 
 const char* const kChangesNotWritten =
     "The changes could not be written to the ROM file.  Make sure the disk has room and the file is not "
     "write-protected, then apply again.";
+
+const char* const kImageChangedBehind =
+    "The image was changed by another program since it was loaded. Close it and load it again.";
 
 std::string BackupFailedMessage(const std::string& imagePath) {
   return "A backup copy of the ROM could not be made in\n" + BackupFolderOf(imagePath) +
@@ -12,15 +16,22 @@ std::string BackupFailedMessage(const std::string& imagePath) {
          "again.";
 }
 
-void ReportActionOutcome(Platform& platform, ActionOutcome outcome, const std::string& imagePath) {
+std::string ActionOutcomeMessage(ActionOutcome outcome, const std::string& imagePath) {
   switch (outcome) {
     case ActionOutcome::Written:
-      return;
+      break;
     case ActionOutcome::NotWritten:
-      ShowWarning(platform, kChangesNotWritten);
-      return;
+      return kChangesNotWritten;
     case ActionOutcome::NoBackup:
-      ShowWarning(platform, BackupFailedMessage(imagePath));
-      return;
+      return BackupFailedMessage(imagePath);
+    case ActionOutcome::ReadOnly:
+      return ReadOnlyFileMessage(imagePath);
+    case ActionOutcome::ChangedBehind:
+      return kImageChangedBehind;
   }
+  return "";
+}
+
+void ReportActionOutcome(Platform& platform, ActionOutcome outcome, const std::string& imagePath) {
+  if (outcome != ActionOutcome::Written) ShowWarning(platform, ActionOutcomeMessage(outcome, imagePath));
 }

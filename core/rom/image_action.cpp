@@ -15,8 +15,8 @@ constexpr std::size_t kReadWindow = 256;
 struct Recording {
   std::FILE* image = nullptr;
   JournalEntry entry;
-  // The file's bytes from windowStart as they were read. A byte the action has written
-  // since is stale here, but the entry already holds its value from before the action.
+  // The file's bytes from windowStart as they were read. The action's writes are held in
+  // the entry and reach the file only when it ends.
   std::uint32_t windowStart = 0;
   std::vector<std::uint8_t> window;
 };
@@ -54,6 +54,17 @@ class RecordingScope {
   RecordingScope& operator=(const RecordingScope&) = delete;
 };
 
+// Keeps, of an action whose write failed, the spans that reached the file and the one that
+// failed as the file now holds it.
+void KeepWhatReachedTheFile(const RomSession& session, JournalEntry& entry, std::size_t whole) {
+  if (whole < entry.spans.size()) {
+    JournalSpan& partial = entry.spans[whole];
+    const auto known = session.knownBytes.begin() + partial.offset;
+    std::copy(known, known + static_cast<std::ptrdiff_t>(partial.after.size()), partial.after.begin());
+    entry.spans.resize(whole + 1);
+  }
+}
+
 }  // namespace
 
 ActionOutcome RunImageAction(RomSession& session, const std::function<bool()>& writes) {
@@ -61,6 +72,8 @@ ActionOutcome RunImageAction(RomSession& session, const std::function<bool()>& w
 }
 
 ActionOutcome RunImageAction(RomSession& session, const ActionLabel& label, const std::function<bool()>& writes) {
+  const ActionOutcome allowed = MayWriteImage(session);
+  if (allowed != ActionOutcome::Written) return allowed;
   if (!session.backedUp) {
     if (!MakeImageBackup(session.romPath, LocalTimeNow(), &session.backupPath)) return ActionOutcome::NoBackup;
     session.backedUp = true;
@@ -68,20 +81,23 @@ ActionOutcome RunImageAction(RomSession& session, const ActionLabel& label, cons
   Recording action;
   action.image = session.romFile;
   action.entry.label = label;
-  bool written;
+  bool allHeld;
   {
     RecordingScope scope(action);
-    written = writes();
+    allHeld = writes();
   }
-  // Kept even after a failed write: undoing it puts back whatever did reach the file.
+  const SpansWritten written = WriteSpans(session, action.entry.spans, &JournalSpan::after);
+  if (written.outcome == ActionOutcome::ChangedBehind) return written.outcome;
+  KeepWhatReachedTheFile(session, action.entry, written.count);
   RecordAction(session.journal, std::move(action.entry));
-  return written ? ActionOutcome::Written : ActionOutcome::NotWritten;
+  return allHeld ? written.outcome : ActionOutcome::NotWritten;
 }
 
-bool NoteOverwrite(std::FILE* image, std::uint32_t offset, const std::uint8_t* bytes, std::size_t count) {
-  if (!recording || recording->image != image || count == 0) return true;
+HeldWrite HoldWrite(std::FILE* image, std::uint32_t offset, const std::uint8_t* bytes, std::size_t count) {
+  if (!recording || recording->image != image) return HeldWrite::OutsideAnAction;
+  if (count == 0) return HeldWrite::Held;
   const std::uint8_t* before = BytesBefore(*recording, offset, count);
-  if (!before) return false;
+  if (!before) return HeldWrite::Unreadable;
   AddOverwrite(recording->entry, offset, before, bytes, count);
-  return true;
+  return HeldWrite::Held;
 }

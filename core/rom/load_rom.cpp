@@ -1,14 +1,15 @@
 #include "core/rom/load_rom.h"
 
+#include "core/io/open_rom_for_reading.h"
 #include "core/rom/rom_messages.h"
 
 bool LoadRom(const std::string& path, RomSession& session, const ListOrders& orders, GameTables& tables,
              Platform& platform) {
   CloseRom(session);
 
-  std::FILE* image = std::fopen(path.c_str(), "r+b");
+  std::FILE* image = OpenRegularFile(path, "r+b");
   if (!image) {
-    ShowWarning(platform, kErrorReadingFile);
+    ShowWarning(platform, CannotOpenMessage(path, kErrorReadingFile));
     return false;
   }
   const RomLayout layout = DecideRomLayout(image);
@@ -20,8 +21,14 @@ bool LoadRom(const std::string& path, RomSession& session, const ListOrders& ord
     return false;
   }
 
-  platform.PlaySound(SoundId::RomLoaded);
   session.romFile = image;
+  if (!RememberLoadedImage(session)) {
+    std::fclose(image);
+    CloseRom(session);
+    ShowWarning(platform, kErrorReadingFile);
+    return false;
+  }
+  platform.PlaySound(SoundId::RomLoaded);
   session.romLayout = layout;
   session.romPath = path;
   switch (IdentifyRom(image, layout)) {

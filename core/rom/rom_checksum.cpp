@@ -98,8 +98,10 @@ ChecksumFixResult FixRomChecksum(RomSession& session) {
     fix();
     return result;
   }
-  if (RunImageAction(session, {"Fix Checksum", ""}, fix) == ActionOutcome::NoBackup) return {ChecksumFix::NoBackup, checksum.computed};
-  return result;
+  const ActionOutcome written = RunImageAction(session, {"Fix Checksum", ""}, fix);
+  if (written == ActionOutcome::Written) return result;
+  const bool refused = written != ActionOutcome::NotWritten;
+  return {refused ? ChecksumFix::Refused : ChecksumFix::NotWritten, checksum.computed, written};
 }
 
 std::string ChecksumFixMessage(const ChecksumFixResult& result, const std::string& imagePath) {
@@ -113,10 +115,9 @@ std::string ChecksumFixMessage(const ChecksumFixResult& result, const std::strin
       return "The checksum was already right.";
     case ChecksumFix::Unknown:
       return "The checksum of an image of this size is unknown, so it cannot be fixed.";
-    case ChecksumFix::NoBackup:
-      return BackupFailedMessage(imagePath);
     case ChecksumFix::NotWritten:
+    case ChecksumFix::Refused:
       break;
   }
-  return kChangesNotWritten;
+  return ActionOutcomeMessage(result.writing, imagePath);
 }

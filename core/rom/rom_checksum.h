@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/rom/image_writes.h"
 #include "core/rom/rom_layout.h"
 #include "core/rom/rom_session.h"
 
@@ -30,11 +31,13 @@ struct RomChecksum {
 
 RomChecksum ReadRomChecksum(std::FILE* image, const RomLayout& layout);
 
-enum class ChecksumFix { Fixed, AlreadyRight, Unknown, NotWritten, NoBackup };
+enum class ChecksumFix { Fixed, AlreadyRight, Unknown, NotWritten, Refused };
 
 struct ChecksumFixResult {
   ChecksumFix outcome;
   std::uint16_t checksum;  // the computed value, when known
+  // Why the session's image was not written, for NotWritten and Refused.
+  ActionOutcome writing = ActionOutcome::NotWritten;
   // Fixed or already right: an information to show rather than a "Warning".
   bool Succeeded() const { return outcome == ChecksumFix::Fixed || outcome == ChecksumFix::AlreadyRight; }
 };
@@ -44,8 +47,8 @@ struct ChecksumFixResult {
 ChecksumFixResult FixRomChecksum(std::FILE* image, const RomLayout& layout);
 
 // The same on the session's image as one undoable action. Only a checksum that needs
-// writing makes the image's backup first; when the backup fails nothing is written
-// (NoBackup).
+// writing makes the image's backup first. Refused, with nothing written, as RunImageAction
+// refuses: no backup, a read-only image, one changed behind the program's back.
 ChecksumFixResult FixRomChecksum(RomSession& session);
 
 // "The checksum is now 0x1234." or "The checksum was already right."; for the failures the

@@ -43,7 +43,14 @@ bool ReadRomBytes(std::FILE* image, std::uint32_t offset, std::uint8_t* out, std
 }
 
 bool WriteRomBytes(std::FILE* image, std::uint32_t offset, const std::uint8_t* bytes, std::size_t count) {
-  if (!NoteOverwrite(image, offset, bytes, count)) return false;
+  switch (HoldWrite(image, offset, bytes, count)) {
+    case HeldWrite::Held:
+      return true;
+    case HeldWrite::Unreadable:
+      return false;
+    case HeldWrite::OutsideAnAction:
+      break;
+  }
   if (!SeekTo(image, offset)) return false;
   if (std::fflush(image) != 0) return false;
   return std::fwrite(bytes, 1, count, image) == count;
@@ -59,6 +66,14 @@ bool FlushRom(std::FILE* image) {
   return std::fflush(image) == 0;
 }
 
+bool RememberLoadedImage(RomSession& session) {
+  session.identity = IdentityOf(session.romFile);
+  const std::int64_t size = FileSize(session.romFile);
+  if (size > kMaximumRomSize) return false;
+  session.knownBytes.resize(static_cast<std::size_t>(size));
+  return ReadRomBytes(session.romFile, 0, session.knownBytes.data(), session.knownBytes.size());
+}
+
 void CloseRom(RomSession& session) {
   if (session.romLoaded && session.romFile) std::fclose(session.romFile);
   session.romFile = nullptr;
@@ -70,4 +85,6 @@ void CloseRom(RomSession& session) {
   session.journal = {};
   session.backedUp = false;
   session.backupPath.clear();
+  session.identity = {};
+  session.knownBytes = {};
 }

@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
+#include "core/io/file_identity.h"
 #include "core/rom/rom_layout.h"
 #include "core/rom/write_journal.h"
 
@@ -26,6 +28,10 @@ struct RomSession {
   WriteJournal journal;
   bool backedUp = false;
   std::string backupPath;  // the copy made before this load's first write; empty before it
+  // Which file was loaded, and each of its bytes as the program last read or wrote it, so a
+  // write can tell that another program changed or replaced the image since.
+  FileIdentity identity;
+  std::vector<std::uint8_t> knownBytes;
 };
 
 // The title is the first 21 bytes of the internal header; its first 15 tell the kind.
@@ -46,11 +52,15 @@ std::uint8_t ReadRomByte(std::FILE* image, std::uint32_t offset);
 bool ReadRomBytes(std::FILE* image, std::uint32_t offset, std::uint8_t* out, std::size_t count);
 
 // Positions the stream, flushes, then writes the bytes; false when any step fails. Inside an
-// image action (image_action.h) it first notes the bytes it replaces.
+// image action (image_action.h) the write is held until the action ends.
 bool WriteRomBytes(std::FILE* image, std::uint32_t offset, const std::uint8_t* bytes, std::size_t count);
 // Writes value little-endian in width bytes (1 to 4).
 bool WriteRomValue(std::FILE* image, std::uint32_t offset, std::uint32_t value, unsigned width);
 // Pushes buffered writes to the file, so an Apply is on disk when it returns.
 bool FlushRom(std::FILE* image);
+
+// Notes which file the session's open image is and reads it whole; false when it cannot be
+// read.
+bool RememberLoadedImage(RomSession& session);
 
 void CloseRom(RomSession& session);

@@ -5,21 +5,16 @@
 
 namespace {
 
-using SpanBytes = std::vector<std::uint8_t> JournalSpan::*;
-
 // Writes one side of the newest entry of from; on success the entry moves to to.
 std::optional<JournalStep> Step(RomSession& session, std::vector<JournalEntry>& from, std::vector<JournalEntry>& to,
-                                SpanBytes side, const ListOrders& orders, GameTables& tables) {
+                                SpanSide side, const ListOrders& orders, GameTables& tables) {
   if (from.empty()) return std::nullopt;
   const JournalEntry& entry = from.back();
-  bool written = true;
-  for (const JournalSpan& span : entry.spans) {
-    const std::vector<std::uint8_t>& bytes = span.*side;
-    written &= WriteRomBytes(session.romFile, span.offset, bytes.data(), bytes.size());
-  }
-  written &= FlushRom(session.romFile);
-  const JournalStep step{written, entry.spans.front().offset, entry.label};
-  if (written) {
+  JournalStep step{MayWriteImage(session), entry.spans.front().offset, entry.label};
+  if (step.outcome != ActionOutcome::Written) return step;
+  step.outcome = WriteSpans(session, entry.spans, side).outcome;
+  if (step.outcome == ActionOutcome::ChangedBehind) return step;
+  if (step.outcome == ActionOutcome::Written) {
     to.push_back(std::move(from.back()));
     from.pop_back();
   }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -69,15 +71,19 @@ std::string TooLargeLine(const std::string& path) {
   return "quillon-cli: " + path + " is larger than 16 MiB, too large to be an EarthBound ROM image\n";
 }
 
-TEST(InfoCommand, UnreadableOrHugeFileGivesOneLine) {
+TEST(InfoCommand, UnreadableOrHugeFileOrNoFileAtAllGivesOneLine) {
   const std::string folder = TempPath("folder.smc");
   std::filesystem::create_directory(folder);
+  const std::string pipe = TempPath("pipe.smc");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0666), 0);
   const std::string missing = TempPath("missing.smc");
   // Its low 32 bits are the size of a real image.
   const std::string huge = ImageOfSize((std::uint64_t{1} << 32) + FixtureImage::kFullSize);
   const std::pair<std::string, std::string> refused[] = {
       {missing, "quillon-cli: cannot open " + missing + "\n"},
-      {folder, "quillon-cli: cannot open " + folder + "\n"},
+      {folder, "quillon-cli: " + folder + " is not a regular file.\n"},
+      {pipe, "quillon-cli: " + pipe + " is not a regular file.\n"},
+      {"/dev/zero", "quillon-cli: /dev/zero is not a regular file.\n"},
       {huge, TooLargeLine(huge)},
   };
   for (const auto& [path, err] : refused) {
@@ -119,6 +125,11 @@ TEST(FixChecksumCommand, FailuresGiveOneLineAndTouchNothing) {
   const std::string blocked = TempPath("blocked.sfc");
   FixtureImage().WriteTo(blocked);
   WriteTextFile(blocked + ".backups", "a file where the backup folder goes");
+  // Root may open it for writing all the same: only the check of its permissions refuses it.
+  const std::string readOnly = TempPath("read-only.sfc");
+  FixtureImage().WriteTo(readOnly);
+  std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                             std::filesystem::perms::others_read);
   struct Case {
     std::string path;
     std::string err;
@@ -126,6 +137,7 @@ TEST(FixChecksumCommand, FailuresGiveOneLineAndTouchNothing) {
       {odd, "quillon-cli: The checksum of an image of this size is unknown, so it cannot be fixed.\n"},
       {missing, "quillon-cli: cannot open " + missing + " for writing\n"},
       {huge, TooLargeLine(huge)},
+      {readOnly, "quillon-cli: " + readOnly + " is read-only, so nothing was written to it.\n"},
       {blocked, "quillon-cli: A backup copy of the ROM could not be made in\n" + blocked +
                     ".backups\n\nso nothing was written.  Make sure the disk has room and the folder can be "
                     "written to, then apply again.\n"},
@@ -138,6 +150,7 @@ TEST(FixChecksumCommand, FailuresGiveOneLineAndTouchNothing) {
     EXPECT_EQ(run.err, c.err);
     EXPECT_EQ(ReadFileBytes(c.path), before) << c.path;
   }
+  EXPECT_FALSE(std::filesystem::exists(readOnly + ".backups")) << "a refused write makes no backup";
 }
 
 TEST(CliConventions, HelpVersionAndUnknownCommands) {

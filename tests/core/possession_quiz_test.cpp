@@ -55,6 +55,7 @@ QuizRun RunQuizOn(const FixtureImage& image, const char* mode, MessageAnswer ans
   session.romLoaded = 1;
   session.romLayout = kHeaderedLayout;
   session.romPath = path;
+  EXPECT_TRUE(RememberLoadedImage(session));
   PlayPossessionQuiz(session, run.platform);
   CloseRom(session);
   run.bytesAfter = ReadFileBytes(path);

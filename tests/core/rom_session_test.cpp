@@ -91,13 +91,19 @@ TEST_F(LoadRomTest, FailedOpenLeavesNoRomLoaded) {
   const std::string folder = TempPath("folder.smc");
   std::filesystem::create_directory(folder);
 
-  for (const std::string& path : {TempPath("missing.smc"), folder}) {
+  const std::pair<std::string, std::string> refused[] = {
+      {TempPath("missing.smc"), "Error reading file."},
+      {folder, folder + " is not a regular file."},
+      {"/dev/zero", "/dev/zero is not a regular file."},
+  };
+  for (const auto& [path, message] : refused) {
     ASSERT_TRUE(Load(good));
     EXPECT_FALSE(Load(path)) << path;
     EXPECT_EQ(session.romLoaded, 0) << path;
     EXPECT_EQ(session.romKind, RomKind::NoRom) << path;
     EXPECT_EQ(session.romSize, 0) << path;
-    EXPECT_EQ(platform.messages.back().text, "Error reading file.") << path;
+    EXPECT_EQ(platform.messages.back().kind, MessageKind::Warning) << path;
+    EXPECT_EQ(platform.messages.back().text, message) << path;
   }
 }
 

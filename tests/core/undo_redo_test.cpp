@@ -170,19 +170,19 @@ TEST_F(UndoRedoTest, EveryKindOfWriteUndoesAndRedoesToTheExactBytesAndTables) {
     ASSERT_TRUE(CanUndo(session)) << c.name;
 
     const std::optional<JournalStep> undone = UndoAction(session, orders, tables);
-    ASSERT_TRUE(undone && undone->written) << c.name;
+    ASSERT_TRUE(undone && undone->Written()) << c.name;
     EXPECT_TRUE(FileBytes() == original) << c.name << ": undo restores every byte";
     EXPECT_EQ(TablesText(tables), originalTables) << c.name << ": undo restores the tables in their orders";
     EXPECT_FALSE(CanUndo(session)) << c.name;
     ASSERT_TRUE(CanRedo(session)) << c.name;
 
     const std::optional<JournalStep> redone = RedoAction(session, orders, tables);
-    ASSERT_TRUE(redone && redone->written) << c.name;
+    ASSERT_TRUE(redone && redone->Written()) << c.name;
     EXPECT_TRUE(FileBytes() == changed) << c.name << ": redo writes the new bytes again";
     EXPECT_EQ(TablesText(tables), TablesTextOf(changed, orders)) << c.name << ": redo reads the tables again";
     EXPECT_EQ(redone->offset, undone->offset) << c.name;
 
-    ASSERT_TRUE(UndoAction(session, orders, tables)->written) << c.name;
+    ASSERT_TRUE(UndoAction(session, orders, tables)->Written()) << c.name;
     ASSERT_TRUE(FileBytes() == original) << c.name;
   }
 }
@@ -194,13 +194,13 @@ TEST_F(UndoRedoTest, UndoTakesBackOnlyTheNewestActionWhicheverEditorMadeIt) {
   ASSERT_EQ(RenamePsi(), ActionOutcome::Written);
 
   const std::optional<JournalStep> undone = UndoAction(session, orders, tables);
-  ASSERT_TRUE(undone && undone->written);
+  ASSERT_TRUE(undone && undone->Written());
   EXPECT_EQ(undone->offset, Headered(kPsiNameTableRomPosition) + 3 * kNameFieldLength);
   EXPECT_TRUE(FileBytes() == afterEnemy);
   EXPECT_EQ(TablesText(tables), TablesTextOf(afterEnemy, orders));
 
   const std::optional<JournalStep> second = UndoAction(session, orders, tables);
-  ASSERT_TRUE(second && second->written);
+  ASSERT_TRUE(second && second->Written());
   EXPECT_EQ(second->offset, EnemyRecordOffset(2) + EnemyFieldOffset::kName);
   EXPECT_TRUE(FileBytes() == original);
   EXPECT_EQ(std::string(tables.enemyTable[EnemyPosition(tables.enemyTable, 2)].name), "Cid");
@@ -211,13 +211,13 @@ TEST_F(UndoRedoTest, ANewActionAfterAnUndoDropsTheRedoSide) {
   ASSERT_EQ(RenameEnemy(2, "Aaron"), ActionOutcome::Written);
   const std::vector<std::uint8_t> afterEnemy = FileBytes();
   ASSERT_EQ(ChangeItem(), ActionOutcome::Written);
-  ASSERT_TRUE(UndoAction(session, orders, tables)->written);
+  ASSERT_TRUE(UndoAction(session, orders, tables)->Written());
   ASSERT_TRUE(CanRedo(session));
 
   ASSERT_EQ(MoveTeleport(), ActionOutcome::Written);
   EXPECT_FALSE(CanRedo(session));
   EXPECT_FALSE(RedoAction(session, orders, tables));
-  ASSERT_TRUE(UndoAction(session, orders, tables)->written);
+  ASSERT_TRUE(UndoAction(session, orders, tables)->Written());
   EXPECT_TRUE(FileBytes() == afterEnemy) << "the item change stays undone";
 }
 
@@ -257,14 +257,14 @@ TEST_F(UndoRedoTest, AnApplyThatChangesNothingIsNotAnAction) {
 
 TEST_F(UndoRedoTest, CloseRomAndLoadingAgainClearTheJournal) {
   ASSERT_EQ(RenamePsi(), ActionOutcome::Written);
-  ASSERT_TRUE(UndoAction(session, orders, tables)->written);
+  ASSERT_TRUE(UndoAction(session, orders, tables)->Written());
   ASSERT_EQ(RenameEnemy(2, "Aaron"), ActionOutcome::Written);
   ASSERT_TRUE(CanUndo(session));
   ASSERT_TRUE(LoadRom(path, session, orders, tables, platform));
   EXPECT_FALSE(CanUndo(session)) << "loading an image";
 
   ASSERT_EQ(RenamePsi(), ActionOutcome::Written);
-  ASSERT_TRUE(UndoAction(session, orders, tables)->written);
+  ASSERT_TRUE(UndoAction(session, orders, tables)->Written());
   ASSERT_EQ(RenameEnemy(3, "Aaron"), ActionOutcome::Written);
   CloseRom(session);
   EXPECT_FALSE(CanUndo(session)) << "Close ROM";
@@ -281,7 +281,7 @@ TEST_F(UndoRedoTest, AFailedUndoSaysSoKeepsTheActionAndShowsTheFile) {
 
   const std::optional<JournalStep> undone = UndoAction(session, orders, tables);
   ASSERT_TRUE(undone);
-  EXPECT_FALSE(undone->written);
+  EXPECT_FALSE(undone->Written());
   EXPECT_TRUE(FileBytes() == changed);
   EXPECT_TRUE(CanUndo(session));
   EXPECT_FALSE(CanRedo(session));

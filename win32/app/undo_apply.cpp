@@ -24,13 +24,15 @@ void EnableUndoMenuItems(HMENU menu) {
   ShowItem(menu, kCmdRedoApply, "&Redo", NextRedoName(romSession), "Ctrl+Y", CanRedo(romSession));
 }
 
-void StepJournal(int command, const std::function<void(const JournalStep& step)>& showChanged) {
+bool StepJournal(int command, const std::function<void(const JournalStep& step)>& showChanged) {
   const std::optional<JournalStep> step = command == kCmdUndoApply
                                               ? UndoAction(romSession, listOrders, gameTables)
                                               : RedoAction(romSession, listOrders, gameTables);
-  if (!step) return;
-  showChanged(*step);
-  if (!step->written) ShowWarning(*platform, kChangesNotWritten);
+  if (!step) return false;
+  const bool tried = step->outcome == ActionOutcome::Written || step->outcome == ActionOutcome::NotWritten;
+  if (tried) showChanged(*step);
+  ReportActionOutcome(*platform, step->outcome, romSession.romPath);
+  return tried;
 }
 
 int UndoKeyCommand(const MSG& message) {

@@ -211,7 +211,7 @@ void PickRecord(HWND list, int id, int code) {
 // this one's place.
 void StepAndShow(int command) {
   const std::string line = (command == kCmdUndoApply ? "Undone at " : "Redone at ") + TimeOfDay();
-  StepJournal(command, [&line](const JournalStep& step) {
+  const bool stepped = StepJournal(command, [&line](const JournalStep& step) {
     const EditorDefinition* maker = EditorTitled(step.label.editor);
     if (maker && maker != definition) {
       editorToOpen = EditorToOpen{maker, step.offset, line};
@@ -219,6 +219,7 @@ void StepAndShow(int command) {
     }
     ShowChanged(step.offset);
   });
+  if (!stepped) return;
   if (editorToOpen) {
     EndEditor();
     return;
