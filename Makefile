@@ -1,12 +1,16 @@
 # make run: build and start the editor under Wine.  make test: build and run every test.
 # make dist: the zip for Windows users, from the programs of build/win32.
+# make fuzz: run the fuzz harnesses (FUZZ_SECONDS each, 60 by default).
 NATIVE := build/native
 WINDOWS := build/win32
 BENCH := build/bench
 DIST := build/dist
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench dist deps native windows native-config windows-config host-tools program
+FUZZ := build/fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: run test bench dist fuzz deps native windows native-config windows-config host-tools program
 
 deps:
 	@scripts/bootstrap
@@ -41,6 +45,12 @@ dist: host-tools windows-config
 
 run: program
 	@scripts/run $(WINDOWS)
+
+# Each fuzz harness for FUZZ_SECONDS, keeping what it finds in fuzz/ (make test replays it).
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLON_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ) -j $(JOBS) --target fuzz_harnesses
+	scripts/fuzz $(FUZZ) $(FUZZ_SECONDS)
 
 bench: windows
 	@cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release >/dev/null

@@ -7,6 +7,7 @@ target_link_libraries(core_tests PRIVATE quillon_core GTest::gtest_main)
 target_compile_definitions(core_tests PRIVATE QUILLON_CLI="$<TARGET_FILE:quillon-cli>")
 add_dependencies(core_tests quillon-cli)
 gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60)
+include(cmake/fuzz_replay.cmake)
 
 # Host tools run at build time (resource art, the sample image); make run builds only these here.
 add_custom_target(host_tools)
