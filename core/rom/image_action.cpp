@@ -78,6 +78,9 @@ ActionOutcome RunImageAction(RomSession& session, const ActionLabel& label, cons
     if (!MakeImageBackup(session.romPath, LocalTimeNow(), &session.backupPath)) return ActionOutcome::NoBackup;
     session.backedUp = true;
   }
+  // The bytes the action replaces are read as the file holds them now, not as the stream
+  // last read them.
+  std::fflush(session.romFile);
   Recording action;
   action.image = session.romFile;
   action.entry.label = label;

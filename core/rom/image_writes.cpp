@@ -44,6 +44,9 @@ ActionOutcome MayWriteImage(const RomSession& session) {
 }
 
 SpansWritten WriteSpans(RomSession& session, const std::vector<JournalSpan>& spans, SpanSide side) {
+  // The stream may still hold bytes it read before another program wrote over them; they go,
+  // so the check reads the file as it is.
+  if (std::fflush(session.romFile) != 0) return {ActionOutcome::NotWritten, 0};
   std::vector<std::uint8_t> scratch;
   for (const JournalSpan& span : spans) {
     if (!FileHoldsKnownBytes(session, span, scratch)) return {ActionOutcome::ChangedBehind, 0};

@@ -11,7 +11,7 @@
 #include "core/rom/image_backup.h"
 #include "core/rom/load_rom.h"
 #include "tests/support/fixture_image.h"
-#include "tests/support/file_size_limit.h"
+#include "tests/core/file_size_limit.h"
 #include "tests/support/folder_contents.h"
 #include "tests/support/recording_platform.h"
 

@@ -10,7 +10,7 @@
 #include "core/rom/image_action.h"
 #include "core/rom/load_rom.h"
 #include "core/rom/undo_redo.h"
-#include "tests/support/file_size_limit.h"
+#include "tests/core/file_size_limit.h"
 #include "tests/support/fixture_image.h"
 #include "tests/support/recording_platform.h"
 
@@ -38,8 +38,11 @@ class ImageWritesTest : public ::testing::Test {
   ActionOutcome Undo() { return UndoAction(session, orders, tables)->outcome; }
   ActionOutcome Redo() { return RedoAction(session, orders, tables)->outcome; }
 
-  // Another program writing into the image in place, as a hex editor does.
+  // Another program writing into the image in place, as a hex editor does, after the
+  // program read those bytes, so its stream may still hold them as they were.
   void ChangeInPlace(std::uint32_t offset, const std::vector<std::uint8_t>& bytes) {
+    std::uint8_t held[4];
+    ReadRomBytes(session.romFile, offset, held, sizeof held);
     std::FILE* other = std::fopen(path.c_str(), "r+b");
     ASSERT_TRUE(other);
     std::fseek(other, static_cast<long>(offset), SEEK_SET);

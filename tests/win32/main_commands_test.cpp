@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <string>
 
 #include "tests/support/fixture_image.h"
@@ -41,6 +43,17 @@ TEST_F(MainCommands, LoadRomOpensTheDialogAtTheLatestRecentEntry) {
   EXPECT_EQ(recorder.sounds, std::vector<SoundId>{SoundId::RomLoaded});
   EXPECT_TRUE(recorder.messages.empty());
   EXPECT_EQ(StatusLine(), "Quillon! - EarthBound ROM - 3146240 bytes");
+}
+
+TEST_F(MainCommands, LoadingAFolderSaysItIsNoRegularFile) {
+  const std::string folder = TempPath("folder.smc");
+  ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+  LoadThroughDialog(folder);
+  EXPECT_FALSE(romSession.romLoaded);
+  ASSERT_EQ(recorder.messages.size(), 1u);
+  EXPECT_EQ(recorder.messages[0].title, "Warning");
+  EXPECT_EQ(recorder.messages[0].text, folder + " is not a regular file.");
+  RemoveDirectoryA(folder.c_str());
 }
 
 TEST_F(MainCommands, CancelledLoadChangesNothing) {

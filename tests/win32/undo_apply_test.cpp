@@ -269,4 +269,40 @@ TEST_F(UndoApplyTest, WithoutABackupTheApplyWritesNothingAndSaysSo) {
   std::remove((path + ".backups").c_str());
 }
 
+// Another program writing into the image in place while it is loaded, as a hex editor does.
+void WriteBehindTheProgramsBack(const std::string& path, std::uint32_t offset, const std::string& name) {
+  std::FILE* other = std::fopen(path.c_str(), "r+b");
+  ASSERT_TRUE(other);
+  const std::vector<std::uint8_t> stored = StoredText(name, kNameFieldLength);
+  std::fseek(other, static_cast<long>(offset), SEEK_SET);
+  std::fwrite(stored.data(), 1, stored.size(), other);
+  std::fclose(other);
+}
+
+TEST_F(UndoApplyTest, AnImageChangedByAnotherProgramGetsNoApplyNorUndoAndAWarningSaysSo) {
+  const std::string path = LoadImage(UndoImage());
+  const std::uint32_t offset = Headered(kPsiNameTableRomPosition);
+  ASSERT_TRUE(OpenFromTree(treeItems.names, [&](HWND editor) {
+    HWND box = ControlById(editor, kPsiNameBoxId);
+    WriteBehindTheProgramsBack(path, offset, "Theirs");
+    TypeText(box, "Fire");
+    ClickApply(editor);
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].title, "Warning");
+    EXPECT_EQ(recorder.messages[0].kind, MessageKind::Warning);
+    EXPECT_EQ(recorder.messages[0].text,
+              "The image was changed by another program since it was loaded. Close it and load it again.");
+    EXPECT_EQ(NameBytes(path, offset), StoredText("Theirs", kNameFieldLength));
+
+    WriteBehindTheProgramsBack(path, offset, "Rockin");
+    ClickApply(editor);
+    ASSERT_EQ(NameBytes(path, offset), StoredText("Fire", kNameFieldLength)) << "as loaded again, it is written";
+    WriteBehindTheProgramsBack(path, offset, "Theirs");
+    PressCtrl(editor, box, 'Z');
+    EXPECT_EQ(recorder.messages.back().text,
+              "The image was changed by another program since it was loaded. Close it and load it again.");
+    EXPECT_EQ(NameBytes(path, offset), StoredText("Theirs", kNameFieldLength)) << "Undo writes nothing over it";
+  }));
+}
+
 }  // namespace

@@ -145,10 +145,16 @@ bool Apply() {
     return false;
   }
   if (definition->mayWrite && !definition->mayWrite()) return false;
+  const GameTables before = gameTables;
   const ActionLabel label{"Apply to " + ShownRecordStepName(), definition->layout.title};
   const ActionOutcome outcome = RunImageAction(romSession, label, definition->apply);
-  // Without its backup nothing was written, and the typing stays unapplied.
-  if (outcome != ActionOutcome::NoBackup) RememberWhatIsShown();
+  // A refused Apply (no backup, a read-only image, one changed behind the program's back)
+  // wrote nothing: the tables are as they were, and the typing stays unapplied.
+  if (outcome == ActionOutcome::Written || outcome == ActionOutcome::NotWritten) {
+    RememberWhatIsShown();
+  } else {
+    gameTables = before;
+  }
   const bool written = outcome == ActionOutcome::Written;
   ShowWrittenLine(written ? "Written to the image at " + TimeOfDay() : "");
   ReportActionOutcome(*platform, outcome, romSession.romPath);

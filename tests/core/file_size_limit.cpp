@@ -1,4 +1,4 @@
-#include "tests/support/file_size_limit.h"
+#include "tests/core/file_size_limit.h"
 
 FileSizeLimit::FileSizeLimit(std::uint64_t bytes) {
   getrlimit(RLIMIT_FSIZE, &before_);
