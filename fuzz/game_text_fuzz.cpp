@@ -9,7 +9,8 @@
 #include "core/text/game_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::vector<char> text(size);
+  // Room for one more, so even an empty field's text has a place.
+  std::vector<char> text(size + 1);
   DecodeGameText(data, size, text.data());
   for (std::size_t i = 0; i < size; ++i) {
     const std::uint8_t storedAgain = data[i] == 0x30 ? 0 : data[i];
