@@ -87,6 +87,7 @@ void ImportEnemyTable(benchmark::State& state) {
     session.romLayout = kHeaderedLayout;
     session.romPath = files.image;
     session.backedUp = true;  // the backup is made once a load, not once an import
+    RememberLoadedImage(session);
     ReadTableOfImage(session.romFile, kHeaderedLayout, EnemyTableFields(), tables, bytes);
     const TableImport import = ReadTableImport(EnemyTableFields(), tables, std::move(bytes), csv);
     benchmark::DoNotOptimize(WriteTableImport(session, EnemyTableFields(), import));

@@ -106,10 +106,11 @@ int ImportCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
     session.romFile = image.file();
     session.romLayout = image.layout();
     session.romPath = imagePath;
+    if (!RememberLoadedImage(session)) return Refuse(kChangesNotWritten, err);
     const ActionOutcome outcome = WriteTableImport(session, *table, import);
     const bool closed = image.Close();
-    if (outcome == ActionOutcome::NoBackup) return Refuse(BackupFailedMessage(imagePath), err);
-    if (outcome != ActionOutcome::Written || !closed) return Refuse(kChangesNotWritten, err);
+    if (outcome != ActionOutcome::Written) return Refuse(ActionOutcomeMessage(outcome, imagePath), err);
+    if (!closed) return Refuse(kChangesNotWritten, err);
   }
   return PrintChanges({import.changes, {}}, false, out, err);
 }
