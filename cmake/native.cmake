@@ -6,7 +6,8 @@ add_executable(core_tests ${CORE_TEST_SOURCES})
 target_link_libraries(core_tests PRIVATE quillon_core GTest::gtest_main)
 target_compile_definitions(core_tests PRIVATE QUILLON_CLI="$<TARGET_FILE:quillon-cli>")
 add_dependencies(core_tests quillon-cli)
-gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60)
+# A test that hangs (a pipe opened for reading, say) fails instead of holding up the run.
+gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
 include(cmake/fuzz_replay.cmake)
 
 # Host tools run at build time (resource art, the sample image); make run builds only these here.
