@@ -42,5 +42,5 @@ ActionOutcome WriteTableImport(RomSession& session, const KnownTable& table, con
     }
     return written && FlushRom(session.romFile);
   };
-  return RunImageAction(session, writes);
+  return RunImageAction(session, {"Import from CSV", ""}, writes);
 }

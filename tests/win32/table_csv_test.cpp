@@ -85,6 +85,8 @@ TEST_F(TableCsvTest, AnImportAsksInTheChangesWindowAndOneUndoTakesItBack) {
   EXPECT_EQ(GameText(gameTables.psiNameTable[15].name, kNameFieldLength), "Last");
   EXPECT_TRUE(recorder.messages.empty()) << recorder.messages[0].text;
 
+  SendMessageA(mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(fileMenu), 0);
+  EXPECT_EQ(MenuText(fileMenu, kCmdUndoApply, MF_BYCOMMAND), "&Undo Import from CSV\tCtrl+Z");
   SendCommand(kCmdUndoApply);
   EXPECT_TRUE(FileBytes(imagePath, 0, image.bytes.size()) == image.bytes) << "one step takes the whole import back";
   EXPECT_EQ(GameText(gameTables.psiNameTable[0].name, kNameFieldLength), "Rockin");
