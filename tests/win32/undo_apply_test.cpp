@@ -302,6 +302,7 @@ TEST_F(UndoApplyTest, AnImageChangedByAnotherProgramGetsNoApplyNorUndoAndAWarnin
     EXPECT_EQ(recorder.messages.back().text,
               "The image was changed by another program since it was loaded. Close it and load it again.");
     EXPECT_EQ(NameBytes(path, offset), StoredText("Theirs", kNameFieldLength)) << "Undo writes nothing over it";
+    EXPECT_FALSE(IsStepLine(WindowText(ControlById(editor, kWrittenLineId)), "Undone")) << "nothing was undone";
   }));
 }
 
