@@ -163,6 +163,49 @@ TEST_F(ChangesWindowTest, CompareWithListsTheLoadedImageAgainstAPickedOneAndCopi
   EXPECT_TRUE(recorder.messages.empty()) << recorder.messages[0].text;
 }
 
+// A click on a column's header, as the mouse makes it.
+void ClickHeader(HWND window, int column) {
+  HWND header = reinterpret_cast<HWND>(SendMessageA(GetDlgItem(window, IDC_CHANGES_LIST), LVM_GETHEADER, 0, 0));
+  RECT rect = {};
+  SendMessageA(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&rect));
+  const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(header, WM_LBUTTONUP, 0, at);
+}
+
+int SortArrow(HWND window, int column) {
+  HWND header = reinterpret_cast<HWND>(SendMessageA(GetDlgItem(window, IDC_CHANGES_LIST), LVM_GETHEADER, 0, 0));
+  HDITEMA item = {};
+  item.mask = HDI_FORMAT;
+  SendMessageA(header, HDM_GETITEMA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
+  return item.fmt & (HDF_SORTUP | HDF_SORTDOWN);
+}
+
+TEST_F(ChangesWindowTest, AClickOnAColumnsHeaderSortsByItAndASecondReversesTheOrder) {
+  LoadImage(edited);
+  recorder.fileAnswers = {uneditedPath};
+  ASSERT_TRUE(DriveModalDialogTitled("Changes", [] { SendCommand(kCmdCompareWith); }, [&](HWND window) {
+    ClickHeader(window, 1);
+    EXPECT_EQ(ListedRows(window), (Rows{editRows[1], editRows[0]})) << "record 5 before record 12, by value";
+    EXPECT_EQ(SortArrow(window, 1), HDF_SORTUP);
+    ClickHeader(window, 1);
+    EXPECT_EQ(ListedRows(window), editRows);
+    EXPECT_EQ(SortArrow(window, 1), HDF_SORTDOWN);
+    ClickHeader(window, 2);
+    EXPECT_EQ(ListedRows(window), (Rows{editRows[1], editRows[0]})) << "Cracked Bat before Starman";
+    EXPECT_EQ(SortArrow(window, 1), 0) << "one arrow at a time";
+
+    HWND list = GetDlgItem(window, IDC_CHANGES_LIST);
+    LVITEMA selected = {};
+    selected.stateMask = LVIS_SELECTED;
+    selected.state = LVIS_SELECTED;
+    SendMessageA(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&selected));
+    SetFocus(list);
+    PressKey(window, WM_KEYDOWN, 'C', VK_CONTROL);
+    EXPECT_EQ(ClipboardText(), "enemy\t12\tStarman\tHP\t21\t40\r\n") << "the row as listed";
+  }));
+}
+
 TEST_F(ChangesWindowTest, ChangesSinceLoadingListsWhatTheAppliesOfThisLoadWrote) {
   LoadImage(unedited);
   EXPECT_FALSE(DriveModalDialogTitled("Changes", [] { SendCommand(kCmdChangesSinceLoading); }, [](HWND) {}));

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/compare/change_row_order.h"
 #include "core/compare/change_texts.h"
 #include "core/compare/save_changes.h"
 #include "win32/app/app_state.h"
@@ -22,7 +23,9 @@ using Rows = std::vector<std::vector<std::string>>;
 struct ShownChanges {
   const ImageChanges* changes;
   const char* question;
-  Rows rows;
+  Rows rows;  // as listed, in the order last sorted
+  int sortColumn = -1;
+  bool ascending = true;
 };
 ShownChanges* shown = nullptr;
 
@@ -123,8 +126,43 @@ void SaveAs() {
 }
 
 bool IsCtrlC(const NMHDR& header) {
-  if (header.idFrom != IDC_CHANGES_LIST || header.code != LVN_KEYDOWN) return false;
+  if (header.code != LVN_KEYDOWN) return false;
   return reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == 'C' && GetKeyState(VK_CONTROL) < 0;
+}
+
+// The header's arrow on the sorted column, none on the others.
+void ShowSortArrow(HWND list, int sorted, bool ascending) {
+  HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+  for (int c = 0; c < static_cast<int>(std::size(kColumns)); ++c) {
+    HDITEMA item = {};
+    item.mask = HDI_FORMAT;
+    SendMessageA(header, HDM_GETITEMA, static_cast<WPARAM>(c), reinterpret_cast<LPARAM>(&item));
+    item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
+    if (c == sorted) item.fmt |= ascending ? HDF_SORTUP : HDF_SORTDOWN;
+    SendMessageA(header, HDM_SETITEMA, static_cast<WPARAM>(c), reinterpret_cast<LPARAM>(&item));
+  }
+}
+
+// A click on a column's header sorts the list by it; another click on it reverses the order.
+void SortByColumn(HWND window, int column) {
+  shown->ascending = column == shown->sortColumn ? !shown->ascending : true;
+  shown->sortColumn = column;
+  SortChangeRows(shown->rows, static_cast<std::size_t>(column), shown->ascending);
+  HWND list = GetDlgItem(window, IDC_CHANGES_LIST);
+  SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+  FillList(list, shown->rows);
+  ShowSortArrow(list, column, shown->ascending);
+}
+
+bool ListNotified(HWND window, const NMHDR& header) {
+  if (header.idFrom != IDC_CHANGES_LIST) return false;
+  if (header.code == LVN_COLUMNCLICK) {
+    SortByColumn(window, reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);
+    return true;
+  }
+  if (!IsCtrlC(header)) return false;
+  CopySelectedRows(window);
+  return true;
 }
 
 void Initialize(HWND window) {
@@ -148,9 +186,7 @@ INT_PTR CALLBACK ChangesWindowProc(HWND window, UINT message, WPARAM wParam, LPA
       reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {kMinimumWidth, kMinimumHeight};
       return TRUE;
     case WM_NOTIFY:
-      if (!IsCtrlC(*reinterpret_cast<const NMHDR*>(lParam))) return FALSE;
-      CopySelectedRows(window);
-      return TRUE;
+      return ListNotified(window, *reinterpret_cast<const NMHDR*>(lParam));
     case WM_CLOSE:
       EndDialog(window, IDCANCEL);
       return TRUE;
