@@ -14,6 +14,7 @@
 #include "tests/win32/editor_fixture.h"
 #include "tests/win32/editor_input.h"
 #include "tests/win32/modal_driver.h"
+#include "tests/win32/text_fit.h"
 #include "win32/app/app_state.h"
 #include "win32/app/command_ids.h"
 #include "win32/editors/psi_name_editor_window.h"
@@ -135,6 +136,7 @@ TEST_F(ChangesWindowTest, CompareWithListsTheLoadedImageAgainstAPickedOneAndCopi
     EXPECT_EQ(ColumnTitles(window), (std::vector<std::string>{"Table", "Record", "Name", "Field", "Before", "After"}));
     EXPECT_EQ(ListedRows(window), editRows);
     EXPECT_EQ(AnswerControlsShown(window), (std::vector<bool>{false, false, false, true})) << "no question, Close";
+    EXPECT_EQ(TextsThatDoNotFit(window), std::vector<std::string>{});
     EXPECT_TRUE(GetWindowLongA(window, GWL_STYLE) & WS_THICKFRAME) << "resizable";
     const int narrow = ListWidth(window);
     SetWindowPos(window, nullptr, 0, 0, 900, 500, SWP_NOMOVE | SWP_NOZORDER);
@@ -238,6 +240,7 @@ TEST_F(ChangesWindowTest, ApplyPatchShowsWhatThePatchChangesAndAsksBeforeTheSave
       EXPECT_EQ(ListedRows(window), editRows);
       EXPECT_EQ(WindowText(GetDlgItem(window, IDC_CHANGES_QUESTION)), "Save the patched image?");
       EXPECT_EQ(AnswerControlsShown(window), (std::vector<bool>{true, true, true, false})) << "Yes and No, no Close";
+      EXPECT_EQ(TextsThatDoNotFit(window), std::vector<std::string>{});
       EXPECT_EQ(recorder.fileChoices.size(), 2u) << "the save dialog comes after the answer";
       Click(window, save ? IDYES : IDNO);
     })) << save;
