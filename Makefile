@@ -10,10 +10,13 @@ JOBS ?= $(shell nproc)
 FUZZ := build/fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test bench dist fuzz deps native windows native-config windows-config host-tools program
+.PHONY: run test bench dist fuzz deps fuzz-deps native windows native-config windows-config host-tools program
 
 deps:
 	@scripts/bootstrap
+
+fuzz-deps:
+	@scripts/bootstrap fuzz
 
 native-config: deps
 	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug -DQUILLON_SANITIZE=ON >/dev/null
@@ -47,7 +50,7 @@ run: program
 	@scripts/run $(WINDOWS)
 
 # Each fuzz harness for FUZZ_SECONDS, keeping what it finds in fuzz/ (make test replays it).
-fuzz: deps
+fuzz: fuzz-deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLON_FUZZ=ON >/dev/null
 	@cmake --build $(FUZZ) -j $(JOBS) --target fuzz_harnesses
 	scripts/fuzz $(FUZZ) $(FUZZ_SECONDS)
