@@ -98,6 +98,17 @@ std::vector<std::uint8_t> IpsPatchOf(const FixtureImage& from, const FixtureImag
   return patch;
 }
 
+// Selects the listed row and presses Ctrl+C in the list.
+void CopyRow(HWND window, int row) {
+  HWND list = GetDlgItem(window, IDC_CHANGES_LIST);
+  LVITEMA selected = {};
+  selected.stateMask = LVIS_SELECTED;
+  selected.state = LVIS_SELECTED;
+  SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&selected));
+  SetFocus(list);
+  PressKey(window, WM_KEYDOWN, 'C', VK_CONTROL);
+}
+
 int ListWidth(HWND window) {
   RECT rect = {};
   GetWindowRect(GetDlgItem(window, IDC_CHANGES_LIST), &rect);
@@ -142,13 +153,7 @@ TEST_F(ChangesWindowTest, CompareWithListsTheLoadedImageAgainstAPickedOneAndCopi
     SetWindowPos(window, nullptr, 0, 0, 900, 500, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_GT(ListWidth(window), narrow) << "the list grows with the window";
 
-    HWND list = GetDlgItem(window, IDC_CHANGES_LIST);
-    LVITEMA selected = {};
-    selected.stateMask = LVIS_SELECTED;
-    selected.state = LVIS_SELECTED;
-    SendMessageA(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&selected));
-    SetFocus(list);
-    PressKey(window, WM_KEYDOWN, 'C', VK_CONTROL);
+    CopyRow(window, 1);
     EXPECT_EQ(ClipboardText(), "item\t5\tCracked Bat\tName\tCracked Bat\tBat, Cracked\r\n");
 
     Click(window, IDC_CHANGES_SAVE_AS);
@@ -197,13 +202,7 @@ TEST_F(ChangesWindowTest, AClickOnAColumnsHeaderSortsByItAndASecondReversesTheOr
     EXPECT_EQ(ListedRows(window), (Rows{editRows[1], editRows[0]})) << "Cracked Bat before Starman";
     EXPECT_EQ(SortArrow(window, 1), 0) << "one arrow at a time";
 
-    HWND list = GetDlgItem(window, IDC_CHANGES_LIST);
-    LVITEMA selected = {};
-    selected.stateMask = LVIS_SELECTED;
-    selected.state = LVIS_SELECTED;
-    SendMessageA(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&selected));
-    SetFocus(list);
-    PressKey(window, WM_KEYDOWN, 'C', VK_CONTROL);
+    CopyRow(window, 1);
     EXPECT_EQ(ClipboardText(), "enemy\t12\tStarman\tHP\t21\t40\r\n") << "the row as listed";
   }));
 }
