@@ -1,5 +1,7 @@
 #include "core/csv/csv_reader.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
@@ -19,10 +21,9 @@ class CsvScanner {
   void ReadRow() {
     ++rowNumber_;
     std::vector<std::string> row;
+    row.reserve(cellsOfLastRow_);
     for (;;) {
-      std::string cell;
-      if (!ReadCell(cell)) return;
-      row.push_back(std::move(cell));
+      if (!ReadCell(row)) return;
       if (at_ < text_.size() && text_[at_] == ',') {
         ++at_;
         continue;
@@ -32,32 +33,34 @@ class CsvScanner {
     }
     // A blank line reads as one empty cell; spreadsheets add them at the end.
     if (row.size() == 1 && row[0].empty()) return;
+    cellsOfLastRow_ = row.size();
     result_.rows.push_back(std::move(row));
     result_.rowNumbers.push_back(rowNumber_);
   }
 
-  bool ReadCell(std::string& cell) {
-    if (at_ < text_.size() && text_[at_] == '"') return ReadQuotedCell(cell);
-    while (at_ < text_.size() && text_[at_] != ',' && text_[at_] != '\r' && text_[at_] != '\n') {
-      if (text_[at_] == '"') return Refuse("a quote stands inside a cell that does not begin with one");
-      cell += text_[at_++];
-    }
+  // Adds the cell to the row. A cell without quotes is made in one step from its bytes: a
+  // table's CSV has thousands.
+  bool ReadCell(std::vector<std::string>& row) {
+    if (at_ < text_.size() && text_[at_] == '"') return ReadQuotedCell(row.emplace_back());
+    const char* start = text_.data() + at_;
+    const char* last = text_.data() + text_.size();
+    const char* end = std::find_if(start, last, [](char c) { return c == ',' || c == '\r' || c == '\n' || c == '"'; });
+    if (end != last && *end == '"') return Refuse("a quote stands inside a cell that does not begin with one");
+    row.emplace_back(start, end);
+    at_ += static_cast<std::size_t>(end - start);
     return true;
   }
 
   bool ReadQuotedCell(std::string& cell) {
     ++at_;
     for (;;) {
-      if (at_ >= text_.size()) return Refuse("a quoted cell is not closed");
-      const char c = text_[at_++];
-      if (c != '"') {
-        cell += c;
-      } else if (at_ < text_.size() && text_[at_] == '"') {
-        cell += '"';
-        ++at_;
-      } else {
-        break;
-      }
+      const std::size_t quote = text_.find('"', at_);
+      if (quote == std::string::npos) return Refuse("a quoted cell is not closed");
+      cell.append(text_, at_, quote - at_);
+      at_ = quote + 1;
+      if (at_ >= text_.size() || text_[at_] != '"') break;
+      cell += '"';
+      ++at_;
     }
     if (at_ < text_.size() && text_[at_] != ',' && text_[at_] != '\r' && text_[at_] != '\n') {
       return Refuse("text follows the closing quote of a cell");
@@ -78,6 +81,7 @@ class CsvScanner {
   const std::string& text_;
   std::size_t at_ = 0;
   std::size_t rowNumber_ = 0;
+  std::size_t cellsOfLastRow_ = 0;
   CsvRows result_;
 };
 

@@ -1,9 +1,17 @@
 #include "core/csv/csv_record.h"
 
+#include <algorithm>
+
 namespace {
 
+bool NeedsQuotes(char c) {
+  return c == ',' || c == '"' || c == '\r' || c == '\n';
+}
+
+}  // namespace
+
 void AppendCsvField(const std::string& field, std::string& record) {
-  if (field.find_first_of(",\"\r\n") == std::string::npos) {
+  if (std::none_of(field.begin(), field.end(), NeedsQuotes)) {
     record += field;
     return;
   }
@@ -14,8 +22,6 @@ void AppendCsvField(const std::string& field, std::string& record) {
   }
   record += '"';
 }
-
-}  // namespace
 
 std::string CsvRecord(const std::vector<std::string>& fields) {
   std::string record;

@@ -3,6 +3,11 @@
 #include <string>
 #include <vector>
 
-// One record of RFC 4180 CSV, CRLF included: a field that holds a comma, a quote or a line
-// break is quoted, its quotes doubled.
+// RFC 4180 CSV: a field that holds a comma, a quote or a line break is quoted, its quotes
+// doubled.
+
+// Appends the field to the record being written, quoted where it must be.
+void AppendCsvField(const std::string& field, std::string& record);
+
+// One record, CRLF included.
 std::string CsvRecord(const std::vector<std::string>& fields);

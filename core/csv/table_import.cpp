@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <map>
 #include <utility>
 
 #include "core/compare/compare_images.h"
@@ -25,7 +24,7 @@ struct Columns {
 class ImportReader {
  public:
   ImportReader(const KnownTable& table, const GameTables& tables, std::vector<std::uint8_t> tableBytes)
-      : table_(table), tables_(tables) {
+      : table_(table), tables_(tables), rowOfRecord_(table.recordCount, 0) {
     import_.before = std::move(tableBytes);
     import_.after = import_.before;
   }
@@ -75,11 +74,11 @@ class ImportReader {
     std::size_t record = 0;
     if (!ReadRecordNumber(cells[columns_.record], row, record)) return;
     const std::string where = row + " (record " + std::to_string(table_.firstNumber + record) + ")";
-    const auto [first, isNew] = rowOfRecord_.emplace(record, rowNumber);
-    if (!isNew) {
-      Add(where + ": the record is given again (first in row " + std::to_string(first->second) + ")");
+    if (rowOfRecord_[record] != 0) {
+      Add(where + ": the record is given again (first in row " + std::to_string(rowOfRecord_[record]) + ")");
       return;
     }
+    rowOfRecord_[record] = rowNumber;
     std::uint8_t* bytes = import_.after.data() + record * table_.recordSize;
     const std::uint8_t* stored = import_.before.data() + record * table_.recordSize;
     for (std::size_t f = 0; f < table_.fields.size() && !Full(); ++f) {
@@ -116,14 +115,16 @@ class ImportReader {
   // has changed in this row.
   std::string ReadCell(const std::string& cell, const TableField& field, std::size_t record,
                        const RecordPlace& place) const {
+    const ByteRange& with = field.shownWith;
+    const bool contextKept = std::memcmp(place.edited + with.offset, place.stored + with.offset, with.width) == 0;
+    // Compared as they stand: most cells are left alone, and only the others need reading
+    // back into the code page.
+    if (contextKept && IsUtf8Of(cell, field.show(tables_, record))) return "";
     const AnsiText text = Utf8ToAnsi(cell);
     if (!text.utf8) return "the cell is not UTF-8 text";
     if (!text.unheld.empty()) {
       return "\"" + cell + "\" holds \"" + text.unheld + "\", which the game's text cannot hold";
     }
-    const ByteRange& with = field.shownWith;
-    const bool contextKept = std::memcmp(place.edited + with.offset, place.stored + with.offset, with.width) == 0;
-    if (contextKept && text.text == field.show(tables_, record)) return "";
     return AnsiToUtf8(field.read(text.text, field, {tables_, place.edited}));
   }
 
@@ -142,7 +143,7 @@ class ImportReader {
   const GameTables& tables_;
   TableImport import_;
   Columns columns_;
-  std::map<std::size_t, std::size_t> rowOfRecord_;
+  std::vector<std::size_t> rowOfRecord_;  // by record; 0 until a row gives it
 };
 
 }  // namespace

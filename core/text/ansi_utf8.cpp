@@ -15,17 +15,19 @@ char32_t CodePointOf(unsigned char byte) {
   return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
 }
 
-void AppendUtf8(char32_t point, std::string& out) {
+// Writes the point's UTF-8 bytes at out, returning where they end.
+char* PutUtf8(char32_t point, char* out) {
   if (point < 0x80) {
-    out += static_cast<char>(point);
+    *out++ = static_cast<char>(point);
   } else if (point < 0x800) {
-    out += static_cast<char>(0xC0 | point >> 6);
-    out += static_cast<char>(0x80 | (point & 0x3F));
+    *out++ = static_cast<char>(0xC0 | point >> 6);
+    *out++ = static_cast<char>(0x80 | (point & 0x3F));
   } else {
-    out += static_cast<char>(0xE0 | point >> 12);
-    out += static_cast<char>(0x80 | (point >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (point & 0x3F));
+    *out++ = static_cast<char>(0xE0 | point >> 12);
+    *out++ = static_cast<char>(0x80 | (point >> 6 & 0x3F));
+    *out++ = static_cast<char>(0x80 | (point & 0x3F));
   }
+  return out;
 }
 
 bool ByteOf(char32_t point, char& byte) {
@@ -62,15 +64,26 @@ bool NextCodePoint(const std::string& text, std::size_t& at, char32_t& point) {
   return true;
 }
 
+bool IsAscii(const std::string& text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 }  // namespace
 
-std::string AnsiToUtf8(const std::string& ansi) {
-  const bool ascii = std::all_of(ansi.begin(), ansi.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  if (ascii) return ansi;
-  std::string out;
-  out.reserve(ansi.size());
-  for (const char c : ansi) AppendUtf8(CodePointOf(static_cast<unsigned char>(c)), out);
+std::string AnsiToUtf8(std::string ansi) {
+  if (IsAscii(ansi)) return ansi;
+  // No character takes more than three bytes.
+  std::string out(3 * ansi.size(), '\0');
+  char* end = out.data();
+  for (const char c : ansi) end = PutUtf8(CodePointOf(static_cast<unsigned char>(c)), end);
+  out.resize(static_cast<std::size_t>(end - out.data()));
   return out;
+}
+
+bool IsUtf8Of(const std::string& utf8, const std::string& ansi) {
+  // Only the characters past ASCII take more than their one byte.
+  if (utf8.size() == ansi.size()) return utf8 == ansi && IsAscii(ansi);
+  return utf8.size() > ansi.size() && utf8 == AnsiToUtf8(ansi);
 }
 
 AnsiText Utf8ToAnsi(const std::string& utf8) {

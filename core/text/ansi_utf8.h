@@ -6,7 +6,9 @@
 // Every byte has a character here (the five bytes 1252 leaves unassigned stand for the
 // control characters of their number), so a text survives the way there and back exactly.
 
-std::string AnsiToUtf8(const std::string& ansi);
+std::string AnsiToUtf8(std::string ansi);
+// Whether utf8 is ansi in UTF-8: AnsiToUtf8(ansi) == utf8, without making the copy.
+bool IsUtf8Of(const std::string& utf8, const std::string& ansi);
 
 struct AnsiText {
   std::string text;        // the text in the code page, when every character has a byte there
