@@ -46,9 +46,15 @@ class RecordComparison {
       : table_(table), record_(record), before_(before), after_(after), changes_(changes) {}
 
   void Compare(const RecordBytes& bytes) {
+    // An edit mostly touches a field or two: only the bytes from the first that differs to
+    // the last are looked at.
+    while (first_ < table_.recordSize && bytes.before[first_] == bytes.after[first_]) ++first_;
+    end_ = table_.recordSize;
+    while (end_ > first_ && bytes.before[end_ - 1] == bytes.after[end_ - 1]) --end_;
     std::vector<std::uint8_t> shownBits(table_.recordSize, 0);
     for (const TableField& field : table_.fields) {
-      if (!FieldDiffers(field, bytes)) continue;
+      const bool outside = field.offset >= end_ || field.offset + field.width <= first_;
+      if (outside || !FieldDiffers(field, bytes)) continue;
       std::string was = field.show(before_, record_);
       std::string is = field.show(after_, record_);
       if (was == is) continue;
@@ -63,10 +69,10 @@ class RecordComparison {
   // end, a second bit of a flag) are listed by their place in the record, so none is lost.
   void AddUnshownBytes(const RecordBytes& bytes, const std::vector<std::uint8_t>& shownBits) {
     const auto unshown = [&](std::uint32_t i) { return ((bytes.before[i] ^ bytes.after[i]) & ~shownBits[i]) != 0; };
-    for (std::uint32_t i = 0; i < table_.recordSize; ++i) {
+    for (std::uint32_t i = first_; i < end_; ++i) {
       if (!unshown(i)) continue;
       std::uint32_t last = i;
-      while (last + 1 < table_.recordSize && unshown(last + 1)) ++last;
+      while (last + 1 < end_ && unshown(last + 1)) ++last;
       const std::size_t count = last - i + 1;
       Add(BytesLabel(i, last), HexBytes(bytes.before + i, count), HexBytes(bytes.after + i, count));
       i = last;
@@ -85,6 +91,8 @@ class RecordComparison {
   const GameTables& after_;
   std::vector<FieldChange>& changes_;
   std::string name_;
+  std::uint32_t first_ = 0;  // the stretch of differing bytes, first to end
+  std::uint32_t end_ = 0;
 };
 
 void CompareTable(const KnownTable& table, ByteSpan uneditedRom, ByteSpan editedRom, const GameTables& before,

@@ -116,7 +116,8 @@ class ImportReader {
   std::string ReadCell(const std::string& cell, const TableField& field, std::size_t record,
                        const RecordPlace& place) const {
     const ByteRange& with = field.shownWith;
-    const bool contextKept = std::memcmp(place.edited + with.offset, place.stored + with.offset, with.width) == 0;
+    const bool contextKept =
+        with.width == 0 || std::memcmp(place.edited + with.offset, place.stored + with.offset, with.width) == 0;
     // Compared as they stand: most cells are left alone, and only the others need reading
     // back into the code page.
     if (contextKept && IsUtf8Of(cell, field.show(tables_, record))) return "";

@@ -1,5 +1,6 @@
 #include "core/csv/table_in_image.h"
 
+#include <algorithm>
 
 namespace {
 
@@ -22,23 +23,24 @@ bool ReadTableOfImage(std::FILE* image, const RomLayout& layout, const KnownTabl
 
 ActionOutcome WriteTableImport(RomSession& session, const KnownTable& table, const TableImport& import) {
   const std::vector<std::uint8_t>& after = import.after;
-  const auto differs = [&](std::size_t i) { return after[i] != import.before[i]; };
+  const auto nextDifference = [&](std::size_t from) {
+    return static_cast<std::size_t>(std::mismatch(after.begin() + from, after.end(), import.before.begin() + from).first -
+                                    after.begin());
+  };
   const auto writes = [&] {
     bool written = true;
-    for (std::size_t i = 0; i < after.size();) {
-      if (!differs(i)) {
-        ++i;
-        continue;
-      }
+    std::size_t i = nextDifference(0);
+    while (i < after.size()) {
       // Changed fields close together go in one write, the bytes between them as they were
       // read: a bulk edit of one field of every record is one write, not hundreds.
       std::size_t end = i + 1;
-      for (std::size_t next = end; next < after.size() && next - end < kImportWriteGap; ++next) {
-        if (differs(next)) end = next + 1;
+      for (std::size_t next = nextDifference(end); next < after.size() && next - end < kImportWriteGap;
+           next = nextDifference(end)) {
+        end = next + 1;
       }
       const std::uint32_t at = session.romLayout.FileOffset(table.romPosition + static_cast<std::uint32_t>(i));
       written &= WriteRomBytes(session.romFile, at, after.data() + i, end - i);
-      i = end;
+      i = nextDifference(end);
     }
     return written && FlushRom(session.romFile);
   };
