@@ -177,7 +177,8 @@ TEST(TableCsv, AnArgumentIsReadAgainstTheActionOfItsRow) {
 }
 
 TEST(TableCsv, EachKindOfBadCellIsNamedAndRefusesTheImport) {
-  const FixtureImage image = Starman();
+  FixtureImage image = Starman();
+  PutEnemyName(image, 13, "Caf\xE9");
   const TableOfImage enemies(image, EnemyTableFields());
   const TableOfImage items(image, ItemTableFields());
   const TableOfImage ailments(image, AilmentTableFields());
@@ -202,6 +203,8 @@ TEST(TableCsv, EachKindOfBadCellIsNamedAndRefusesTheImport) {
       {enemies, WithCell(enemyCsv, 12, "Name", "Star\xC3\x90"),
        row + "Name: \"Star\xC3\x90\" holds \"\xC3\x90\", which the game's text cannot hold"},
       {enemies, WithCell(enemyCsv, 12, "Name", "Star\xFF"), row + "Name: the cell is not UTF-8 text"},
+      // The name's own bytes in the code page, which UTF-8 would write otherwise.
+      {enemies, WithCell(enemyCsv, 13, "Name", "Caf\xE9"), "row 15 (record 13), column Name: the cell is not UTF-8 text"},
       {enemies, WithCell(enemyCsv, 12, "Music", "Humming"),
        row + "Music: \"Humming\" is not an entry of the Music list"},
       {enemies, WithCell(enemyCsv, 12, "'The' flag", "yes"),
