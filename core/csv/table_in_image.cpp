@@ -12,13 +12,17 @@ constexpr std::size_t kImportWriteGap = 256;
 bool ReadTableOfImage(std::FILE* image, const RomLayout& layout, const KnownTable& table, GameTables& tables,
                       std::vector<std::uint8_t>& tableBytes) {
   // Decoded as read, in ROM order, without the sort a load makes.
-  for (const KnownTable& known : KnownTables()) {
-    std::vector<std::uint8_t> bytes(known.Size());
+  const auto read = [&](const KnownTable& known, std::vector<std::uint8_t>& bytes) {
+    bytes.resize(known.Size());
     if (!ReadRomBytes(image, layout.FileOffset(known.romPosition), bytes.data(), bytes.size())) return false;
     known.decode(bytes.data(), tables);
-    if (known.romPosition == table.romPosition) tableBytes = std::move(bytes);
+    return true;
+  };
+  std::vector<std::uint8_t> otherBytes;
+  for (const auto other : table.showsEntriesOf) {
+    if (!read(other(), otherBytes)) return false;
   }
-  return true;
+  return read(table, tableBytes);
 }
 
 ActionOutcome WriteTableImport(RomSession& session, const KnownTable& table, const TableImport& import) {

@@ -10,7 +10,8 @@
 
 // A table's export and import against an open image.
 
-// Every table in ROM order, and this table's ROM bytes; false when the image is too short to hold them.
+// The table and those it shows entries of, in ROM order, and this table's ROM bytes; false
+// when the image is too short to hold them.
 bool ReadTableOfImage(std::FILE* image, const RomLayout& layout, const KnownTable& table, GameTables& tables,
                       std::vector<std::uint8_t>& tableBytes);
 

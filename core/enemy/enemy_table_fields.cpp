@@ -202,7 +202,8 @@ KnownTable Describe() {
                ReadChoiceField<DeathSoundNames>},
               {"Music", at::kMusic, 1, kAllBits, Choice<&EnemyRecord::music, MusicNames>, ReadChoiceField<MusicNames>},
               {"Movement", at::kMovement, 1, kAllBits, Number<&EnemyRecord::movement>, ReadUnsignedField},
-          }};
+          },
+          {ItemTableFields}};
 }
 
 }  // namespace

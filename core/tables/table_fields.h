@@ -55,6 +55,9 @@ struct KnownTable {
   DecodeTable decode;
   ShowField recordName;
   std::vector<TableField> fields;
+  // The other tables its fields show entries of (an enemy's item), which reading it for
+  // export or import reads too.
+  std::vector<const KnownTable& (*)()> showsEntriesOf{};
 
   std::uint32_t Size() const { return recordSize * static_cast<std::uint32_t>(recordCount); }
 };

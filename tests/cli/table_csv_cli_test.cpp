@@ -4,15 +4,18 @@
 #include "tests/cli/run_cli.h"
 #include "tests/support/enemy_fixture.h"
 #include "tests/support/folder_contents.h"
+#include "tests/support/table_fixture.h"
 
 namespace {
 
-// Enemy 12 "Starman" with 21 HP, exported once.
+// Enemy 12 "Starman" with 21 HP, carrying item 5 "Cracked Bat", exported once.
 class TableCsvCommands : public ::testing::Test {
  protected:
   void SetUp() override {
     PutEnemyName(image, 12, "Starman");
     PutEnemyField(image, 12, EnemyFieldOffset::kHp, 21, 2);
+    PutItem(image, 5, {"Cracked Bat", 4, 18, kItemNess, 0, 0, 0, 0, 0, 0xC50000});
+    PutEnemyField(image, 12, EnemyFieldOffset::kItem, 5, 1);
     image.WriteTo(imagePath);
     ASSERT_EQ(RunCli({"export", "enemies", imagePath, csvPath}).status, 0);
     csv = ReadFileText(csvPath);
@@ -36,6 +39,7 @@ class TableCsvCommands : public ::testing::Test {
 TEST_F(TableCsvCommands, ExportWritesTheTableToAFileOrStandardOutput) {
   EXPECT_EQ(csv.rfind("record,Name,HP,PP,Exp,Money,", 0), 0u) << csv.substr(0, 80);
   EXPECT_NE(csv.find("\r\n12,Starman,21,0,0,0,"), std::string::npos);
+  EXPECT_NE(csv.find(",Cracked Bat - [5],"), std::string::npos) << "the item an enemy carries, from the item table";
   const CliRun toOut = RunCli({"export", "enemies", imagePath, "-"});
   EXPECT_EQ(toOut.status, 0);
   EXPECT_EQ(toOut.out, csv);
