@@ -55,7 +55,7 @@ TEST(AddOverwrite, KeepsTheFirstBeforeAndTheLastAfterOfEveryByte) {
 
 TEST(RecordAction, KeepsOnlyChangedBytesAndANewActionDropsRedo) {
   WriteJournal journal;
-  journal.redo.push_back({{{5, {1}, {2}}}});
+  journal.redo.push_back({{{5, {1}, {2}}}, {}});
 
   JournalEntry unchanged;
   AddOverwrite(unchanged, 10, std::vector<std::uint8_t>{1, 2}.data(), std::vector<std::uint8_t>{1, 2}.data(), 2);

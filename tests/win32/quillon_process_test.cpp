@@ -79,7 +79,9 @@ TEST(QuillonProcess, ShowsTheSplashThenItsMainWindowAndClosesCleanly) {
     EXPECT_FALSE(IsWindowVisible(window)) << "the main window appears after the splash";
     PostMessageA(splash, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
   }
-  if (window) EXPECT_EQ(WaitForWindow({process.dwProcessId, nullptr, "Quillon!", true, nullptr}), window);
+  if (window) {
+    EXPECT_EQ(WaitForWindow({process.dwProcessId, nullptr, "Quillon!", true, nullptr}), window);
+  }
   EXPECT_EQ(CloseQuillon(process, window), 0u);
   EXPECT_EQ(ReadFileText(ProgramSettingsPath()), "C:\\roms\\first.smc\r\nC:\\roms\\second.smc\r\n\r\n\r\n\r\n");
 }
