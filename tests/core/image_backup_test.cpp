@@ -12,6 +12,7 @@
 #include "core/rom/load_rom.h"
 #include "tests/support/fixture_image.h"
 #include "tests/core/file_size_limit.h"
+#include "tests/core/image_on_disk_fixture.h"
 #include "tests/support/folder_contents.h"
 #include "tests/support/recording_platform.h"
 
@@ -153,15 +154,9 @@ TEST(MakeImageBackup, ACopyThatCannotBeWrittenLeavesNoFolderItMade) {
   EXPECT_TRUE(fs::is_empty(kept + ".backups")) << "a folder that was there stays";
 }
 
-class BackupBeforeWriteTest : public ::testing::Test {
+class BackupBeforeWriteTest : public ImageOnDiskTest {
  protected:
-  BackupBeforeWriteTest() : path(TempPath("backed.smc")) {
-    FixtureImage().SetKind(RomKind::EarthBoundRom).WriteTo(path);
-    original = ReadFileBytes(path);
-  }
-  ~BackupBeforeWriteTest() override { CloseRom(session); }
-
-  bool Load() { return LoadRom(path, session, orders, tables, platform); }
+  BackupBeforeWriteTest() : ImageOnDiskTest("backed.smc") {}
 
   ActionOutcome WriteByte(std::uint32_t offset, std::uint8_t value) {
     return RunImageAction(session,
@@ -171,13 +166,6 @@ class BackupBeforeWriteTest : public ::testing::Test {
   std::vector<std::string> Backups() const {
     return fs::exists(path + ".backups") ? FilesIn(path + ".backups") : std::vector<std::string>{};
   }
-
-  std::string path;
-  std::vector<std::uint8_t> original;
-  RomSession session;
-  ListOrders orders;
-  GameTables tables;
-  RecordingPlatform platform;
 };
 
 TEST_F(BackupBeforeWriteTest, OneBackupPerLoadHoldingTheImageAsItWasBeforeTheFirstWrite) {

@@ -11,8 +11,7 @@
 #include "core/rom/load_rom.h"
 #include "core/rom/undo_redo.h"
 #include "tests/core/file_size_limit.h"
-#include "tests/support/fixture_image.h"
-#include "tests/support/recording_platform.h"
+#include "tests/core/image_on_disk_fixture.h"
 
 namespace fs = std::filesystem;
 
@@ -23,14 +22,9 @@ const std::vector<std::uint8_t> kOurs = {1, 2, 3, 4};
 const std::vector<std::uint8_t> kTheirs = {9, 9, 9, 9};
 
 // A loaded image that another program may change while it is loaded.
-class ImageWritesTest : public ::testing::Test {
+class ImageWritesTest : public ImageOnDiskTest {
  public:
-  ImageWritesTest() : path(TempPath("loaded.smc")) {
-    FixtureImage().SetKind(RomKind::EarthBoundRom).WriteTo(path);
-    original = ReadFileBytes(path);
-    EXPECT_TRUE(LoadRom(path, session, orders, tables, platform));
-  }
-  ~ImageWritesTest() override { CloseRom(session); }
+  ImageWritesTest() : ImageOnDiskTest("loaded.smc") { EXPECT_TRUE(Load()); }
 
   ActionOutcome Write(std::uint32_t offset, const std::vector<std::uint8_t>& bytes) {
     return RunImageAction(session, [&] { return WriteRomBytes(session.romFile, offset, bytes.data(), bytes.size()); });
@@ -65,13 +59,6 @@ class ImageWritesTest : public ::testing::Test {
     const std::vector<std::uint8_t> file = ReadFileBytes(path);
     return {file.begin() + offset, file.begin() + offset + 4};
   }
-
-  std::string path;
-  std::vector<std::uint8_t> original;
-  RomSession session;
-  ListOrders orders;
-  GameTables tables;
-  RecordingPlatform platform;
 };
 
 TEST_F(ImageWritesTest, NothingIsWrittenOverAnImageChangedOrReplacedBehindTheProgramsBack) {
@@ -99,7 +86,7 @@ TEST_F(ImageWritesTest, NothingIsWrittenOverAnImageChangedOrReplacedBehindThePro
       {"replaced by a rename, then Redo", applyThenUndo, byRename, redo},
   };
   for (const Case& c : cases) {
-    ASSERT_TRUE(LoadRom(path, session, orders, tables, platform)) << c.name;
+    ASSERT_TRUE(Load()) << c.name;
     ASSERT_EQ(c.stepsBefore(*this), ActionOutcome::Written) << c.name;
     const WriteJournal journal = session.journal;
     c.change(*this);
@@ -135,7 +122,7 @@ TEST_F(ImageWritesTest, AnImageMadeReadOnlyAfterItsLoadIsNotWrittenNorBackedUp) 
   EXPECT_EQ(Write(0x400, kOurs), ActionOutcome::ReadOnly);
   EXPECT_TRUE(ReadFileBytes(path) == applied);
 
-  ASSERT_TRUE(LoadRom(path, session, orders, tables, platform));
+  ASSERT_TRUE(Load());
   EXPECT_EQ(Write(0x400, kOurs), ActionOutcome::ReadOnly);
   EXPECT_TRUE(ReadFileBytes(path) == applied);
   EXPECT_EQ(BackupCount(), 1) << "a refused write makes no backup";
