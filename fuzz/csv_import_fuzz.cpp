@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,16 @@
 
 namespace {
 
-const char* const kTableNames[] = {"enemies", "items", "psi-names", "teleports", "phone", "ailments", "battle-menu"};
-constexpr std::size_t kTableCount = sizeof kTableNames / sizeof kTableNames[0];
+// Every table export and import take, by the names they go by.
+const std::vector<const KnownTable*>& CsvTables() {
+  static const std::vector<const KnownTable*> tables = [] {
+    std::vector<const KnownTable*> named;
+    std::stringstream names(CsvTableNames());
+    for (std::string name; std::getline(names, name, '|');) named.push_back(CsvTableNamed(name));
+    return named;
+  }();
+  return tables;
+}
 
 // ROM data of random bytes, so every field holds values of every kind; made once.
 const std::vector<std::uint8_t>& RomData() {
@@ -41,7 +50,7 @@ const GameTables& RomTables() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  const KnownTable& table = *CsvTableNamed(kTableNames[data[0] % kTableCount]);
+  const KnownTable& table = *CsvTables()[data[0] % CsvTables().size()];
   const std::string csv(reinterpret_cast<const char*>(data + 1), size - 1);
   const std::vector<std::uint8_t> stored = RomDataRegion(RomData(), table.romPosition, table.Size());
 
