@@ -94,6 +94,13 @@ int ImportCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
   if (!unread.empty()) return Refuse(unread, err);
   OpenImage image(imagePath, !dryRun, err);
   if (!image.file()) return 1;
+  // Opened as the editor opens an image, so the import makes the same backup first; noted
+  // before the table is read, so the checks before the write see any change made after it.
+  RomSession session;
+  session.romFile = image.file();
+  session.romLayout = image.layout();
+  session.romPath = imagePath;
+  if (!dryRun && !RememberLoadedImage(session)) return Refuse(kChangesNotWritten, err);
   GameTables tables;
   std::vector<std::uint8_t> tableBytes;
   if (!ReadTables(image, imagePath, *table, tables, tableBytes, err)) return 1;
@@ -101,12 +108,6 @@ int ImportCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
   for (const std::string& problem : import.problems) std::fprintf(err, "%s\n", problem.c_str());
   if (!import.problems.empty()) return 1;
   if (!dryRun && !import.changes.empty()) {
-    // Opened as the editor opens an image, so the import makes the same backup first.
-    RomSession session;
-    session.romFile = image.file();
-    session.romLayout = image.layout();
-    session.romPath = imagePath;
-    if (!RememberLoadedImage(session)) return Refuse(kChangesNotWritten, err);
     const ActionOutcome outcome = WriteTableImport(session, *table, import);
     const bool closed = image.Close();
     if (outcome != ActionOutcome::Written) return Refuse(ActionOutcomeMessage(outcome, imagePath), err);
