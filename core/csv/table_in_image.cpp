@@ -1,6 +1,6 @@
 #include "core/csv/table_in_image.h"
 
-#include <algorithm>
+#include "core/rom/first_difference.h"
 
 namespace {
 
@@ -28,8 +28,7 @@ bool ReadTableOfImage(std::FILE* image, const RomLayout& layout, const KnownTabl
 ActionOutcome WriteTableImport(RomSession& session, const KnownTable& table, const TableImport& import) {
   const std::vector<std::uint8_t>& after = import.after;
   const auto nextDifference = [&](std::size_t from) {
-    return static_cast<std::size_t>(std::mismatch(after.begin() + from, after.end(), import.before.begin() + from).first -
-                                    after.begin());
+    return from + FirstDifference(after.data() + from, import.before.data() + from, after.size() - from);
   };
   const auto writes = [&] {
     bool written = true;

@@ -4,6 +4,8 @@
 #include <iterator>
 #include <utility>
 
+#include "core/rom/first_difference.h"
+
 namespace {
 
 std::uint64_t EndOf(const JournalSpan& span) {
@@ -14,18 +16,15 @@ std::uint64_t EndOf(const JournalSpan& span) {
 std::vector<JournalSpan> ChangedRuns(const std::vector<JournalSpan>& spans) {
   std::vector<JournalSpan> runs;
   for (const JournalSpan& span : spans) {
+    const std::uint8_t* before = span.before.data();
+    const std::uint8_t* after = span.after.data();
     const std::size_t size = span.before.size();
-    for (std::size_t i = 0; i < size;) {
-      if (span.before[i] == span.after[i]) {
-        ++i;
-        continue;
-      }
-      std::size_t end = i;
-      while (end < size && span.before[end] != span.after[end]) ++end;
-      runs.push_back({span.offset + static_cast<std::uint32_t>(i),
-                      std::vector<std::uint8_t>(span.before.begin() + i, span.before.begin() + end),
-                      std::vector<std::uint8_t>(span.after.begin() + i, span.after.begin() + end)});
-      i = end;
+    for (std::size_t i = FirstDifference(before, after, size); i < size;) {
+      std::size_t end = i + 1;
+      while (end < size && before[end] != after[end]) ++end;
+      runs.push_back(
+          {span.offset + static_cast<std::uint32_t>(i), {before + i, before + end}, {after + i, after + end}});
+      i = end + FirstDifference(before + end, after + end, size - end);
     }
   }
   return runs;

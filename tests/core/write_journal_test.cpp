@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,32 @@ TEST(RecordAction, KeepsOnlyChangedBytesAndANewActionDropsRedo) {
   ASSERT_EQ(journal.undo.size(), 1u);
   EXPECT_EQ(Describe(journal.undo[0].spans), "11: 2 -> 9; 13: 4 5 -> 9 9; ");
   EXPECT_TRUE(journal.redo.empty());
+}
+
+// Long spans are compared eight bytes at a time: changed runs at either edge of a word, across
+// one, filling one, and in the bytes after the last whole word are each kept as they are.
+TEST(RecordAction, FindsEveryChangedRunOfALongSpan) {
+  struct Run {
+    std::uint32_t at;
+    std::size_t length;
+  };
+  const std::vector<Run> runs = {{0, 1}, {7, 2}, {15, 9}, {31, 1}, {33, 1}, {39, 1}};
+  std::vector<std::uint8_t> before(40, 0), after(40, 0);
+  std::string expected;
+  for (const Run& run : runs) {
+    std::fill(after.begin() + run.at, after.begin() + run.at + run.length, 1);
+    expected += std::to_string(100 + run.at) + ":";
+    for (std::size_t i = 0; i < run.length; ++i) expected += " 0";
+    expected += " ->";
+    for (std::size_t i = 0; i < run.length; ++i) expected += " 1";
+    expected += "; ";
+  }
+  JournalEntry entry;
+  AddOverwrite(entry, 100, before.data(), after.data(), before.size());
+  WriteJournal journal;
+  RecordAction(journal, entry);
+  ASSERT_EQ(journal.undo.size(), 1u);
+  EXPECT_EQ(Describe(journal.undo[0].spans), expected);
 }
 
 }  // namespace
