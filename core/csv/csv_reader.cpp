@@ -6,87 +6,89 @@ namespace {
 
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
-class CsvScanner {
- public:
-  explicit CsvScanner(const std::string& text) : text_(text) {
-    if (text_.compare(0, 3, kByteOrderMark) == 0) at_ = 3;
-  }
+// The readers of a row's parts move at past what they read and return the problem that
+// stopped them, or null. They are plain functions of this file, so the compiler can fold
+// them into one loop over the row: a table's CSV has thousands of cells.
 
-  CsvRows ReadAll() {
-    while (at_ < text_.size() && result_.problem.empty()) ReadRow();
-    return std::move(result_);
+const char* ReadQuotedCell(const std::string& text, std::size_t& at, std::string& cell) {
+  ++at;
+  for (;;) {
+    const std::size_t quote = text.find('"', at);
+    if (quote == std::string::npos) return "a quoted cell is not closed";
+    cell.append(text, at, quote - at);
+    at = quote + 1;
+    if (at >= text.size() || text[at] != '"') break;
+    cell += '"';
+    ++at;
   }
+  if (at < text.size() && text[at] != ',' && text[at] != '\r' && text[at] != '\n') {
+    return "text follows the closing quote of a cell";
+  }
+  return nullptr;
+}
 
- private:
-  void ReadRow() {
-    ++rowNumber_;
-    std::vector<std::string> row;
-    row.reserve(cellsOfLastRow_);
-    for (;;) {
-      if (!ReadCell(row)) return;
-      if (at_ < text_.size() && text_[at_] == ',') {
-        ++at_;
-        continue;
-      }
-      SkipLineEnd();
-      break;
+// A cell without quotes is made in one step from its bytes.
+const char* ReadCell(const std::string& text, std::size_t& at, std::vector<std::string>& cells) {
+  if (at < text.size() && text[at] == '"') return ReadQuotedCell(text, at, cells.emplace_back());
+  const char* start = text.data() + at;
+  const char* last = text.data() + text.size();
+  const char* end = std::find_if(start, last, [](char c) { return c == ',' || c == '\r' || c == '\n' || c == '"'; });
+  if (end != last && *end == '"') return "a quote stands inside a cell that does not begin with one";
+  cells.emplace_back(start, end);
+  at += static_cast<std::size_t>(end - start);
+  return nullptr;
+}
+
+void SkipLineEnd(const std::string& text, std::size_t& at) {
+  if (at < text.size() && text[at] == '\r') ++at;
+  if (at < text.size() && text[at] == '\n') ++at;
+}
+
+const char* ReadCells(const std::string& text, std::size_t& at, std::vector<std::string>& cells) {
+  for (;;) {
+    if (const char* problem = ReadCell(text, at, cells)) return problem;
+    if (at < text.size() && text[at] == ',') {
+      ++at;
+      continue;
     }
-    // A blank line reads as one empty cell; spreadsheets add them at the end.
-    if (row.size() == 1 && row[0].empty()) return;
-    cellsOfLastRow_ = row.size();
-    result_.rows.push_back(std::move(row));
-    result_.rowNumbers.push_back(rowNumber_);
+    SkipLineEnd(text, at);
+    return nullptr;
   }
-
-  // Adds the cell to the row. A cell without quotes is made in one step from its bytes: a
-  // table's CSV has thousands.
-  bool ReadCell(std::vector<std::string>& row) {
-    if (at_ < text_.size() && text_[at_] == '"') return ReadQuotedCell(row.emplace_back());
-    const char* start = text_.data() + at_;
-    const char* last = text_.data() + text_.size();
-    const char* end = std::find_if(start, last, [](char c) { return c == ',' || c == '\r' || c == '\n' || c == '"'; });
-    if (end != last && *end == '"') return Refuse("a quote stands inside a cell that does not begin with one");
-    row.emplace_back(start, end);
-    at_ += static_cast<std::size_t>(end - start);
-    return true;
-  }
-
-  bool ReadQuotedCell(std::string& cell) {
-    ++at_;
-    for (;;) {
-      const std::size_t quote = text_.find('"', at_);
-      if (quote == std::string::npos) return Refuse("a quoted cell is not closed");
-      cell.append(text_, at_, quote - at_);
-      at_ = quote + 1;
-      if (at_ >= text_.size() || text_[at_] != '"') break;
-      cell += '"';
-      ++at_;
-    }
-    if (at_ < text_.size() && text_[at_] != ',' && text_[at_] != '\r' && text_[at_] != '\n') {
-      return Refuse("text follows the closing quote of a cell");
-    }
-    return true;
-  }
-
-  void SkipLineEnd() {
-    if (at_ < text_.size() && text_[at_] == '\r') ++at_;
-    if (at_ < text_.size() && text_[at_] == '\n') ++at_;
-  }
-
-  bool Refuse(const std::string& what) {
-    result_.problem = "row " + std::to_string(rowNumber_) + ": " + what;
-    return false;
-  }
-
-  const std::string& text_;
-  std::size_t at_ = 0;
-  std::size_t rowNumber_ = 0;
-  std::size_t cellsOfLastRow_ = 0;
-  CsvRows result_;
-};
+}
 
 }  // namespace
 
+CsvReader::CsvReader(const std::string& text) : text_(text) {
+  if (text_.compare(0, 3, kByteOrderMark) == 0) at_ = 3;
+}
+
+bool CsvReader::ReadRow(std::vector<std::string>& cells) {
+  while (at_ < text_.size() && problem_.empty()) {
+    ++rowNumber_;
+    // The vector keeps its room from the row before.
+    cells.clear();
+    // Read through a local, which stays in a register as the cells are written.
+    std::size_t at = at_;
+    const char* problem = ReadCells(text_, at, cells);
+    at_ = at;
+    if (problem) {
+      problem_ = "row " + std::to_string(rowNumber_) + ": " + problem;
+      return false;
+    }
+    // A blank line reads as one empty cell; spreadsheets add them at the end.
+    if (cells.size() != 1 || !cells[0].empty()) return true;
+  }
+  return false;
+}
+
 CsvRows ReadCsv(const std::string& text) {
-  return CsvScanner(text).ReadAll();
+  CsvReader reader(text);
+  CsvRows read;
+  std::vector<std::string> cells;
+  while (reader.ReadRow(cells)) {
+    read.rows.push_back(cells);
+    read.rowNumbers.push_back(reader.RowNumber());
+  }
+  read.problem = reader.Problem();
+  return read;
 }

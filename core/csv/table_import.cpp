@@ -30,13 +30,21 @@ class ImportReader {
   }
 
   TableImport Read(const std::string& csv) {
-    const CsvRows csvRows = ReadCsv(csv);
-    if (!csvRows.problem.empty()) {
-      Add(csvRows.problem);
-    } else if (csvRows.rows.empty()) {
+    CsvReader reader(csv);
+    std::vector<std::string> cells;
+    const bool hasHeader = reader.ReadRow(cells);
+    const bool headerRead = hasHeader && ReadHeader(cells);
+    // Rows are checked as they are read, and read to the end even once the problems are
+    // full: a fault in the CSV itself, wherever it stands, is the one problem listed, and the
+    // rows before it change nothing.
+    while (reader.ReadRow(cells)) {
+      if (headerRead && !Full()) ReadRow(cells, reader.RowNumber());
+    }
+    if (!reader.Problem().empty()) {
+      import_.problems = {reader.Problem()};
+      import_.after = import_.before;
+    } else if (!hasHeader) {
       Add("row 1: there is no header row");
-    } else if (ReadHeader(csvRows.rows[0])) {
-      for (std::size_t i = 1; i < csvRows.rows.size() && !Full(); ++i) ReadRow(csvRows.rows[i], csvRows.rowNumbers[i]);
     }
     if (import_.problems.empty()) ListChanges();
     return std::move(import_);

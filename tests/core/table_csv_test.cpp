@@ -235,6 +235,31 @@ TEST(TableCsv, EachKindOfBadCellIsNamedAndRefusesTheImport) {
   }
 }
 
+// The rows are checked as they are read, but a fault in the CSV itself is still the one
+// problem listed, wherever it stands, and the rows before it change nothing.
+TEST(TableCsv, AFaultInTheCsvItselfIsTheOneProblemListed) {
+  const TableOfImage enemies(Starman(), EnemyTableFields());
+  const std::string unclosed = "1,\"2\r\n";
+  std::string manyBadCells = "record,HP\r\n";
+  for (int r = 0; r < 30; ++r) manyBadCells += std::to_string(r) + ",x\r\n";
+  const struct {
+    std::string name;
+    std::string csv;
+    std::string problem;
+  } cases[] = {
+      {"after a changed and a bad cell",
+       WithCell(WithCell(enemies.Export(), 12, "HP", "40"), 13, "HP", "abc") + unclosed,
+       "row 232: a quoted cell is not closed"},
+      {"after more bad cells than are listed", manyBadCells + unclosed, "row 32: a quoted cell is not closed"},
+      {"after a bad header", "record,Hit points\r\n" + unclosed, "row 2: a quoted cell is not closed"},
+  };
+  for (const auto& c : cases) {
+    const TableImport import = enemies.Import(c.csv);
+    EXPECT_EQ(import.problems, std::vector<std::string>{c.problem}) << c.name;
+    EXPECT_TRUE(import.after == enemies.bytes) << c.name;
+  }
+}
+
 TEST(TableCsv, TwentyProblemsAreListedAtMost) {
   const TableOfImage enemies(Starman(), EnemyTableFields());
   std::string csv = "record,HP\r\n";
