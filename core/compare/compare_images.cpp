@@ -55,8 +55,8 @@ class RecordComparison {
     for (const TableField& field : table_.fields) {
       const bool outside = field.offset >= end_ || field.offset + field.width <= first_;
       if (outside || !FieldDiffers(field, bytes)) continue;
-      std::string was = field.show(before_, record_);
-      std::string is = field.show(after_, record_);
+      std::string was = Shown(field.show, before_, record_);
+      std::string is = Shown(field.show, after_, record_);
       if (was == is) continue;
       Add(field.label, std::move(was), std::move(is));
       for (std::uint32_t i = field.offset; i < field.offset + field.width; ++i) shownBits[i] |= field.bits;
@@ -80,7 +80,7 @@ class RecordComparison {
   }
 
   void Add(std::string field, std::string before, std::string after) {
-    if (name_.empty()) name_ = table_.recordName(before_, record_);
+    if (name_.empty()) table_.recordName(before_, record_, name_);
     changes_.push_back({table_.name, table_.firstNumber + static_cast<std::uint32_t>(record_), name_, std::move(field),
                         std::move(before), std::move(after)});
   }

@@ -73,17 +73,24 @@ class ImportReader {
     return import_.problems.empty();
   }
 
+  // Where a problem is: "row 14", "row 14 (record 12)". Made only for a problem, not for
+  // every row read.
+  static std::string RowText(std::size_t rowNumber) { return "row " + std::to_string(rowNumber); }
+  std::string RecordRowText(std::size_t rowNumber, std::size_t record) const {
+    return RowText(rowNumber) + " (record " + std::to_string(table_.firstNumber + record) + ")";
+  }
+
   void ReadRow(const std::vector<std::string>& cells, std::size_t rowNumber) {
-    const std::string row = "row " + std::to_string(rowNumber);
     if (cells.size() != columns_.count) {
-      Add(row + ": " + std::to_string(cells.size()) + " cells, where the header has " + std::to_string(columns_.count));
+      Add(RowText(rowNumber) + ": " + std::to_string(cells.size()) + " cells, where the header has " +
+          std::to_string(columns_.count));
       return;
     }
     std::size_t record = 0;
-    if (!ReadRecordNumber(cells[columns_.record], row, record)) return;
-    const std::string where = row + " (record " + std::to_string(table_.firstNumber + record) + ")";
+    if (!ReadRecordNumber(cells[columns_.record], rowNumber, record)) return;
     if (rowOfRecord_[record] != 0) {
-      Add(where + ": the record is given again (first in row " + std::to_string(rowOfRecord_[record]) + ")");
+      Add(RecordRowText(rowNumber, record) + ": the record is given again (first in row " +
+          std::to_string(rowOfRecord_[record]) + ")");
       return;
     }
     rowOfRecord_[record] = rowNumber;
@@ -93,11 +100,11 @@ class ImportReader {
       if (columns_.ofField[f] == kNoColumn) continue;
       const TableField& field = table_.fields[f];
       const std::string problem = ReadCell(cells[columns_.ofField[f]], field, record, {bytes, stored});
-      if (!problem.empty()) Add(where + ", column " + field.label + ": " + problem);
+      if (!problem.empty()) Add(RecordRowText(rowNumber, record) + ", column " + field.label + ": " + problem);
     }
   }
 
-  bool ReadRecordNumber(const std::string& cell, const std::string& row, std::size_t& record) {
+  bool ReadRecordNumber(const std::string& cell, std::size_t rowNumber, std::size_t& record) {
     const std::int64_t first = table_.firstNumber;
     const std::int64_t last = first + static_cast<std::int64_t>(table_.recordCount) - 1;
     const WholeNumber number = ReadWholeNumber(cell, false);
@@ -110,7 +117,7 @@ class ImportReader {
       problem = number.written + " is not a record of the " + table_.name + " table (" + std::to_string(first) +
                 " to " + std::to_string(last) + ")";
     }
-    Add(row + ", column " + kRecordColumn + ": " + problem);
+    Add(RowText(rowNumber) + ", column " + kRecordColumn + ": " + problem);
     return false;
   }
 
@@ -122,13 +129,17 @@ class ImportReader {
   // A cell showing what the image holds is left alone, unless what its showing depends on
   // has changed in this row.
   std::string ReadCell(const std::string& cell, const TableField& field, std::size_t record,
-                       const RecordPlace& place) const {
+                       const RecordPlace& place) {
     const ByteRange& with = field.shownWith;
     const bool contextKept =
         with.width == 0 || std::memcmp(place.edited + with.offset, place.stored + with.offset, with.width) == 0;
     // Compared as they stand: most cells are left alone, and only the others need reading
     // back into the code page.
-    if (contextKept && IsUtf8Of(cell, field.show(tables_, record))) return "";
+    if (contextKept) {
+      shown_.clear();
+      field.show(tables_, record, shown_);
+      if (IsUtf8Of(cell, shown_)) return "";
+    }
     const AnsiText text = Utf8ToAnsi(cell);
     if (!text.utf8) return "the cell is not UTF-8 text";
     if (!text.unheld.empty()) {
@@ -153,6 +164,7 @@ class ImportReader {
   TableImport import_;
   Columns columns_;
   std::vector<std::size_t> rowOfRecord_;  // by record; 0 until a row gives it
+  std::string shown_;                     // the value a cell is compared with, its room kept
 };
 
 }  // namespace

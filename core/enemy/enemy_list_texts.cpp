@@ -11,3 +11,7 @@ const char* const ActionOrderNames[kActionOrderCount] = {"Random", "Random, favo
 std::string EnemyListEntry(const EnemyRecord& enemy) {
   return ListEntryText(enemy.name, enemy.enemyNumber);
 }
+
+void AppendEnemyListEntry(const EnemyRecord& enemy, std::string& shown) {
+  AppendListEntry(enemy.name, enemy.enemyNumber, shown);
+}

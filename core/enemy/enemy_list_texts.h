@@ -18,3 +18,4 @@ extern const char* const ActionOrderNames[kActionOrderCount];
 
 // "<name> - [<enemy number>]", as the enemy lists show an enemy.
 std::string EnemyListEntry(const EnemyRecord& enemy);
+void AppendEnemyListEntry(const EnemyRecord& enemy, std::string& shown);

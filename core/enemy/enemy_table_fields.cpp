@@ -16,61 +16,63 @@ const EnemyRecord& Enemy(const GameTables& tables, std::size_t record) {
   return tables.enemyTable[record];
 }
 
-std::string Name(const GameTables& tables, std::size_t record) {
-  return GameText(Enemy(tables, record).name, kNameFieldLength);
+void Name(const GameTables& tables, std::size_t record, std::string& shown) {
+  AppendGameText(Enemy(tables, record).name, kNameFieldLength, shown);
 }
 
 template <auto kMember>
-std::string Number(const GameTables& tables, std::size_t record) {
-  return ShowUnsigned(Enemy(tables, record).*kMember);
+void Number(const GameTables& tables, std::size_t record, std::string& shown) {
+  AppendUnsigned(Enemy(tables, record).*kMember, shown);
 }
 
 template <auto kMember>
-std::string Address(const GameTables& tables, std::size_t record) {
-  return ShowHex(Enemy(tables, record).*kMember);
+void Address(const GameTables& tables, std::size_t record, std::string& shown) {
+  AppendHex(Enemy(tables, record).*kMember, shown);
 }
 
 // A stored value the list lacks selects no entry, so it shows empty.
 template <typename Names>
-std::string Entry(const Names& names, std::uint32_t value) {
-  return value < std::size(names) ? names[value] : "";
+void AppendEntry(const Names& names, std::uint32_t value, std::string& shown) {
+  if (value < std::size(names)) shown += names[value];
 }
 
 template <auto kMember, const auto& kNames>
-std::string Choice(const GameTables& tables, std::size_t record) {
-  return Entry(kNames, Enemy(tables, record).*kMember);
+void Choice(const GameTables& tables, std::size_t record, std::string& shown) {
+  AppendEntry(kNames, Enemy(tables, record).*kMember, shown);
 }
 
-std::string Item(const GameTables& tables, std::size_t record) {
-  return ItemListEntry(tables.itemTable[Enemy(tables, record).item]);
+void Item(const GameTables& tables, std::size_t record, std::string& shown) {
+  AppendItemListEntry(tables.itemTable[Enemy(tables, record).item], shown);
 }
 
-std::string TheFlag(const GameTables& tables, std::size_t record) {
-  return Enemy(tables, record).theFlag != 0 ? "'The' flag" : "none";
+void TheFlag(const GameTables& tables, std::size_t record, std::string& shown) {
+  shown += Enemy(tables, record).theFlag != 0 ? "'The' flag" : "none";
 }
 
 template <std::size_t kAction>
-std::string Action(const GameTables& tables, std::size_t record) {
-  return Entry(ActionNames, Enemy(tables, record).actions[kAction]);
+void Action(const GameTables& tables, std::size_t record, std::string& shown) {
+  AppendEntry(ActionNames, Enemy(tables, record).actions[kAction], shown);
 }
 
 // What the argument box shows depends on the action beside it.
 template <std::size_t kAction>
-std::string Argument(const GameTables& tables, std::size_t record) {
+void Argument(const GameTables& tables, std::size_t record, std::string& shown) {
   const EnemyRecord& enemy = Enemy(tables, record);
   const std::uint32_t argument = enemy.arguments[kAction];
-  if (argument == 0) return "";
+  if (argument == 0) return;
   switch (ArgumentKindOf(enemy.actions[kAction])) {
     case ActionArgumentKind::Psi:
-      return Entry(PsiArgumentNames, argument - 1);
+      AppendEntry(PsiArgumentNames, argument - 1, shown);
+      break;
     case ActionArgumentKind::Enemy:
-      return argument - 1 < kEnemyCount ? EnemyListEntry(tables.enemyTable[argument - 1]) : "";
+      if (argument - 1 < kEnemyCount) AppendEnemyListEntry(tables.enemyTable[argument - 1], shown);
+      break;
     case ActionArgumentKind::Item:
-      return ItemListEntry(tables.itemTable[argument]);
+      AppendItemListEntry(tables.itemTable[argument], shown);
+      break;
     case ActionArgumentKind::None:
       break;
   }
-  return "";
 }
 
 std::string ReadTheFlag(const std::string& text, const TableField& field, const FieldTarget& target) {

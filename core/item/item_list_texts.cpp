@@ -5,3 +5,7 @@
 std::string ItemListEntry(const ItemRecord& item) {
   return ListEntryText(item.name, item.itemNumber);
 }
+
+void AppendItemListEntry(const ItemRecord& item, std::string& shown) {
+  AppendListEntry(item.name, item.itemNumber, shown);
+}

@@ -6,3 +6,4 @@
 
 // "<name> - [<item number>]", as the item lists show an item.
 std::string ItemListEntry(const ItemRecord& item);
+void AppendItemListEntry(const ItemRecord& item, std::string& shown);

@@ -27,38 +27,40 @@ const ItemRecord& Item(const GameTables& tables, std::size_t record) {
   return tables.itemTable[record];
 }
 
-std::string Name(const GameTables& tables, std::size_t record) {
-  return GameText(Item(tables, record).name, kNameFieldLength);
+void Name(const GameTables& tables, std::size_t record, std::string& shown) {
+  AppendGameText(Item(tables, record).name, kNameFieldLength, shown);
 }
 
 template <auto kMember>
-std::string Number(const GameTables& tables, std::size_t record) {
-  return ShowUnsigned(Item(tables, record).*kMember);
+void Number(const GameTables& tables, std::size_t record, std::string& shown) {
+  AppendUnsigned(Item(tables, record).*kMember, shown);
 }
 
 template <auto kMember>
-std::string SignedNumber(const GameTables& tables, std::size_t record) {
-  return ShowSigned(Item(tables, record).*kMember);
+void SignedNumber(const GameTables& tables, std::size_t record, std::string& shown) {
+  AppendSigned(Item(tables, record).*kMember, shown);
 }
 
-std::string DescAddress(const GameTables& tables, std::size_t record) {
-  return ShowHex(Item(tables, record).descAddress);
+void DescAddress(const GameTables& tables, std::size_t record, std::string& shown) {
+  AppendHex(Item(tables, record).descAddress, shown);
 }
 
-std::string Effect(const GameTables& tables, std::size_t record) {
+void Effect(const GameTables& tables, std::size_t record, std::string& shown) {
   const std::uint32_t effect = Item(tables, record).effect;
-  return effect < kActionCount ? ActionNames[effect] : "";
+  if (effect < kActionCount) shown += ActionNames[effect];
 }
 
 // The names of the boxes checked, "none" when no box is.
 template <const auto& kChecks>
-std::string Checked(const GameTables& tables, std::size_t record) {
+void Checked(const GameTables& tables, std::size_t record, std::string& shown) {
   const ItemChecks checks = ChecksOfOwnership(Item(tables, record).ownership);
-  std::string names;
+  const char* separator = "";
   for (const CheckName& box : kChecks) {
-    if (checks.*box.check) names += (names.empty() ? "" : ", ") + std::string(box.name);
+    if (!(checks.*box.check)) continue;
+    shown.append(separator).append(box.name);
+    separator = ", ";
   }
-  return names.empty() ? "none" : names;
+  if (*separator == '\0') shown += "none";
 }
 
 // The names of the boxes to check, as Checked shows them; the other boxes of the group are

@@ -2,17 +2,27 @@
 
 #include <charconv>
 
-std::string ShowUnsigned(std::uint32_t value) {
-  char text[10];
-  return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+namespace {
+
+template <typename Value>
+void AppendDecimal(Value value, std::string& shown) {
+  char text[11];
+  const char* end = std::to_chars(text, text + sizeof text, value).ptr;
+  shown.append(text, static_cast<std::size_t>(end - text));
 }
 
-std::string ShowSigned(std::int32_t value) {
-  return std::to_string(value);
+}  // namespace
+
+void AppendUnsigned(std::uint32_t value, std::string& shown) {
+  AppendDecimal(value, shown);
 }
 
-std::string ShowHex(std::uint32_t value) {
-  // Written from the last digit back; tables show thousands of these.
+void AppendSigned(std::int32_t value, std::string& shown) {
+  AppendDecimal(value, shown);
+}
+
+void AppendHex(std::uint32_t value, std::string& shown) {
+  // Written from the last digit back.
   char text[1 + 8];
   char* start = text + sizeof text;
   do {
@@ -20,5 +30,23 @@ std::string ShowHex(std::uint32_t value) {
     value >>= 4;
   } while (value != 0);
   *--start = '$';
-  return std::string(start, text + sizeof text);
+  shown.append(start, static_cast<std::size_t>(text + sizeof text - start));
+}
+
+std::string ShowUnsigned(std::uint32_t value) {
+  std::string shown;
+  AppendUnsigned(value, shown);
+  return shown;
+}
+
+std::string ShowSigned(std::int32_t value) {
+  std::string shown;
+  AppendSigned(value, shown);
+  return shown;
+}
+
+std::string ShowHex(std::uint32_t value) {
+  std::string shown;
+  AppendHex(value, shown);
+  return shown;
 }

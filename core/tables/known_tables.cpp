@@ -21,3 +21,9 @@ void DecodeGameTables(ByteSpan romData, GameTables& tables) {
     table.decode(RomDataRegion(romData, table.romPosition, table.Size()).data(), tables);
   }
 }
+
+std::string Shown(ShowField show, const GameTables& tables, std::size_t record) {
+  std::string shown;
+  show(tables, record, shown);
+  return shown;
+}

@@ -13,8 +13,9 @@
 // back. Showing a change, exporting and importing go through these lists, so a field reads
 // the same wherever the program lists it.
 
-// One field of one record as its editor shows it, from tables held in ROM order.
-using ShowField = std::string (*)(const GameTables& tables, std::size_t record);
+// Appends one field of one record, as its editor shows it, to shown; from tables held in ROM
+// order. Appended, not returned: an export or import shows every field of every record.
+using ShowField = void (*)(const GameTables& tables, std::size_t record, std::string& shown);
 
 // Where a value is read into: the tables as the image holds them (ROM order), and the ROM
 // bytes of the record, with the fields read before this one already in place.
@@ -73,6 +74,9 @@ const KnownTable& TeleportTableFields();
 const KnownTable& PhoneListTableFields();
 const KnownTable& AilmentTableFields();
 const KnownTable& BattleMenuTableFields();
+
+// What show appends, as a text of its own.
+std::string Shown(ShowField show, const GameTables& tables, std::size_t record);
 
 // The bytes of a region of ROM data; those past its end read as 0xFF, as the loaders read them.
 std::vector<std::uint8_t> RomDataRegion(ByteSpan romData, std::uint32_t romPosition, std::size_t count);

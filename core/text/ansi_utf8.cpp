@@ -1,6 +1,7 @@
 #include "core/text/ansi_utf8.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 
 namespace {
@@ -11,12 +12,12 @@ constexpr char32_t kHighControls[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char32_t CodePointOf(unsigned char byte) {
+constexpr char32_t CodePointOf(unsigned char byte) {
   return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
 }
 
 // Writes the point's UTF-8 bytes at out, returning where they end.
-char* PutUtf8(char32_t point, char* out) {
+constexpr char* PutUtf8(char32_t point, char* out) {
   if (point < 0x80) {
     *out++ = static_cast<char>(point);
   } else if (point < 0x800) {
@@ -28,6 +29,28 @@ char* PutUtf8(char32_t point, char* out) {
     *out++ = static_cast<char>(0x80 | (point & 0x3F));
   }
   return out;
+}
+
+// Each byte's character as UTF-8, worked out once: an export or import converts thousands of
+// names.
+struct Utf8Char {
+  char bytes[3];
+  std::size_t count;
+};
+
+constexpr std::array<Utf8Char, 256> Utf8Chars() {
+  std::array<Utf8Char, 256> chars{};
+  for (std::size_t byte = 0; byte < chars.size(); ++byte) {
+    Utf8Char& c = chars[byte];
+    c.count = static_cast<std::size_t>(PutUtf8(CodePointOf(static_cast<unsigned char>(byte)), c.bytes) - c.bytes);
+  }
+  return chars;
+}
+
+constexpr std::array<Utf8Char, 256> kUtf8Chars = Utf8Chars();
+
+const Utf8Char& Utf8Of(char c) {
+  return kUtf8Chars[static_cast<unsigned char>(c)];
 }
 
 bool ByteOf(char32_t point, char& byte) {
@@ -64,7 +87,7 @@ bool NextCodePoint(const std::string& text, std::size_t& at, char32_t& point) {
   return true;
 }
 
-bool IsAscii(const std::string& text) {
+bool IsAscii(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
@@ -72,18 +95,38 @@ bool IsAscii(const std::string& text) {
 
 std::string AnsiToUtf8(std::string ansi) {
   if (IsAscii(ansi)) return ansi;
-  // No character takes more than three bytes.
-  std::string out(3 * ansi.size(), '\0');
-  char* end = out.data();
-  for (const char c : ansi) end = PutUtf8(CodePointOf(static_cast<unsigned char>(c)), end);
-  out.resize(static_cast<std::size_t>(end - out.data()));
-  return out;
+  std::string utf8;
+  AppendUtf8Of(ansi, utf8);
+  return utf8;
 }
 
-bool IsUtf8Of(const std::string& utf8, const std::string& ansi) {
-  // Only the characters past ASCII take more than their one byte.
-  if (utf8.size() == ansi.size()) return utf8 == ansi && IsAscii(ansi);
-  return utf8.size() > ansi.size() && utf8 == AnsiToUtf8(ansi);
+void AppendUtf8Of(std::string_view ansi, std::string& utf8) {
+  // No character takes more than three bytes.
+  const std::size_t start = utf8.size();
+  utf8.resize(start + 3 * ansi.size());
+  char* end = utf8.data() + start;
+  for (const char c : ansi) {
+    const Utf8Char& shown = Utf8Of(c);
+    std::copy(shown.bytes, shown.bytes + 3, end);
+    end += shown.count;
+  }
+  utf8.resize(static_cast<std::size_t>(end - utf8.data()));
+}
+
+bool IsUtf8Of(std::string_view utf8, std::string_view ansi) {
+  // Only the characters past ASCII take more than their one byte. Compared byte by byte
+  // rather than through memcmp: a table's cells are a few bytes each.
+  if (utf8.size() < ansi.size()) return false;
+  std::size_t at = 0;
+  for (const char c : ansi) {
+    const Utf8Char& shown = Utf8Of(c);
+    if (utf8.size() - at < shown.count) return false;
+    for (std::size_t i = 0; i < shown.count; ++i) {
+      if (utf8[at + i] != shown.bytes[i]) return false;
+    }
+    at += shown.count;
+  }
+  return at == utf8.size();
 }
 
 AnsiText Utf8ToAnsi(const std::string& utf8) {

@@ -1,14 +1,16 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // The editors show texts in the Western Windows code page (1252); a CSV file holds UTF-8.
 // Every byte has a character here (the five bytes 1252 leaves unassigned stand for the
 // control characters of their number), so a text survives the way there and back exactly.
 
 std::string AnsiToUtf8(std::string ansi);
+void AppendUtf8Of(std::string_view ansi, std::string& utf8);
 // Whether utf8 is ansi in UTF-8: AnsiToUtf8(ansi) == utf8, without making the copy.
-bool IsUtf8Of(const std::string& utf8, const std::string& ansi);
+bool IsUtf8Of(std::string_view utf8, std::string_view ansi);
 
 struct AnsiText {
   std::string text;        // the text in the code page, when every character has a byte there

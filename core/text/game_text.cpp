@@ -28,6 +28,12 @@ bool EncodeGameText(std::FILE* romFile, std::uint32_t offset, std::size_t length
 }
 
 std::string GameText(const char* text, std::size_t length) {
+  std::string shown;
+  AppendGameText(text, length, shown);
+  return shown;
+}
+
+void AppendGameText(const char* text, std::size_t length, std::string& shown) {
   const void* end = std::memchr(text, '\0', length);
-  return std::string(text, end ? static_cast<const char*>(end) - text : length);
+  shown.append(text, end ? static_cast<std::size_t>(static_cast<const char*>(end) - text) : length);
 }

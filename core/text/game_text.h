@@ -22,3 +22,4 @@ bool EncodeGameText(std::FILE* romFile, std::uint32_t offset, std::size_t length
 
 // The text before the first terminator, never reading past the field.
 std::string GameText(const char* text, std::size_t length);
+void AppendGameText(const char* text, std::size_t length, std::string& shown);

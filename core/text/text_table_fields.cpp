@@ -7,23 +7,23 @@
 namespace {
 
 template <auto kTable>
-std::string Name(const GameTables& tables, std::size_t record) {
-  return GameText((tables.*kTable)[record].name, kNameFieldLength);
+void Name(const GameTables& tables, std::size_t record, std::string& shown) {
+  AppendGameText((tables.*kTable)[record].name, kNameFieldLength, shown);
 }
 
 template <auto kTable>
-std::string ShortText(const GameTables& tables, std::size_t record) {
-  return GameText((tables.*kTable)[record].text, kShortTextFieldLength);
+void ShortText(const GameTables& tables, std::size_t record, std::string& shown) {
+  AppendGameText((tables.*kTable)[record].text, kShortTextFieldLength, shown);
 }
 
 // Coordinates show unsigned, as the teleport editor shows them.
 template <auto kMember>
-std::string Coordinate(const GameTables& tables, std::size_t record) {
-  return ShowUnsigned(static_cast<std::uint32_t>(tables.teleportTable[record].*kMember));
+void Coordinate(const GameTables& tables, std::size_t record, std::string& shown) {
+  AppendUnsigned(static_cast<std::uint32_t>(tables.teleportTable[record].*kMember), shown);
 }
 
-std::string Pointer(const GameTables& tables, std::size_t record) {
-  return ShowHex(tables.phoneListTable[record].pointer);
+void Pointer(const GameTables& tables, std::size_t record, std::string& shown) {
+  AppendHex(tables.phoneListTable[record].pointer, shown);
 }
 
 KnownTable ShortTextTable(const char* name, std::uint32_t romPosition, std::size_t count, DecodeTable decode,
