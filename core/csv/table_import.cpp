@@ -1,7 +1,6 @@
 #include "core/csv/table_import.h"
 
 #include <algorithm>
-#include <cstring>
 #include <utility>
 
 #include "core/compare/compare_images.h"
@@ -131,8 +130,8 @@ class ImportReader {
   std::string ReadCell(const std::string& cell, const TableField& field, std::size_t record,
                        const RecordPlace& place) {
     const ByteRange& with = field.shownWith;
-    const bool contextKept =
-        with.width == 0 || std::memcmp(place.edited + with.offset, place.stored + with.offset, with.width) == 0;
+    bool contextKept = true;
+    for (std::uint32_t i = with.offset; i < with.offset + with.width; ++i) contextKept &= place.edited[i] == place.stored[i];
     // Compared as they stand: most cells are left alone, and only the others need reading
     // back into the code page.
     if (contextKept) {

@@ -49,8 +49,12 @@ constexpr std::array<Utf8Char, 256> Utf8Chars() {
 
 constexpr std::array<Utf8Char, 256> kUtf8Chars = Utf8Chars();
 
-const Utf8Char& Utf8Of(char c) {
-  return kUtf8Chars[static_cast<unsigned char>(c)];
+// Writes the character's UTF-8 bytes at out, which has room for three, returning where they
+// end. Without a branch on the character: names of random bytes would mispredict one.
+char* PutUtf8Of(char c, char* out) {
+  const Utf8Char& shown = kUtf8Chars[static_cast<unsigned char>(c)];
+  std::copy(shown.bytes, shown.bytes + 3, out);
+  return out + shown.count;
 }
 
 bool ByteOf(char32_t point, char& byte) {
@@ -105,26 +109,29 @@ void AppendUtf8Of(std::string_view ansi, std::string& utf8) {
   const std::size_t start = utf8.size();
   utf8.resize(start + 3 * ansi.size());
   char* end = utf8.data() + start;
-  for (const char c : ansi) {
-    const Utf8Char& shown = Utf8Of(c);
-    std::copy(shown.bytes, shown.bytes + 3, end);
-    end += shown.count;
-  }
+  for (const char c : ansi) end = PutUtf8Of(c, end);
   utf8.resize(static_cast<std::size_t>(end - utf8.data()));
 }
 
 bool IsUtf8Of(std::string_view utf8, std::string_view ansi) {
-  // Only the characters past ASCII take more than their one byte. Compared byte by byte
-  // rather than through memcmp: a table's cells are a few bytes each.
-  if (utf8.size() < ansi.size()) return false;
-  std::size_t at = 0;
-  for (const char c : ansi) {
-    const Utf8Char& shown = Utf8Of(c);
-    if (utf8.size() - at < shown.count) return false;
-    for (std::size_t i = 0; i < shown.count; ++i) {
-      if (utf8[at + i] != shown.bytes[i]) return false;
+  // Only the characters past ASCII take more than their one byte. Most cells are a few
+  // characters, too few to be worth a call to memcmp.
+  if (utf8.size() == ansi.size()) {
+    for (std::size_t i = 0; i < ansi.size(); ++i) {
+      if (utf8[i] != ansi[i] || static_cast<unsigned char>(ansi[i]) >= 0x80) return false;
     }
-    at += shown.count;
+    return true;
+  }
+  // The rest is converted a piece at a time on the stack and compared piece by piece.
+  constexpr std::size_t kPiece = 32;
+  std::size_t at = 0;
+  for (std::size_t from = 0; from < ansi.size(); from += kPiece) {
+    char piece[3 * kPiece];
+    char* end = piece;
+    for (const char c : ansi.substr(from, kPiece)) end = PutUtf8Of(c, end);
+    const auto count = static_cast<std::size_t>(end - piece);
+    if (utf8.size() - at < count || utf8.compare(at, count, piece, count) != 0) return false;
+    at += count;
   }
   return at == utf8.size();
 }
