@@ -1,6 +1,6 @@
 #include "core/csv/table_export.h"
 
-#include <algorithm>
+#include <array>
 #include <string_view>
 
 #include "core/csv/csv_record.h"
@@ -9,11 +9,19 @@
 
 namespace {
 
-// Makes the value shown at csv[start] a CSV field. Most values are printable ASCII without a
-// comma or a quote, which CSV and UTF-8 both take as they are; a table has thousands of them.
+// Printable ASCII but the comma and the quote, which CSV and UTF-8 both take as they are.
+constexpr std::array<bool, 256> kPlainChars = [] {
+  std::array<bool, 256> plain{};
+  for (std::size_t c = ' '; c <= '~'; ++c) plain[c] = c != ',' && c != '"';
+  return plain;
+}();
+
+// Makes the value shown at csv[start] a CSV field. Most values are plain, and a table has
+// thousands of them: they are looked at without a branch on each character.
 void MakeCsvField(std::size_t start, std::string& csv, std::string& utf8) {
-  const auto plain = [](char c) { return c >= ' ' && c <= '~' && c != ',' && c != '"'; };
-  if (std::all_of(csv.begin() + static_cast<std::ptrdiff_t>(start), csv.end(), plain)) return;
+  bool plain = true;
+  for (std::size_t i = start; i < csv.size(); ++i) plain &= kPlainChars[static_cast<unsigned char>(csv[i])];
+  if (plain) return;
   utf8.clear();
   AppendUtf8Of(std::string_view(csv).substr(start), utf8);
   csv.resize(start);
