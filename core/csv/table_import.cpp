@@ -98,7 +98,9 @@ class ImportReader {
     for (std::size_t f = 0; f < table_.fields.size() && !Full(); ++f) {
       if (columns_.ofField[f] == kNoColumn) continue;
       const TableField& field = table_.fields[f];
-      const std::string problem = ReadCell(cells[columns_.ofField[f]], field, record, {bytes, stored});
+      const std::string& cell = cells[columns_.ofField[f]];
+      if (ShowsStoredValue(cell, field, record, {bytes, stored})) continue;
+      const std::string problem = ReadChangedCell(cell, field, bytes);
       if (!problem.empty()) Add(RecordRowText(rowNumber, record) + ", column " + field.label + ": " + problem);
     }
   }
@@ -126,25 +128,27 @@ class ImportReader {
   };
 
   // A cell showing what the image holds is left alone, unless what its showing depends on
-  // has changed in this row.
-  std::string ReadCell(const std::string& cell, const TableField& field, std::size_t record,
-                       const RecordPlace& place) {
+  // has changed in this row. Compared as they stand: most cells are left alone, and only the
+  // others need reading back into the code page.
+  bool ShowsStoredValue(const std::string& cell, const TableField& field, std::size_t record,
+                        const RecordPlace& place) {
     const ByteRange& with = field.shownWith;
-    bool contextKept = true;
-    for (std::uint32_t i = with.offset; i < with.offset + with.width; ++i) contextKept &= place.edited[i] == place.stored[i];
-    // Compared as they stand: most cells are left alone, and only the others need reading
-    // back into the code page.
-    if (contextKept) {
-      shown_.clear();
-      field.show(tables_, record, shown_);
-      if (IsUtf8Of(cell, shown_)) return "";
+    for (std::uint32_t i = with.offset; i < with.offset + with.width; ++i) {
+      if (place.edited[i] != place.stored[i]) return false;
     }
+    shown_.clear();
+    field.show(tables_, record, shown_);
+    return IsUtf8Of(cell, shown_);
+  }
+
+  // Stores the cell's value in the record as its editor would; what is wrong with it otherwise.
+  std::string ReadChangedCell(const std::string& cell, const TableField& field, std::uint8_t* edited) const {
     const AnsiText text = Utf8ToAnsi(cell);
     if (!text.utf8) return "the cell is not UTF-8 text";
     if (!text.unheld.empty()) {
       return "\"" + cell + "\" holds \"" + text.unheld + "\", which the game's text cannot hold";
     }
-    return AnsiToUtf8(field.read(text.text, field, {tables_, place.edited}));
+    return AnsiToUtf8(field.read(text.text, field, {tables_, edited}));
   }
 
   void ListChanges() {
