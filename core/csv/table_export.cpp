@@ -31,7 +31,10 @@ void MakeCsvField(std::size_t start, std::string& csv, std::string& utf8) {
 }  // namespace
 
 std::string TableCsv(const KnownTable& table, const GameTables& tables) {
-  std::string csv = "record";
+  std::string csv;
+  // Room for the usual sizes of values at once, rather than growing by copying the CSV so far.
+  csv.reserve(table.recordCount * (table.fields.size() + 1) * 8);
+  csv = "record";
   for (const TableField& field : table.fields) {
     csv += ',';
     AppendCsvField(field.label, csv);
