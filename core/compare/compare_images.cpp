@@ -5,6 +5,7 @@
 #include <cstring>
 #include <utility>
 
+#include "core/rom/first_difference.h"
 #include "core/tables/table_fields.h"
 
 namespace {
@@ -48,9 +49,9 @@ class RecordComparison {
   void Compare(const RecordBytes& bytes) {
     // An edit mostly touches a field or two: only the bytes from the first that differs to
     // the last are looked at.
-    while (first_ < table_.recordSize && bytes.before[first_] == bytes.after[first_]) ++first_;
-    end_ = table_.recordSize;
-    while (end_ > first_ && bytes.before[end_ - 1] == bytes.after[end_ - 1]) --end_;
+    const std::uint32_t size = table_.recordSize;
+    first_ = DifferenceFrom(bytes, 0);
+    for (std::uint32_t at = first_; at < size; at = DifferenceFrom(bytes, at + 1)) end_ = at + 1;
     std::vector<std::uint8_t> shownBits(table_.recordSize, 0);
     for (const TableField& field : table_.fields) {
       const bool outside = field.offset >= end_ || field.offset + field.width <= first_;
@@ -65,6 +66,12 @@ class RecordComparison {
   }
 
  private:
+  // The first byte from the one at from on that differs; the record's size when none does.
+  std::uint32_t DifferenceFrom(const RecordBytes& bytes, std::uint32_t from) const {
+    return from + static_cast<std::uint32_t>(
+                      FirstDifference(bytes.before + from, bytes.after + from, table_.recordSize - from));
+  }
+
   // Differences no listed field accounts for (bytes no field holds, bytes after a name's
   // end, a second bit of a flag) are listed by their place in the record, so none is lost.
   void AddUnshownBytes(const RecordBytes& bytes, const std::vector<std::uint8_t>& shownBits) {
@@ -170,11 +177,15 @@ std::vector<ByteStretch> StretchesOutsideTables(ByteSpan was, ByteSpan is) {
 
 void AddTableChanges(const KnownTable& table, const TableBytes& bytes, const TablesBeforeAndAfter& tables,
                      std::vector<FieldChange>& changes) {
-  for (std::size_t r = 0; r < table.recordCount; ++r) {
-    const std::size_t at = r * table.recordSize;
-    if (std::memcmp(bytes.before + at, bytes.after + at, table.recordSize) == 0) continue;
+  // From each differing byte to the next, over the records between them.
+  const std::size_t size = table.Size();
+  for (std::size_t at = FirstDifference(bytes.before, bytes.after, size); at < size;) {
+    const std::size_t r = at / table.recordSize;
+    const std::size_t start = r * table.recordSize;
     RecordComparison(table, r, tables.before, tables.after, changes)
-        .Compare({bytes.before + at, bytes.after + at});
+        .Compare({bytes.before + start, bytes.after + start});
+    const std::size_t next = start + table.recordSize;
+    at = next + FirstDifference(bytes.before + next, bytes.after + next, size - next);
   }
 }
 
