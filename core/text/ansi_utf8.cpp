@@ -113,16 +113,8 @@ void AppendUtf8Of(std::string_view ansi, std::string& utf8) {
   utf8.resize(static_cast<std::size_t>(end - utf8.data()));
 }
 
-bool IsUtf8Of(std::string_view utf8, std::string_view ansi) {
-  // Only the characters past ASCII take more than their one byte. Most cells are a few
-  // characters, too few to be worth a call to memcmp.
-  if (utf8.size() == ansi.size()) {
-    for (std::size_t i = 0; i < ansi.size(); ++i) {
-      if (utf8[i] != ansi[i] || static_cast<unsigned char>(ansi[i]) >= 0x80) return false;
-    }
-    return true;
-  }
-  // The rest is converted a piece at a time on the stack and compared piece by piece.
+bool IsLongerUtf8Of(std::string_view utf8, std::string_view ansi) {
+  // Converted a piece at a time on the stack and compared piece by piece.
   constexpr std::size_t kPiece = 32;
   std::size_t at = 0;
   for (std::size_t from = 0; from < ansi.size(); from += kPiece) {

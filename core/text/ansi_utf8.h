@@ -9,8 +9,17 @@
 
 std::string AnsiToUtf8(std::string ansi);
 void AppendUtf8Of(std::string_view ansi, std::string& utf8);
-// Whether utf8 is ansi in UTF-8: AnsiToUtf8(ansi) == utf8, without making the copy.
-bool IsUtf8Of(std::string_view utf8, std::string_view ansi);
+// Whether utf8 is ansi in UTF-8: AnsiToUtf8(ansi) == utf8, without making the copy. Only the
+// characters past ASCII take more than their one byte; a table's cells are mostly a few
+// ASCII characters, compared here at the caller, too few to be worth a call to memcmp.
+bool IsLongerUtf8Of(std::string_view utf8, std::string_view ansi);
+inline bool IsUtf8Of(std::string_view utf8, std::string_view ansi) {
+  if (utf8.size() != ansi.size()) return utf8.size() > ansi.size() && IsLongerUtf8Of(utf8, ansi);
+  for (std::size_t i = 0; i < ansi.size(); ++i) {
+    if (utf8[i] != ansi[i] || static_cast<unsigned char>(ansi[i]) >= 0x80) return false;
+  }
+  return true;
+}
 
 struct AnsiText {
   std::string text;        // the text in the code page, when every character has a byte there
