@@ -87,9 +87,9 @@ class RecordComparison {
   }
 
   void Add(std::string field, std::string before, std::string after) {
-    if (name_.empty()) table_.recordName(before_, record_, name_);
-    changes_.push_back({table_.name, table_.firstNumber + static_cast<std::uint32_t>(record_), name_, std::move(field),
-                        std::move(before), std::move(after)});
+    changes_.push_back({table_.name, table_.firstNumber + static_cast<std::uint32_t>(record_),
+                        Shown(table_.recordName, before_, record_), std::move(field), std::move(before),
+                        std::move(after)});
   }
 
   const KnownTable& table_;
@@ -97,7 +97,6 @@ class RecordComparison {
   const GameTables& before_;
   const GameTables& after_;
   std::vector<FieldChange>& changes_;
-  std::string name_;
   std::uint32_t first_ = 0;  // the stretch of differing bytes, first to end
   std::uint32_t end_ = 0;
 };
