@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // CSV as spreadsheets save it (RFC 4180): an optional UTF-8 byte order mark, CRLF or LF line
@@ -10,14 +12,15 @@
 // lines are left out.
 
 // Reads a row at a time into one vector of cells, which keeps its room from row to row: an
-// import checks each row as it comes and keeps none of them.
+// import checks each row as it comes and keeps none of them. A cell is a view of the text
+// itself, unless its quotes were doubled; then of a copy with them undoubled.
 class CsvReader {
  public:
   explicit CsvReader(const std::string& text);
 
   // Puts the next row into cells, in place of what they held; false at the end of the text
-  // or at a problem.
-  bool ReadRow(std::vector<std::string>& cells);
+  // or at a problem. The cells stay valid while the text does, until the next call.
+  bool ReadRow(std::vector<std::string_view>& cells);
   // The spreadsheet's number of the row read last.
   std::size_t RowNumber() const { return rowNumber_; }
   // "row 7: a quoted cell is not closed"; empty while the text reads whole.
@@ -25,6 +28,7 @@ class CsvReader {
 
  private:
   const std::string& text_;
+  std::deque<std::string> undoubled_;  // the row's cells whose quotes were doubled
   std::size_t at_ = 0;
   std::size_t rowNumber_ = 0;
   std::string problem_;

@@ -30,7 +30,7 @@ class ImportReader {
 
   TableImport Read(const std::string& csv) {
     CsvReader reader(csv);
-    std::vector<std::string> cells;
+    std::vector<std::string_view> cells;
     const bool hasHeader = reader.ReadRow(cells);
     const bool headerRead = hasHeader && ReadHeader(cells);
     // Rows are checked as they are read, and read to the end even once the problems are
@@ -50,11 +50,11 @@ class ImportReader {
   }
 
  private:
-  bool ReadHeader(const std::vector<std::string>& header) {
+  bool ReadHeader(const std::vector<std::string_view>& header) {
     columns_.count = header.size();
     columns_.ofField.assign(table_.fields.size(), kNoColumn);
     for (std::size_t c = 0; c < header.size(); ++c) {
-      const std::string& label = header[c];
+      const std::string label(header[c]);
       std::size_t* slot = &columns_.record;
       if (label != kRecordColumn) {
         const auto field = std::find_if(table_.fields.begin(), table_.fields.end(),
@@ -79,14 +79,14 @@ class ImportReader {
     return RowText(rowNumber) + " (record " + std::to_string(table_.firstNumber + record) + ")";
   }
 
-  void ReadRow(const std::vector<std::string>& cells, std::size_t rowNumber) {
+  void ReadRow(const std::vector<std::string_view>& cells, std::size_t rowNumber) {
     if (cells.size() != columns_.count) {
       Add(RowText(rowNumber) + ": " + std::to_string(cells.size()) + " cells, where the header has " +
           std::to_string(columns_.count));
       return;
     }
     std::size_t record = 0;
-    if (!ReadRecordNumber(cells[columns_.record], rowNumber, record)) return;
+    if (!ReadRecordNumber(std::string(cells[columns_.record]), rowNumber, record)) return;
     if (rowOfRecord_[record] != 0) {
       Add(RecordRowText(rowNumber, record) + ": the record is given again (first in row " +
           std::to_string(rowOfRecord_[record]) + ")");
@@ -98,9 +98,9 @@ class ImportReader {
     for (std::size_t f = 0; f < table_.fields.size() && !Full(); ++f) {
       if (columns_.ofField[f] == kNoColumn) continue;
       const TableField& field = table_.fields[f];
-      const std::string& cell = cells[columns_.ofField[f]];
+      const std::string_view cell = cells[columns_.ofField[f]];
       if (ShowsStoredValue(cell, field, record, {bytes, stored})) continue;
-      const std::string problem = ReadChangedCell(cell, field, bytes);
+      const std::string problem = ReadChangedCell(std::string(cell), field, bytes);
       if (!problem.empty()) Add(RecordRowText(rowNumber, record) + ", column " + field.label + ": " + problem);
     }
   }
@@ -130,7 +130,7 @@ class ImportReader {
   // A cell showing what the image holds is left alone, unless what its showing depends on
   // has changed in this row. Compared as they stand: most cells are left alone, and only the
   // others need reading back into the code page.
-  bool ShowsStoredValue(const std::string& cell, const TableField& field, std::size_t record,
+  bool ShowsStoredValue(std::string_view cell, const TableField& field, std::size_t record,
                         const RecordPlace& place) {
     const ByteRange& with = field.shownWith;
     for (std::uint32_t i = with.offset; i < with.offset + with.width; ++i) {
