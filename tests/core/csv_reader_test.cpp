@@ -24,6 +24,8 @@ TEST(ReadCsv, EachRowHoldsOnlyItsOwnCells) {
       {"a quoted line break, doubled quotes and a byte order mark",
        "\xEF\xBB\xBF\"say \"\"hi\"\"\r\nthere\",2\nnext\n", {{"say \"hi\"\r\nthere", "2"}, {"next"}}, {1, 2}},
       {"empty cells", ",\r\n,,x\r\n", {{"", ""}, {"", "", "x"}}, {1, 2}},
+      {"doubled quotes in two cells of a row, and in the row after",
+       "\"a\"\"b\",\"c\"\"\"\"d\",e\r\n\"\"\"f\"\r\n", {{"a\"b", "c\"\"d", "e"}, {"\"f"}}, {1, 2}},
   };
   for (const auto& c : cases) {
     const CsvRows read = ReadCsv(c.text);
