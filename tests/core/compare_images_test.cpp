@@ -92,6 +92,8 @@ TEST(CompareImages, ListsEachKindOfFieldAsItsEditorShowsIt) {
        {"enemy", 12, "Starman", "'The' flag", "none", "'The' flag"}},
       {"flags by their names", [](FixtureImage& i) { i.PutByte(ItemOffset(5) + 28, kItemNess | kItemJeff); },
        {"item", 5, "Cracked Bat", "Who can use?", "Ness", "Ness, Jeff"}},
+      {"no flag", [](FixtureImage& i) { i.PutByte(ItemOffset(5) + 28, 0); },
+       {"item", 5, "Cracked Bat", "Who can use?", "Ness", "none"}},
       {"flags of the other group", [](FixtureImage& i) { i.PutByte(ItemOffset(5) + 28, kItemNess | 0x80 | 0x10); },
        {"item", 5, "Cracked Bat", "Misc. options", "Infinite Use", "Chicken"}},
       {"teleport rows count from 1", [](FixtureImage& i) { i.PutValue(Headered(kTeleports + 2 * 31 + 27), 120, 2); },
