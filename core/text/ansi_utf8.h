@@ -12,6 +12,7 @@ void AppendUtf8Of(std::string_view ansi, std::string& utf8);
 // Whether utf8 is ansi in UTF-8: AnsiToUtf8(ansi) == utf8, without making the copy. Only the
 // characters past ASCII take more than their one byte; a table's cells are mostly a few
 // ASCII characters, compared here at the caller, too few to be worth a call to memcmp.
+// IsLongerUtf8Of is the case of a utf8 longer than ansi.
 bool IsLongerUtf8Of(std::string_view utf8, std::string_view ansi);
 inline bool IsUtf8Of(std::string_view utf8, std::string_view ansi) {
   if (utf8.size() != ansi.size()) return utf8.size() > ansi.size() && IsLongerUtf8Of(utf8, ansi);
