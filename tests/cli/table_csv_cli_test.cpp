@@ -58,6 +58,27 @@ TEST_F(TableCsvCommands, ImportWritesTheChangedFieldsAfterABackupAndPrintsThem) 
   EXPECT_EQ(backups.begin()->second, std::string(image.bytes.begin(), image.bytes.end()));
 }
 
+// Both bytes of a field, the field beside it, one further on and a record far away: the
+// write groups what is close and must miss no byte of any group.
+TEST_F(TableCsvCommands, ImportWritesEveryChangedByteWhereverItStands) {
+  std::string edited = csv;
+  const auto replace = [&](const std::string& from, const std::string& to) {
+    ASSERT_NE(edited.find(from), std::string::npos) << from;
+    edited.replace(edited.find(from), from.size(), to);
+  };
+  replace("\r\n12,Starman,21,0,0,0,", "\r\n12,Starman,300,7,0,9,");
+  replace("\r\n200,,0,0,0,0,", "\r\n200,,65535,0,0,0,");
+  WriteTextFile(csvPath, edited);
+  const CliRun run = RunCli({"import", "enemies", imagePath, csvPath});
+  EXPECT_EQ(run.status, 0) << run.err;
+  FixtureImage expected = image;
+  PutEnemyField(expected, 12, EnemyFieldOffset::kHp, 300, 2);
+  PutEnemyField(expected, 12, EnemyFieldOffset::kPp, 7, 2);
+  PutEnemyField(expected, 12, EnemyFieldOffset::kMoney, 9, 2);
+  PutEnemyField(expected, 200, EnemyFieldOffset::kHp, 65535, 2);
+  EXPECT_TRUE(ReadFileBytes(imagePath) == expected.bytes);
+}
+
 TEST_F(TableCsvCommands, ADryRunAnUntouchedImportAndARefusedOneWriteNothing) {
   WriteTextFile(csvPath, EditedCsv());
   const CliRun dry = RunCli({"import", "enemies", imagePath, csvPath, "--dry-run"});
