@@ -26,3 +26,9 @@ std::string CsvTableNames() {
   for (const CsvTable& table : kCsvTables) names += (names.empty() ? "" : "|") + std::string(table.name);
   return names;
 }
+
+std::vector<const KnownTable*> CsvTables() {
+  std::vector<const KnownTable*> tables;
+  for (const CsvTable& table : kCsvTables) tables.push_back(&table.fields());
+  return tables;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/tables/table_fields.h"
 
@@ -11,3 +12,5 @@
 const KnownTable* CsvTableNamed(const std::string& name);
 // "enemies|items|..."
 std::string CsvTableNames();
+// The same tables, in the same order.
+std::vector<const KnownTable*> CsvTables();
