@@ -13,11 +13,17 @@ namespace {
 constexpr char kRecordColumn[] = "record";
 constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
 
+// A field the CSV gives, and its column.
+struct GivenField {
+  const TableField* field;
+  std::size_t column;
+};
+
 // Which column holds the record number and which each field.
 struct Columns {
   std::size_t count = 0;
   std::size_t record = kNoColumn;
-  std::vector<std::size_t> ofField;  // by the field's place in the table; kNoColumn when left out
+  std::vector<GivenField> given;  // in the table's order of fields
 };
 
 class ImportReader {
@@ -52,7 +58,7 @@ class ImportReader {
  private:
   bool ReadHeader(const std::vector<std::string_view>& header) {
     columns_.count = header.size();
-    columns_.ofField.assign(table_.fields.size(), kNoColumn);
+    std::vector<std::size_t> ofField(table_.fields.size(), kNoColumn);
     for (std::size_t c = 0; c < header.size(); ++c) {
       const std::string label(header[c]);
       std::size_t* slot = &columns_.record;
@@ -63,12 +69,15 @@ class ImportReader {
           Add("row 1, column " + label + ": not a field of the " + table_.name + " table");
           continue;
         }
-        slot = &columns_.ofField[static_cast<std::size_t>(field - table_.fields.begin())];
+        slot = &ofField[static_cast<std::size_t>(field - table_.fields.begin())];
       }
       if (*slot != kNoColumn) Add("row 1, column " + label + ": given twice");
       *slot = c;
     }
     if (columns_.record == kNoColumn) Add("row 1: there is no \"record\" column");
+    for (std::size_t f = 0; f < ofField.size(); ++f) {
+      if (ofField[f] != kNoColumn) columns_.given.push_back({&table_.fields[f], ofField[f]});
+    }
     return import_.problems.empty();
   }
 
@@ -95,13 +104,14 @@ class ImportReader {
     rowOfRecord_[record] = rowNumber;
     std::uint8_t* bytes = import_.after.data() + record * table_.recordSize;
     const std::uint8_t* stored = import_.before.data() + record * table_.recordSize;
-    for (std::size_t f = 0; f < table_.fields.size() && !Full(); ++f) {
-      if (columns_.ofField[f] == kNoColumn) continue;
-      const TableField& field = table_.fields[f];
-      const std::string_view cell = cells[columns_.ofField[f]];
+    for (const GivenField& given : columns_.given) {
+      const TableField& field = *given.field;
+      const std::string_view cell = cells[given.column];
       if (ShowsStoredValue(cell, field, record, {bytes, stored})) continue;
       const std::string problem = ReadChangedCell(std::string(cell), field, bytes);
-      if (!problem.empty()) Add(RecordRowText(rowNumber, record) + ", column " + field.label + ": " + problem);
+      if (problem.empty()) continue;
+      Add(RecordRowText(rowNumber, record) + ", column " + field.label + ": " + problem);
+      if (Full()) return;
     }
   }
 
@@ -129,9 +139,11 @@ class ImportReader {
 
   // A cell showing what the image holds is left alone, unless what its showing depends on
   // has changed in this row. Compared as they stand: most cells are left alone, and only the
-  // others need reading back into the code page.
+  // others need reading back into the code page. A field whose shown value follows from its
+  // bytes is compared with them, without showing it.
   bool ShowsStoredValue(std::string_view cell, const TableField& field, std::size_t record,
                         const RecordPlace& place) {
+    if (field.showsBytes) return field.showsBytes(cell, field, place.stored);
     const ByteRange& with = field.shownWith;
     for (std::uint32_t i = with.offset; i < with.offset + with.width; ++i) {
       if (place.edited[i] != place.stored[i]) return false;

@@ -5,6 +5,7 @@
 #include "core/enemy/enemy_table.h"
 #include "core/item/item_list_texts.h"
 #include "core/numbers/show_number.h"
+#include "core/tables/cell_shows_bytes.h"
 #include "core/tables/field_readers.h"
 #include "core/tables/table_fields.h"
 
@@ -132,10 +133,27 @@ std::string ReadArgument(const std::string& text, const TableField& field, const
   return "";
 }
 
+template <auto kMember>
+TableField NumberField(const char* label, std::uint32_t offset, std::uint32_t width) {
+  return {label, offset, width, kAllBits, Number<kMember>, ReadUnsignedField, {}, CellShowsUnsigned};
+}
+
+template <auto kMember>
+TableField AddressField(const char* label, std::uint32_t offset) {
+  return {label, offset, 4, kAllBits, Address<kMember>, ReadAddressField, {}, CellShowsHex};
+}
+
+template <auto kMember, const auto& kNames>
+TableField ChoiceField(const char* label, std::uint32_t offset, std::uint32_t width) {
+  return {label, offset, width, kAllBits, Choice<kMember, kNames>, ReadChoiceField<kNames>, {},
+          CellShowsChoice<kNames>};
+}
+
 template <std::size_t kAction>
 TableField ActionField() {
   static const std::string label = "Action " + std::to_string(kAction + 1);
-  return {label.c_str(), at::kActions + 2 * kAction, 2, kAllBits, Action<kAction>, ReadChoiceField<ActionNames>};
+  return {label.c_str(), at::kActions + 2 * kAction, 2, kAllBits, Action<kAction>, ReadChoiceField<ActionNames>, {},
+          CellShowsChoice<ActionNames>};
 }
 
 template <std::size_t kAction>
@@ -158,24 +176,22 @@ KnownTable Describe() {
           {
               // The stats tab.
               {"Name", at::kName, kNameFieldLength, kAllBits, Name, ReadTextField},
-              {"HP", at::kHp, 2, kAllBits, Number<&EnemyRecord::hp>, ReadUnsignedField},
-              {"PP", at::kPp, 2, kAllBits, Number<&EnemyRecord::pp>, ReadUnsignedField},
-              {"Exp", at::kExperience, 4, kAllBits, Number<&EnemyRecord::experience>, ReadUnsignedField},
-              {"Money", at::kMoney, 2, kAllBits, Number<&EnemyRecord::money>, ReadUnsignedField},
-              {"Speed", at::kSpeed, 1, kAllBits, Number<&EnemyRecord::speed>, ReadUnsignedField},
-              {"Offense", at::kOffense, 1, kAllBits, Number<&EnemyRecord::offense>, ReadUnsignedField},
-              {"Defense", at::kDefense, 1, kAllBits, Number<&EnemyRecord::defense>, ReadUnsignedField},
-              {"Status", at::kStatus, 1, kAllBits, Number<&EnemyRecord::status>, ReadUnsignedField},
-              {"Level", at::kLevel, 1, kAllBits, Number<&EnemyRecord::level>, ReadUnsignedField},
-              {"Guts", at::kGuts, 1, kAllBits, Number<&EnemyRecord::guts>, ReadUnsignedField},
-              {"IQ", at::kIq, 1, kAllBits, Number<&EnemyRecord::iq>, ReadUnsignedField},
+              NumberField<&EnemyRecord::hp>("HP", at::kHp, 2),
+              NumberField<&EnemyRecord::pp>("PP", at::kPp, 2),
+              NumberField<&EnemyRecord::experience>("Exp", at::kExperience, 4),
+              NumberField<&EnemyRecord::money>("Money", at::kMoney, 2),
+              NumberField<&EnemyRecord::speed>("Speed", at::kSpeed, 1),
+              NumberField<&EnemyRecord::offense>("Offense", at::kOffense, 1),
+              NumberField<&EnemyRecord::defense>("Defense", at::kDefense, 1),
+              NumberField<&EnemyRecord::status>("Status", at::kStatus, 1),
+              NumberField<&EnemyRecord::level>("Level", at::kLevel, 1),
+              NumberField<&EnemyRecord::guts>("Guts", at::kGuts, 1),
+              NumberField<&EnemyRecord::iq>("IQ", at::kIq, 1),
               {"'The' flag", at::kTheFlag, 1, kAllBits, TheFlag, ReadTheFlag},
               {"Item", at::kItem, 1, kAllBits, Item, ReadItem},
-              {"Item freq.", at::kItemFrequency, 1, kAllBits, Choice<&EnemyRecord::itemFrequency, ItemFrequencyNames>,
-               ReadChoiceField<ItemFrequencyNames>},
-              {"Miss rate", at::kMissRate, 1, kAllBits, Number<&EnemyRecord::missRate>, ReadUnsignedField},
-              {"Type", at::kType, 1, kAllBits, Choice<&EnemyRecord::type, EnemyTypeNames>,
-               ReadChoiceField<EnemyTypeNames>},
+              ChoiceField<&EnemyRecord::itemFrequency, ItemFrequencyNames>("Item freq.", at::kItemFrequency, 1),
+              NumberField<&EnemyRecord::missRate>("Miss rate", at::kMissRate, 1),
+              ChoiceField<&EnemyRecord::type, EnemyTypeNames>("Type", at::kType, 1),
               // The actions tab.
               ActionField<0>(),
               ArgumentField<0>(),
@@ -185,25 +201,19 @@ KnownTable Describe() {
               ArgumentField<2>(),
               ActionField<3>(),
               ArgumentField<3>(),
-              {"Order", at::kActionOrder, 1, kAllBits, Choice<&EnemyRecord::actionOrder, ActionOrderNames>,
-               ReadChoiceField<ActionOrderNames>},
-              {"Final action", at::kFinalAction, 2, kAllBits, Choice<&EnemyRecord::finalAction, ActionNames>,
-               ReadChoiceField<ActionNames>},
-              {"Start text", at::kStartTextAddress, 4, kAllBits, Address<&EnemyRecord::startTextAddress>,
-               ReadAddressField},
-              {"Death text", at::kDeathTextAddress, 4, kAllBits, Address<&EnemyRecord::deathTextAddress>,
-               ReadAddressField},
-              {"Max call", at::kMaxCall, 1, kAllBits, Number<&EnemyRecord::maxCall>, ReadUnsignedField},
+              ChoiceField<&EnemyRecord::actionOrder, ActionOrderNames>("Order", at::kActionOrder, 1),
+              ChoiceField<&EnemyRecord::finalAction, ActionNames>("Final action", at::kFinalAction, 2),
+              AddressField<&EnemyRecord::startTextAddress>("Start text", at::kStartTextAddress),
+              AddressField<&EnemyRecord::deathTextAddress>("Death text", at::kDeathTextAddress),
+              NumberField<&EnemyRecord::maxCall>("Max call", at::kMaxCall, 1),
               // The graphics and sound tab. The outside picture list shows pictures, not
               // texts, so its number stands for the entry.
-              {"Outside pic", at::kOutsidePicture, 2, kAllBits, Number<&EnemyRecord::outsidePicture>,
-               ReadUnsignedField},
-              {"Battle sprite", at::kBattleSprite, 1, kAllBits, Number<&EnemyRecord::battleSprite>, ReadUnsignedField},
-              {"Palette", at::kPalette, 1, kAllBits, Number<&EnemyRecord::palette>, ReadUnsignedField},
-              {"Death Sound", at::kDeathSound, 1, kAllBits, Choice<&EnemyRecord::deathSound, DeathSoundNames>,
-               ReadChoiceField<DeathSoundNames>},
-              {"Music", at::kMusic, 1, kAllBits, Choice<&EnemyRecord::music, MusicNames>, ReadChoiceField<MusicNames>},
-              {"Movement", at::kMovement, 1, kAllBits, Number<&EnemyRecord::movement>, ReadUnsignedField},
+              NumberField<&EnemyRecord::outsidePicture>("Outside pic", at::kOutsidePicture, 2),
+              NumberField<&EnemyRecord::battleSprite>("Battle sprite", at::kBattleSprite, 1),
+              NumberField<&EnemyRecord::palette>("Palette", at::kPalette, 1),
+              ChoiceField<&EnemyRecord::deathSound, DeathSoundNames>("Death Sound", at::kDeathSound, 1),
+              ChoiceField<&EnemyRecord::music, MusicNames>("Music", at::kMusic, 1),
+              NumberField<&EnemyRecord::movement>("Movement", at::kMovement, 1),
           },
           {ItemTableFields}};
 }

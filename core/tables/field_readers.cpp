@@ -26,12 +26,6 @@ void StoreFieldValue(const TableField& field, std::uint8_t* record, std::uint32_
   }
 }
 
-std::uint32_t FieldValue(const TableField& field, const std::uint8_t* record) {
-  std::uint32_t value = 0;
-  for (std::uint32_t i = 0; i < field.width; ++i) value |= std::uint32_t{record[field.offset + i]} << (8 * i);
-  return value;
-}
-
 std::string ReadUnsignedField(const std::string& text, const TableField& field, const FieldTarget& target) {
   return ReadNumber(text, field, target, UnsignedRange(field.width), false);
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/patch/byte_span.h"
@@ -29,6 +30,11 @@ struct TableField;
 // record. Returns what is wrong with the text ("abc" is not a number), empty when stored.
 using ReadField = std::string (*)(const std::string& text, const TableField& field, const FieldTarget& target);
 
+// Whether a cell (UTF-8) reads exactly as show would show the value these ROM bytes of the
+// record hold. Given to the fields whose shown value follows from their own bytes alone, so
+// that an import need not show every stored value to compare a cell with it.
+using CellShowsBytes = bool (*)(std::string_view cell, const TableField& field, const std::uint8_t* record);
+
 struct ByteRange {
   std::uint32_t offset = 0;
   std::uint32_t width = 0;
@@ -42,6 +48,7 @@ struct TableField {
   ShowField show;
   ReadField read;
   ByteRange shownWith{};  // other bytes of the record its shown value depends on (an argument's action)
+  CellShowsBytes showsBytes = nullptr;  // null where showing the value needs more than its bytes
 };
 
 // Decodes the table from its bytes, read from ROM data that has no copier header.

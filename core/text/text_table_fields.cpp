@@ -1,4 +1,5 @@
 #include "core/numbers/show_number.h"
+#include "core/tables/cell_shows_bytes.h"
 #include "core/tables/field_readers.h"
 #include "core/tables/table_fields.h"
 
@@ -62,8 +63,10 @@ const KnownTable& TeleportTableFields() {
       },
       Name<&GameTables::teleportTable>,
       {{"Name", 0, kNameFieldLength, kAllBits, Name<&GameTables::teleportTable>, ReadTextField},
-       {"X", kTeleportXField, 2, kAllBits, Coordinate<&TeleportRecord::x>, ReadUnsignedField},
-       {"Y", kTeleportYField, 2, kAllBits, Coordinate<&TeleportRecord::y>, ReadUnsignedField}}};
+       {"X", kTeleportXField, 2, kAllBits, Coordinate<&TeleportRecord::x>, ReadUnsignedField, {},
+        CellShowsUnsigned},
+       {"Y", kTeleportYField, 2, kAllBits, Coordinate<&TeleportRecord::y>, ReadUnsignedField, {},
+        CellShowsUnsigned}}};
   return table;
 }
 
@@ -79,7 +82,7 @@ const KnownTable& PhoneListTableFields() {
       },
       Name<&GameTables::phoneListTable>,
       {{"Name", 0, kNameFieldLength, kAllBits, Name<&GameTables::phoneListTable>, ReadTextField},
-       {"Pointer", kPhonePointerField, 4, kAllBits, Pointer, ReadAddressField}}};
+       {"Pointer", kPhonePointerField, 4, kAllBits, Pointer, ReadAddressField, {}, CellShowsHex}}};
   return table;
 }
 
