@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/rom/first_difference.h"
+#include "core/tables/shown_from_bytes.h"
 #include "core/tables/table_fields.h"
 
 namespace {
@@ -56,8 +57,8 @@ class RecordComparison {
     for (const TableField& field : table_.fields) {
       const bool outside = field.offset >= end_ || field.offset + field.width <= first_;
       if (outside || !FieldDiffers(field, bytes)) continue;
-      std::string was = Shown(field.show, before_, record_);
-      std::string is = Shown(field.show, after_, record_);
+      std::string was = ShownIn(field, before_, bytes.before);
+      std::string is = ShownIn(field, after_, bytes.after);
       if (was == is) continue;
       Add(field.label, std::move(was), std::move(is));
       for (std::uint32_t i = field.offset; i < field.offset + field.width; ++i) shownBits[i] |= field.bits;
@@ -66,6 +67,18 @@ class RecordComparison {
   }
 
  private:
+  // From the field's bytes where it shows from them alone: an import lists the changes of
+  // such fields without decoding its table again.
+  std::string ShownIn(const TableField& field, const GameTables& tables, const std::uint8_t* record) const {
+    std::string shown;
+    if (field.fromBytes) {
+      field.fromBytes->append(field, record, shown);
+    } else {
+      field.show(tables, record_, shown);
+    }
+    return shown;
+  }
+
   // The first byte from the one at from on that differs; the record's size when none does.
   std::uint32_t DifferenceFrom(const RecordBytes& bytes, std::uint32_t from) const {
     return from + static_cast<std::uint32_t>(

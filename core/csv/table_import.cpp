@@ -6,6 +6,8 @@
 #include "core/compare/compare_images.h"
 #include "core/csv/csv_reader.h"
 #include "core/numbers/whole_number.h"
+#include "core/rom/first_difference.h"
+#include "core/tables/shown_from_bytes.h"
 #include "core/text/ansi_utf8.h"
 
 namespace {
@@ -143,7 +145,7 @@ class ImportReader {
   // bytes is compared with them, without showing it.
   bool ShowsStoredValue(std::string_view cell, const TableField& field, std::size_t record,
                         const RecordPlace& place) {
-    if (field.showsBytes) return field.showsBytes(cell, field, place.stored);
+    if (field.fromBytes) return field.fromBytes->isShownIn(cell, field, place.stored);
     const ByteRange& with = field.shownWith;
     for (std::uint32_t i = with.offset; i < with.offset + with.width; ++i) {
       if (place.edited[i] != place.stored[i]) return false;
@@ -163,10 +165,33 @@ class ImportReader {
     return AnsiToUtf8(field.read(text.text, field, {tables_, edited}));
   }
 
+  // The tables decoded from the image serve for both sides while only fields shown from their
+  // bytes changed: a bulk edit of numbers lists its changes without decoding the table again.
   void ListChanges() {
+    const TableBytes bytes{import_.before.data(), import_.after.data()};
+    if (OnlyFieldsShownFromBytesChanged()) {
+      AddTableChanges(table_, bytes, {tables_, tables_}, import_.changes);
+      return;
+    }
     GameTables after = tables_;
     table_.decode(import_.after.data(), after);
-    AddTableChanges(table_, {import_.before.data(), import_.after.data()}, {tables_, after}, import_.changes);
+    AddTableChanges(table_, bytes, {tables_, after}, import_.changes);
+  }
+
+  bool OnlyFieldsShownFromBytesChanged() const {
+    // The bits of each byte of a record that fields shown from their bytes hold.
+    std::vector<std::uint8_t> shownFromBytes(table_.recordSize, 0);
+    for (const TableField& field : table_.fields) {
+      if (!field.fromBytes) continue;
+      for (std::uint32_t i = field.offset; i < field.offset + field.width; ++i) shownFromBytes[i] |= field.bits;
+    }
+    const std::vector<std::uint8_t>& before = import_.before;
+    const std::vector<std::uint8_t>& after = import_.after;
+    for (std::size_t at = FirstDifference(before.data(), after.data(), before.size()); at < before.size();
+         at += 1 + FirstDifference(before.data() + at + 1, after.data() + at + 1, before.size() - at - 1)) {
+      if ((before[at] ^ after[at]) & ~shownFromBytes[at % table_.recordSize]) return false;
+    }
+    return true;
   }
 
   void Add(std::string problem) {

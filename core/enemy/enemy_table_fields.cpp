@@ -5,7 +5,7 @@
 #include "core/enemy/enemy_table.h"
 #include "core/item/item_list_texts.h"
 #include "core/numbers/show_number.h"
-#include "core/tables/cell_shows_bytes.h"
+#include "core/tables/shown_from_bytes.h"
 #include "core/tables/field_readers.h"
 #include "core/tables/table_fields.h"
 
@@ -135,25 +135,25 @@ std::string ReadArgument(const std::string& text, const TableField& field, const
 
 template <auto kMember>
 TableField NumberField(const char* label, std::uint32_t offset, std::uint32_t width) {
-  return {label, offset, width, kAllBits, Number<kMember>, ReadUnsignedField, {}, CellShowsUnsigned};
+  return {label, offset, width, kAllBits, Number<kMember>, ReadUnsignedField, {}, &kUnsignedFromBytes};
 }
 
 template <auto kMember>
 TableField AddressField(const char* label, std::uint32_t offset) {
-  return {label, offset, 4, kAllBits, Address<kMember>, ReadAddressField, {}, CellShowsHex};
+  return {label, offset, 4, kAllBits, Address<kMember>, ReadAddressField, {}, &kHexFromBytes};
 }
 
 template <auto kMember, const auto& kNames>
 TableField ChoiceField(const char* label, std::uint32_t offset, std::uint32_t width) {
   return {label, offset, width, kAllBits, Choice<kMember, kNames>, ReadChoiceField<kNames>, {},
-          CellShowsChoice<kNames>};
+          &kChoiceFromBytes<kNames>};
 }
 
 template <std::size_t kAction>
 TableField ActionField() {
   static const std::string label = "Action " + std::to_string(kAction + 1);
   return {label.c_str(), at::kActions + 2 * kAction, 2, kAllBits, Action<kAction>, ReadChoiceField<ActionNames>, {},
-          CellShowsChoice<ActionNames>};
+          &kChoiceFromBytes<ActionNames>};
 }
 
 template <std::size_t kAction>

@@ -4,7 +4,7 @@
 #include "core/enemy/enemy_catalogues.h"
 #include "core/item/item_view.h"
 #include "core/numbers/show_number.h"
-#include "core/tables/cell_shows_bytes.h"
+#include "core/tables/shown_from_bytes.h"
 #include "core/tables/field_readers.h"
 #include "core/tables/table_fields.h"
 
@@ -84,12 +84,12 @@ std::string ReadChecked(const std::string& text, const TableField& field, const 
 
 template <auto kMember>
 TableField NumberField(const char* label, std::uint32_t offset, std::uint32_t width) {
-  return {label, offset, width, kAllBits, Number<kMember>, ReadUnsignedField, {}, CellShowsUnsigned};
+  return {label, offset, width, kAllBits, Number<kMember>, ReadUnsignedField, {}, &kUnsignedFromBytes};
 }
 
 template <auto kMember>
 TableField SignedNumberField(const char* label, std::uint32_t offset, std::uint32_t width) {
-  return {label, offset, width, kAllBits, SignedNumber<kMember>, ReadSignedField, {}, CellShowsSigned};
+  return {label, offset, width, kAllBits, SignedNumber<kMember>, ReadSignedField, {}, &kSignedFromBytes};
 }
 
 KnownTable Describe() {
@@ -105,14 +105,14 @@ KnownTable Describe() {
           {
               {"Name", kItemNameField, kNameFieldLength, kAllBits, Name, ReadTextField},
               {"Effect", kItemEffectField, 2, kAllBits, Effect, ReadChoiceField<ActionNames>, {},
-               CellShowsChoice<ActionNames>},
+               &kChoiceFromBytes<ActionNames>},
               NumberField<&ItemRecord::cost>("Cost", kItemCostField, 2),
               NumberField<&ItemRecord::type>("Type", kItemTypeField, 1),
               SignedNumberField<&ItemRecord::strength>("Strength", kItemStrengthField, 1),
               SignedNumberField<&ItemRecord::extraPower>("Extra Power", kItemExtraPowerField, 1),
               NumberField<&ItemRecord::epIncrease>("E.P. Increase", kItemEpIncreaseField, 1),
               NumberField<&ItemRecord::specialProperty>("Special prop.", kItemSpecialPropertyField, 1),
-              {"Desc. address", kItemDescAddressField, 4, kAllBits, DescAddress, ReadAddressField, {}, CellShowsHex},
+              {"Desc. address", kItemDescAddressField, 4, kAllBits, DescAddress, ReadAddressField, {}, &kHexFromBytes},
               {"Misc. options", kItemOwnershipField, 1, kOptionBits, Checked<kOptions>, ReadChecked<kOptions>},
               {"Who can use?", kItemOwnershipField, 1, kUserBits, Checked<kUsers>, ReadChecked<kUsers>},
           }};

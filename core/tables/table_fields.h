@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/patch/byte_span.h"
@@ -30,10 +29,7 @@ struct TableField;
 // record. Returns what is wrong with the text ("abc" is not a number), empty when stored.
 using ReadField = std::string (*)(const std::string& text, const TableField& field, const FieldTarget& target);
 
-// Whether a cell (UTF-8) reads exactly as show would show the value these ROM bytes of the
-// record hold. Given to the fields whose shown value follows from their own bytes alone, so
-// that an import need not show every stored value to compare a cell with it.
-using CellShowsBytes = bool (*)(std::string_view cell, const TableField& field, const std::uint8_t* record);
+struct ShownFromBytes;
 
 struct ByteRange {
   std::uint32_t offset = 0;
@@ -48,7 +44,8 @@ struct TableField {
   ShowField show;
   ReadField read;
   ByteRange shownWith{};  // other bytes of the record its shown value depends on (an argument's action)
-  CellShowsBytes showsBytes = nullptr;  // null where showing the value needs more than its bytes
+  // How it shows from its own bytes alone, as show does; null where that needs more.
+  const ShownFromBytes* fromBytes = nullptr;
 };
 
 // Decodes the table from its bytes, read from ROM data that has no copier header.

@@ -1,5 +1,5 @@
 #include "core/numbers/show_number.h"
-#include "core/tables/cell_shows_bytes.h"
+#include "core/tables/shown_from_bytes.h"
 #include "core/tables/field_readers.h"
 #include "core/tables/table_fields.h"
 
@@ -64,9 +64,9 @@ const KnownTable& TeleportTableFields() {
       Name<&GameTables::teleportTable>,
       {{"Name", 0, kNameFieldLength, kAllBits, Name<&GameTables::teleportTable>, ReadTextField},
        {"X", kTeleportXField, 2, kAllBits, Coordinate<&TeleportRecord::x>, ReadUnsignedField, {},
-        CellShowsUnsigned},
+        &kUnsignedFromBytes},
        {"Y", kTeleportYField, 2, kAllBits, Coordinate<&TeleportRecord::y>, ReadUnsignedField, {},
-        CellShowsUnsigned}}};
+        &kUnsignedFromBytes}}};
   return table;
 }
 
@@ -82,7 +82,7 @@ const KnownTable& PhoneListTableFields() {
       },
       Name<&GameTables::phoneListTable>,
       {{"Name", 0, kNameFieldLength, kAllBits, Name<&GameTables::phoneListTable>, ReadTextField},
-       {"Pointer", kPhonePointerField, 4, kAllBits, Pointer, ReadAddressField, {}, CellShowsHex}}};
+       {"Pointer", kPhonePointerField, 4, kAllBits, Pointer, ReadAddressField, {}, &kHexFromBytes}}};
   return table;
 }
 

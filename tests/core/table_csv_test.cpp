@@ -4,6 +4,7 @@
 #include <random>
 
 #include "core/compare/change_texts.h"
+#include "core/compare/compare_images.h"
 #include "core/csv/csv_reader.h"
 #include "core/csv/csv_record.h"
 #include "core/csv/csv_tables.h"
@@ -157,6 +158,23 @@ TEST(TableCsv, AnImportChangesOnlyTheFieldsThatDifferAndListsThem) {
   std::vector<std::uint8_t> expected = enemies.bytes;
   expected[12 * kEnemyRecordSize + at::kHp] = 40;
   EXPECT_TRUE(import.after == expected);
+}
+
+// Numbers alone are listed from the tables as read; a name changed among them has the table
+// decoded again. Either way the list is what comparing the two images lists.
+TEST(TableCsv, AnImportListsWhatComparingTheImagesLists) {
+  const FixtureImage image = RandomTables();
+  const TableOfImage enemies(image, EnemyTableFields());
+  const std::string numbers =
+      WithCell(WithCell(WithCell(enemies.Export(), 3, "HP", "7"), 4, "Exp", "0"), 5, "Death text", "$C50000");
+  const std::string withAName = WithCell(numbers, 6, "Name", "Starman");
+  for (const std::string& csv : {numbers, withAName}) {
+    const TableImport import = enemies.Import(csv);
+    ASSERT_EQ(import.problems, std::vector<std::string>{});
+    FixtureImage edited = image;
+    edited.Put(Headered(EnemyTableFields().romPosition), import.after);
+    EXPECT_EQ(ChangeLines({import.changes, {}}), ChangeLines(CompareImages(RomDataOf(image), RomDataOf(edited))));
+  }
 }
 
 TEST(TableCsv, AnArgumentIsReadAgainstTheActionOfItsRow) {

@@ -1,6 +1,8 @@
-#include "core/tables/cell_shows_bytes.h"
+#include "core/tables/shown_from_bytes.h"
 
 #include <array>
+
+#include "core/numbers/show_number.h"
 
 namespace {
 
@@ -31,21 +33,45 @@ bool IsDigitsOf(std::string_view digits, std::uint32_t value) {
   return !notADigit && read == value;
 }
 
-}  // namespace
+void AppendUnsignedOfBytes(const TableField& field, const std::uint8_t* record, std::string& shown) {
+  AppendUnsigned(FieldValue(field, record), shown);
+}
 
-bool CellShowsUnsigned(std::string_view cell, const TableField& field, const std::uint8_t* record) {
+bool IsUnsignedOfBytesIn(std::string_view cell, const TableField& field, const std::uint8_t* record) {
   return IsDigitsOf<10>(cell, FieldValue(field, record));
 }
 
-bool CellShowsSigned(std::string_view cell, const TableField& field, const std::uint8_t* record) {
+std::uint32_t SignBit(const TableField& field) {
+  return std::uint32_t{1} << (8 * field.width - 1);
+}
+
+void AppendSignedOfBytes(const TableField& field, const std::uint8_t* record, std::string& shown) {
   const std::uint32_t value = FieldValue(field, record);
-  const std::uint32_t signBit = std::uint32_t{1} << (8 * field.width - 1);
+  const std::uint32_t signBit = SignBit(field);
+  // The field's top bit stands for minus its value; the rest counts up from there.
+  const std::int64_t signedValue = std::int64_t{value & (signBit - 1)} - std::int64_t{value & signBit};
+  AppendSigned(static_cast<std::int32_t>(signedValue), shown);
+}
+
+bool IsSignedOfBytesIn(std::string_view cell, const TableField& field, const std::uint8_t* record) {
+  const std::uint32_t value = FieldValue(field, record);
+  const std::uint32_t signBit = SignBit(field);
   if ((value & signBit) == 0) return IsDigitsOf<10>(cell, value);
   // A negative value's magnitude is never 0, so "-0" is refused with it.
   const std::uint32_t magnitude = (signBit << 1) - value;
   return !cell.empty() && cell[0] == '-' && IsDigitsOf<10>(cell.substr(1), magnitude);
 }
 
-bool CellShowsHex(std::string_view cell, const TableField& field, const std::uint8_t* record) {
+void AppendHexOfBytes(const TableField& field, const std::uint8_t* record, std::string& shown) {
+  AppendHex(FieldValue(field, record), shown);
+}
+
+bool IsHexOfBytesIn(std::string_view cell, const TableField& field, const std::uint8_t* record) {
   return !cell.empty() && cell[0] == '$' && IsDigitsOf<16>(cell.substr(1), FieldValue(field, record));
 }
+
+}  // namespace
+
+const ShownFromBytes kUnsignedFromBytes{AppendUnsignedOfBytes, IsUnsignedOfBytesIn};
+const ShownFromBytes kSignedFromBytes{AppendSignedOfBytes, IsSignedOfBytesIn};
+const ShownFromBytes kHexFromBytes{AppendHexOfBytes, IsHexOfBytesIn};
