@@ -43,9 +43,10 @@ std::string BytesLabel(std::uint32_t first, std::uint32_t last) {
 
 class RecordComparison {
  public:
+  // shownBits: room for a record's bytes, kept from record to record.
   RecordComparison(const KnownTable& table, std::size_t record, const GameTables& before, const GameTables& after,
-                   std::vector<FieldChange>& changes)
-      : table_(table), record_(record), before_(before), after_(after), changes_(changes) {}
+                   std::vector<FieldChange>& changes, std::vector<std::uint8_t>& shownBits)
+      : table_(table), record_(record), before_(before), after_(after), changes_(changes), shownBits_(shownBits) {}
 
   void Compare(const RecordBytes& bytes) {
     // An edit mostly touches a field or two: only the bytes from the first that differs to
@@ -53,7 +54,7 @@ class RecordComparison {
     const std::uint32_t size = table_.recordSize;
     first_ = DifferenceFrom(bytes, 0);
     for (std::uint32_t at = first_; at < size; at = DifferenceFrom(bytes, at + 1)) end_ = at + 1;
-    std::vector<std::uint8_t> shownBits(table_.recordSize, 0);
+    shownBits_.assign(table_.recordSize, 0);
     for (const TableField& field : table_.fields) {
       const bool outside = field.offset >= end_ || field.offset + field.width <= first_;
       if (outside || !FieldDiffers(field, bytes)) continue;
@@ -61,9 +62,9 @@ class RecordComparison {
       std::string is = ShownIn(field, after_, bytes.after);
       if (was == is) continue;
       Add(field.label, std::move(was), std::move(is));
-      for (std::uint32_t i = field.offset; i < field.offset + field.width; ++i) shownBits[i] |= field.bits;
+      for (std::uint32_t i = field.offset; i < field.offset + field.width; ++i) shownBits_[i] |= field.bits;
     }
-    AddUnshownBytes(bytes, shownBits);
+    AddUnshownBytes(bytes);
   }
 
  private:
@@ -87,8 +88,8 @@ class RecordComparison {
 
   // Differences no listed field accounts for (bytes no field holds, bytes after a name's
   // end, a second bit of a flag) are listed by their place in the record, so none is lost.
-  void AddUnshownBytes(const RecordBytes& bytes, const std::vector<std::uint8_t>& shownBits) {
-    const auto unshown = [&](std::uint32_t i) { return ((bytes.before[i] ^ bytes.after[i]) & ~shownBits[i]) != 0; };
+  void AddUnshownBytes(const RecordBytes& bytes) {
+    const auto unshown = [&](std::uint32_t i) { return ((bytes.before[i] ^ bytes.after[i]) & ~shownBits_[i]) != 0; };
     for (std::uint32_t i = first_; i < end_; ++i) {
       if (!unshown(i)) continue;
       std::uint32_t last = i;
@@ -110,6 +111,7 @@ class RecordComparison {
   const GameTables& before_;
   const GameTables& after_;
   std::vector<FieldChange>& changes_;
+  std::vector<std::uint8_t>& shownBits_;  // the bits of each byte a listed field accounts for
   std::uint32_t first_ = 0;  // the stretch of differing bytes, first to end
   std::uint32_t end_ = 0;
 };
@@ -190,14 +192,20 @@ std::vector<ByteStretch> StretchesOutsideTables(ByteSpan was, ByteSpan is) {
 void AddTableChanges(const KnownTable& table, const TableBytes& bytes, const TablesBeforeAndAfter& tables,
                      std::vector<FieldChange>& changes) {
   // From each differing byte to the next, over the records between them.
+  std::vector<std::size_t> records;
   const std::size_t size = table.Size();
   for (std::size_t at = FirstDifference(bytes.before, bytes.after, size); at < size;) {
-    const std::size_t r = at / table.recordSize;
-    const std::size_t start = r * table.recordSize;
-    RecordComparison(table, r, tables.before, tables.after, changes)
-        .Compare({bytes.before + start, bytes.after + start});
-    const std::size_t next = start + table.recordSize;
+    records.push_back(at / table.recordSize);
+    const std::size_t next = (records.back() + 1) * table.recordSize;
     at = next + FirstDifference(bytes.before + next, bytes.after + next, size - next);
+  }
+  // Room for a change a record: a bulk edit changes a field of hundreds.
+  changes.reserve(changes.size() + records.size());
+  std::vector<std::uint8_t> shownBits;
+  for (const std::size_t r : records) {
+    const std::size_t start = r * table.recordSize;
+    RecordComparison(table, r, tables.before, tables.after, changes, shownBits)
+        .Compare({bytes.before + start, bytes.after + start});
   }
 }
 
