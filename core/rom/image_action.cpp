@@ -14,6 +14,7 @@ constexpr std::size_t kReadWindow = 256;
 
 struct Recording {
   std::FILE* image = nullptr;
+  const std::vector<std::uint8_t>* known = nullptr;  // the image's bytes as the program last read or wrote them
   JournalEntry entry;
   // The file's bytes from windowStart as they were read. The action's writes are held in
   // the entry and reach the file only when it ends.
@@ -26,8 +27,12 @@ bool WindowHolds(const Recording& action, std::uint32_t offset, std::size_t coun
          count <= action.window.size() - (offset - action.windowStart);
 }
 
-// The count bytes at offset as the window read them; null when they cannot be read.
+// The count bytes at offset as the file holds them; null when they cannot be read. Where the
+// program knows the bytes they are not read again: the action's writes reach the file only once
+// it is seen to hold them still. Others are read through the window.
 const std::uint8_t* BytesBefore(Recording& action, std::uint32_t offset, std::size_t count) {
+  const std::vector<std::uint8_t>& known = *action.known;
+  if (offset <= known.size() && count <= known.size() - offset) return known.data() + offset;
   if (!WindowHolds(action, offset, count)) {
     action.windowStart = offset;
     action.window.resize(std::max(kReadWindow, count));
@@ -83,6 +88,7 @@ ActionOutcome RunImageAction(RomSession& session, const ActionLabel& label, cons
   std::fflush(session.romFile);
   Recording action;
   action.image = session.romFile;
+  action.known = &session.knownBytes;
   action.entry.label = label;
   bool allHeld;
   {
