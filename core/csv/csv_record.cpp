@@ -15,10 +15,14 @@ void AppendCsvField(const std::string& field, std::string& record) {
     record += field;
     return;
   }
+  // Each stretch up to a quote at once, the quote doubled at its end.
   record += '"';
-  for (const char c : field) {
-    if (c == '"') record += '"';
-    record += c;
+  for (auto from = field.begin(); from != field.end();) {
+    const auto quote = std::find(from, field.end(), '"');
+    const auto to = quote == field.end() ? quote : quote + 1;
+    record.append(from, to);
+    if (quote != field.end()) record += '"';
+    from = to;
   }
   record += '"';
 }
