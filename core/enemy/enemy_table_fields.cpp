@@ -5,8 +5,8 @@
 #include "core/enemy/enemy_table.h"
 #include "core/item/item_list_texts.h"
 #include "core/numbers/show_number.h"
-#include "core/tables/shown_from_bytes.h"
 #include "core/tables/field_readers.h"
+#include "core/tables/shown_from_bytes.h"
 #include "core/tables/table_fields.h"
 
 namespace {

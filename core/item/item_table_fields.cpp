@@ -4,8 +4,8 @@
 #include "core/enemy/enemy_catalogues.h"
 #include "core/item/item_view.h"
 #include "core/numbers/show_number.h"
-#include "core/tables/shown_from_bytes.h"
 #include "core/tables/field_readers.h"
+#include "core/tables/shown_from_bytes.h"
 #include "core/tables/table_fields.h"
 
 namespace {

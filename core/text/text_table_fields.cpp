@@ -1,6 +1,6 @@
 #include "core/numbers/show_number.h"
-#include "core/tables/shown_from_bytes.h"
 #include "core/tables/field_readers.h"
+#include "core/tables/shown_from_bytes.h"
 #include "core/tables/table_fields.h"
 
 // The PSI name, teleport and misc. text editors' tables.
