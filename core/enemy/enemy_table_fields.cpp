@@ -46,9 +46,23 @@ void Item(const GameTables& tables, std::size_t record, std::string& shown) {
   AppendItemListEntry(tables.itemTable[Enemy(tables, record).item], shown);
 }
 
-void TheFlag(const GameTables& tables, std::size_t record, std::string& shown) {
-  shown += Enemy(tables, record).theFlag != 0 ? "'The' flag" : "none";
+const char* TheFlagShown(std::uint32_t flag) {
+  return flag != 0 ? "'The' flag" : "none";
 }
+
+void TheFlag(const GameTables& tables, std::size_t record, std::string& shown) {
+  shown += TheFlagShown(Enemy(tables, record).theFlag);
+}
+
+void AppendTheFlagOfBytes(const TableField& field, const std::uint8_t* record, std::string& shown) {
+  shown += TheFlagShown(FieldValue(field, record));
+}
+
+bool IsTheFlagOfBytesIn(std::string_view cell, const TableField& field, const std::uint8_t* record) {
+  return cell == TheFlagShown(FieldValue(field, record));
+}
+
+const ShownFromBytes kTheFlagFromBytes{AppendTheFlagOfBytes, IsTheFlagOfBytesIn};
 
 template <std::size_t kAction>
 void Action(const GameTables& tables, std::size_t record, std::string& shown) {
@@ -187,7 +201,7 @@ KnownTable Describe() {
               NumberField<&EnemyRecord::level>("Level", at::kLevel, 1),
               NumberField<&EnemyRecord::guts>("Guts", at::kGuts, 1),
               NumberField<&EnemyRecord::iq>("IQ", at::kIq, 1),
-              {"'The' flag", at::kTheFlag, 1, kAllBits, TheFlag, ReadTheFlag},
+              {"'The' flag", at::kTheFlag, 1, kAllBits, TheFlag, ReadTheFlag, {}, &kTheFlagFromBytes},
               {"Item", at::kItem, 1, kAllBits, Item, ReadItem},
               ChoiceField<&EnemyRecord::itemFrequency, ItemFrequencyNames>("Item freq.", at::kItemFrequency, 1),
               NumberField<&EnemyRecord::missRate>("Miss rate", at::kMissRate, 1),

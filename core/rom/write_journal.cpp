@@ -12,20 +12,34 @@ std::uint64_t EndOf(const JournalSpan& span) {
   return span.offset + static_cast<std::uint64_t>(span.before.size());
 }
 
-// Splits each span into the runs whose bytes really changed.
+// Calls add(offset, count) for each run of a span whose bytes really changed.
+template <typename AddRun>
+void ForEachChangedRun(const JournalSpan& span, AddRun add) {
+  const std::uint8_t* before = span.before.data();
+  const std::uint8_t* after = span.after.data();
+  const std::size_t size = span.before.size();
+  for (std::size_t i = FirstDifference(before, after, size); i < size;) {
+    std::size_t end = i + 1;
+    while (end < size && before[end] != after[end]) ++end;
+    add(i, end - i);
+    i = end + FirstDifference(before + end, after + end, size - end);
+  }
+}
+
+// Splits each span into the runs whose bytes really changed. They are counted first: a bulk
+// edit leaves hundreds, each of which growing the list would move again.
 std::vector<JournalSpan> ChangedRuns(const std::vector<JournalSpan>& spans) {
+  std::size_t count = 0;
+  for (const JournalSpan& span : spans) ForEachChangedRun(span, [&](std::size_t, std::size_t) { ++count; });
   std::vector<JournalSpan> runs;
+  runs.reserve(count);
   for (const JournalSpan& span : spans) {
-    const std::uint8_t* before = span.before.data();
-    const std::uint8_t* after = span.after.data();
-    const std::size_t size = span.before.size();
-    for (std::size_t i = FirstDifference(before, after, size); i < size;) {
-      std::size_t end = i + 1;
-      while (end < size && before[end] != after[end]) ++end;
-      runs.push_back(
-          {span.offset + static_cast<std::uint32_t>(i), {before + i, before + end}, {after + i, after + end}});
-      i = end + FirstDifference(before + end, after + end, size - end);
-    }
+    ForEachChangedRun(span, [&](std::size_t at, std::size_t length) {
+      const auto before = span.before.begin() + static_cast<std::ptrdiff_t>(at);
+      const auto after = span.after.begin() + static_cast<std::ptrdiff_t>(at);
+      const auto run = static_cast<std::ptrdiff_t>(length);
+      runs.push_back({span.offset + static_cast<std::uint32_t>(at), {before, before + run}, {after, after + run}});
+    });
   }
   return runs;
 }

@@ -46,7 +46,8 @@ TEST(ShownFromBytes, AgreesWithWhatEachFieldShows) {
       }
     }
   }
-  EXPECT_EQ(fieldsCompared, 40u) << "numbers, addresses and fixed lists of the enemy, item, teleport and phone tables";
+  EXPECT_EQ(fieldsCompared, 41u)
+      << "numbers, addresses, fixed lists and the 'The' flag of the enemy, item, teleport and phone tables";
 }
 
 TEST(ShownFromBytes, TakesOnlyTheCellThatShowsTheValue) {
