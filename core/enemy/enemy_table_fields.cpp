@@ -1,5 +1,3 @@
-#include <iterator>
-
 #include "core/enemy/enemy_catalogues.h"
 #include "core/enemy/enemy_list_texts.h"
 #include "core/enemy/enemy_table.h"
@@ -29,12 +27,6 @@ void Number(const GameTables& tables, std::size_t record, std::string& shown) {
 template <auto kMember>
 void Address(const GameTables& tables, std::size_t record, std::string& shown) {
   AppendHex(Enemy(tables, record).*kMember, shown);
-}
-
-// A stored value the list lacks selects no entry, so it shows empty.
-template <typename Names>
-void AppendEntry(const Names& names, std::uint32_t value, std::string& shown) {
-  if (value < std::size(names)) shown += names[value];
 }
 
 template <auto kMember, const auto& kNames>

@@ -47,8 +47,7 @@ void DescAddress(const GameTables& tables, std::size_t record, std::string& show
 }
 
 void Effect(const GameTables& tables, std::size_t record, std::string& shown) {
-  const std::uint32_t effect = Item(tables, record).effect;
-  if (effect < kActionCount) shown += ActionNames[effect];
+  AppendEntry(ActionNames, Item(tables, record).effect, shown);
 }
 
 // The names of the boxes checked, "none" when no box is.

@@ -14,7 +14,7 @@ constexpr std::size_t kReadWindow = 256;
 
 struct Recording {
   std::FILE* image = nullptr;
-  const std::vector<std::uint8_t>* known = nullptr;  // the image's bytes as the program last read or wrote them
+  const RomSession* session = nullptr;
   JournalEntry entry;
   // The file's bytes from windowStart as they were read. The action's writes are held in
   // the entry and reach the file only when it ends.
@@ -31,8 +31,7 @@ bool WindowHolds(const Recording& action, std::uint32_t offset, std::size_t coun
 // program knows the bytes they are not read again: the action's writes reach the file only once
 // it is seen to hold them still. Others are read through the window.
 const std::uint8_t* BytesBefore(Recording& action, std::uint32_t offset, std::size_t count) {
-  const std::vector<std::uint8_t>& known = *action.known;
-  if (offset <= known.size() && count <= known.size() - offset) return known.data() + offset;
+  if (const std::uint8_t* known = KnownBytes(*action.session, offset, count)) return known;
   if (!WindowHolds(action, offset, count)) {
     action.windowStart = offset;
     action.window.resize(std::max(kReadWindow, count));
@@ -88,7 +87,7 @@ ActionOutcome RunImageAction(RomSession& session, const ActionLabel& label, cons
   std::fflush(session.romFile);
   Recording action;
   action.image = session.romFile;
-  action.known = &session.knownBytes;
+  action.session = &session;
   action.entry.label = label;
   bool allHeld;
   {

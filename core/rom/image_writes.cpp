@@ -7,17 +7,14 @@
 
 namespace {
 
-bool KnownHolds(const RomSession& session, std::uint32_t offset, std::size_t count) {
-  return offset <= session.knownBytes.size() && count <= session.knownBytes.size() - offset;
-}
-
 // True when the file holds at the span what the program last read or wrote there.
 bool FileHoldsKnownBytes(const RomSession& session, const JournalSpan& span, std::vector<std::uint8_t>& scratch) {
   const std::size_t count = span.before.size();
-  if (!KnownHolds(session, span.offset, count)) return false;
+  const std::uint8_t* known = KnownBytes(session, span.offset, count);
+  if (!known) return false;
   scratch.resize(count);
   return ReadRomBytes(session.romFile, span.offset, scratch.data(), count) &&
-         std::equal(scratch.begin(), scratch.end(), session.knownBytes.begin() + span.offset);
+         std::equal(scratch.begin(), scratch.end(), known);
 }
 
 bool WriteSpanBytes(std::FILE* image, std::uint32_t offset, const std::vector<std::uint8_t>& bytes) {
@@ -36,6 +33,11 @@ void ReadBackAfterFailure(RomSession& session, std::uint32_t offset, const std::
 }
 
 }  // namespace
+
+const std::uint8_t* KnownBytes(const RomSession& session, std::uint32_t offset, std::size_t count) {
+  const std::vector<std::uint8_t>& known = session.knownBytes;
+  return offset <= known.size() && count <= known.size() - offset ? known.data() + offset : nullptr;
+}
 
 ActionOutcome MayWriteImage(const RomSession& session) {
   if (!SameIdentity(IdentityOf(session.romPath), session.identity)) return ActionOutcome::ChangedBehind;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "core/rom/rom_session.h"
@@ -13,6 +14,9 @@ enum class ActionOutcome {
   ReadOnly,       // the image file is read-only, so nothing was written
   ChangedBehind,  // another program changed or replaced the image since it was loaded
 };
+
+// The count bytes at offset as the program last read or wrote them; null where it knows none.
+const std::uint8_t* KnownBytes(const RomSession& session, std::uint32_t offset, std::size_t count);
 
 // Whether the loaded image may be written now: its path must still name the file that was
 // loaded, and that file must not be read-only (checked, as root could write it regardless).

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <string>
 
+#include "core/rom/rom_region.h"
 #include "core/tables/table_fields.h"
 
 // Reading back the kinds of value the tables' fields share, each checked as the editor
@@ -14,9 +15,7 @@
 void StoreFieldValue(const TableField& field, std::uint8_t* record, std::uint32_t value);
 // The field's bytes as a little-endian value. Inline: an import reads thousands.
 inline std::uint32_t FieldValue(const TableField& field, const std::uint8_t* record) {
-  std::uint32_t value = 0;
-  for (std::uint32_t i = 0; i < field.width; ++i) value |= std::uint32_t{record[field.offset + i]} << (8 * i);
-  return value;
+  return LittleEndianValue(record + field.offset, field.width);
 }
 
 // A decimal number the field's bytes hold unsigned, or signed.

@@ -25,11 +25,16 @@ extern const ShownFromBytes kUnsignedFromBytes;
 extern const ShownFromBytes kSignedFromBytes;
 extern const ShownFromBytes kHexFromBytes;
 
-// The entry of a fixed list the value selects; empty when the list has no such entry.
+// The entry of a fixed list a value selects. A stored value the list lacks selects no entry,
+// so it shows empty.
+template <typename Names>
+void AppendEntry(const Names& names, std::uint32_t value, std::string& shown) {
+  if (value < std::size(names)) shown += names[value];
+}
+
 template <const auto& kNames>
 void AppendChoiceOfBytes(const TableField& field, const std::uint8_t* record, std::string& shown) {
-  const std::uint32_t value = FieldValue(field, record);
-  if (value < std::size(kNames)) shown += kNames[value];
+  AppendEntry(kNames, FieldValue(field, record), shown);
 }
 
 template <const auto& kNames>
